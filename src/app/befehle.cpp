@@ -1,0 +1,52 @@
+#include "app/befehle.h"
+
+#include <cassert>
+
+namespace quarvel {
+
+void Befehlstabelle::eintragen(const std::string& name, void (*befehl)(Zustand&)) {
+  eintragen(name, [befehl](Zustand& z, const Argumente& argumente) {
+    if (!argumente.empty()) return false;
+    befehl(z);
+    return true;
+  });
+}
+
+void Befehlstabelle::eintragen(const std::string& name, Befehl befehl) {
+  const bool neu = befehle_.emplace(name, std::move(befehl)).second;
+  assert(neu && "every command name is registered once");
+  (void)neu;
+}
+
+const Befehl* Befehlstabelle::finde(const std::string& name) const {
+  const auto it = befehle_.find(name);
+  return it == befehle_.end() ? nullptr : &it->second;
+}
+
+std::vector<std::string> Befehlstabelle::namen() const {
+  std::vector<std::string> n;
+  for (const auto& [name, _] : befehle_) n.push_back(name);
+  return n;
+}
+
+const Befehlstabelle& alleBefehle() {
+  static const Befehlstabelle tabelle = [] {
+    Befehlstabelle t;
+    registriereSchalenbefehle(t);
+    registriereFunktionsbefehle(t);
+    registriereAnalysebefehle(t);
+    registrierePunktbefehle(t);
+    registriereGrafikbefehle(t);
+    registriereKonstruktionsbefehle(t);
+    registriereHilfebefehle(t);
+    return t;
+  }();
+  return tabelle;
+}
+
+bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente) {
+  const Befehl* befehl = alleBefehle().finde(name);
+  return befehl != nullptr && (*befehl)(z, argumente);
+}
+
+}  // namespace quarvel

@@ -1,0 +1,7 @@
+#include "app/befehle.h"
+
+namespace quarvel {
+
+void registriereAnalysebefehle(Befehlstabelle&) {}
+
+}  // namespace quarvel

@@ -1,0 +1,7 @@
+#include "app/befehle.h"
+
+namespace quarvel {
+
+void registriereFunktionsbefehle(Befehlstabelle&) {}
+
+}  // namespace quarvel

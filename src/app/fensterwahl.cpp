@@ -1,0 +1,61 @@
+#include "app/fensterwahl.h"
+
+#include <algorithm>
+
+#include "app/schale.h"
+#include "model/toleranz.h"
+
+namespace quarvel {
+
+void punktDeckelSetzen(Zustand& z) {
+  Fensterwahl& knoepfe = z.grafik.wahl;
+  const Punktliste& punkte = z.listen.pktListe;
+  bool brauchbar = punkte.size() >= 2;
+  Grenzen r;
+  if (brauchbar) {
+    const Punkt& erster = *punkte.begin()->second;
+    r = {erster.x(), erster.x(), erster.y(), erster.y()};
+    for (const auto& [_, p] : punkte) {
+      if (!p->aktiv) continue;
+      r.links = std::min(r.links, p->x());
+      r.rechts = std::max(r.rechts, p->x());
+      r.unten = std::min(r.unten, p->y());
+      r.oben = std::max(r.oben, p->y());
+    }
+    brauchbar = !istNull(r.rechts - r.links) && !istNull(r.oben - r.unten);
+  }
+  if (brauchbar) {
+    knoepfe.nachPunktenGB = true;
+    knoepfe.rechteckGB = false;
+    knoepfe.nachFunktion = false;
+    z.grafik.pRahmen = r;
+  } else {
+    knoepfe.nachPunktenGB = false;
+    ausgabe(z, 0,
+            "Für diese Anweisung müssen mindestens zwei Punkte eingetragen sein, die ein "
+            "achsenparalleles Rechteck aufspannen.");
+  }
+  z.grafik.fensterTyp = FensterW::nachpunkten;
+}
+
+void fensterWahl(Zustand& z, FensterW wahl) {
+  Fensterwahl& knoepfe = z.grafik.wahl;
+  z.grafik.neuG = true;
+  switch (wahl) {
+    case FensterW::rechteckig:
+      knoepfe = {knoepfe.aktuellB, knoepfe.funktionalB, knoepfe.allfunktionalB, false, true, false,
+                 knoepfe.rechteckTitel};
+      z.grafik.fensterTyp = FensterW::rechteckig;
+      break;
+    case FensterW::grafbedingt:
+      knoepfe = {knoepfe.aktuellB, knoepfe.funktionalB, knoepfe.allfunktionalB, true, false, false,
+                 knoepfe.rechteckTitel};
+      z.grafik.fensterTyp = FensterW::grafbedingt;
+      break;
+    case FensterW::nachpunkten:
+      punktDeckelSetzen(z);
+      break;
+  }
+}
+
+}  // namespace quarvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace quarvel {
+
+// What the core needs from a front end. Field texts live in the state (Felder); a front
+// end copies its widgets into the state before a command and back after it.
+class Oberflaeche {
+ public:
+  virtual ~Oberflaeche() = default;
+  // A modal question with the buttons `option` (the default) and `option2`; an empty
+  // `option2` makes it a one-button alert. Returns the chosen label, or "Fehler".
+  virtual std::string auswahl(const std::string& meldung, const std::string& option,
+                              const std::string& option2) = 0;
+  virtual void piep() = 0;
+  // The graph view should draw itself anew.
+  virtual void neuZeichnen() = 0;
+  // The user confirmed quitting.
+  virtual void beenden() = 0;
+};
+
+}  // namespace quarvel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "app/zustand.h"
+#include "model/polynom.h"
+
+namespace quarvel {
+
+// Output, hints and questions: the only ways a command talks to the user.
+
+// modus -1: replace the output field; 0: replace it, with a line break;
+// 1: append with a blank; otherwise: append with a line break.
+// With modus >= 0 the text also goes to the protocol.
+void ausgabe(Zustand& z, int modus, const std::string& text);
+// The hint line shows a line break followed by `text`.
+void bemerkung(Zustand& z, const std::string& text);
+// The output field shows a line break and `was`, without touching the protocol.
+void ausgeben2(Zustand& z, int typ, const std::string& was);
+std::string auswahl(Zustand& z, const std::string& meldung, const std::string& option,
+                    const std::string& option2);
+// A one-button alert with "Gelesen".
+void warnung(Zustand& z, const std::string& text);
+// The name field, reduced to letters and digits.
+std::string neuNamenLesen(const Zustand& z);
+// The coefficients of the current function.
+Koeffizienten einlesen(const Zustand& z);
+
+// Shows the protocol in the output field, or brings back what the field showed before.
+void protoZeigenOderAusblenden(Zustand& z);
+
+// Gives the current function its drawing extents.
+void aktGrenzenSetzen(Zustand& z);
+
+// The state right after start: the current function with its extents and the start hint.
+void starte(Zustand& z);
+
+// Text form of a polynomial with the current number of decimals.
+std::string text(const Zustand& z, const Polynom& p);
+
+}  // namespace quarvel

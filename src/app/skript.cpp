@@ -1,0 +1,178 @@
+#include "app/skript.h"
+
+#include <deque>
+#include <istream>
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/befehle.h"
+#include "app/json.h"
+#include "app/schale.h"
+#include "app/zustand.h"
+
+namespace quarvel {
+
+namespace {
+
+// The headless front end: answers questions from the queue, prints what a window shows.
+class Skriptoberflaeche final : public Oberflaeche {
+ public:
+  explicit Skriptoberflaeche(std::ostream& aus) : aus_(aus) {}
+
+  std::string auswahl(const std::string& meldung, const std::string& option,
+                      const std::string& option2) override {
+    std::string gewaehlt = option;
+    if (!antworten_.empty()) {
+      const std::string antwort = antworten_.front();
+      antworten_.pop_front();
+      gewaehlt = (antwort == option || (!option2.empty() && antwort == option2)) ? antwort : "Fehler";
+    }
+    aus_ << "auswahl: " << jsonText(meldung) << " [" << jsonText(option) << ", "
+         << jsonText(option2) << "] -> " << jsonText(gewaehlt) << "\n";
+    return gewaehlt;
+  }
+  void piep() override { aus_ << "piep\n"; }
+  void neuZeichnen() override {}
+  void beenden() override { beendet_ = true; }
+
+  void antwortEinreihen(const std::string& antwort) { antworten_.push_back(antwort); }
+  bool beendet() const { return beendet_; }
+
+ private:
+  std::ostream& aus_;
+  std::deque<std::string> antworten_;
+  bool beendet_ = false;
+};
+
+std::vector<std::string> woerter(const std::string& zeile) {
+  std::istringstream ein(zeile);
+  std::vector<std::string> w;
+  for (std::string wort; ein >> wort;) w.push_back(wort);
+  return w;
+}
+
+bool setzeFeld(Zustand& z, const std::string& feld, const std::string& text) {
+  Felder& f = z.felder;
+  std::string* ziel = nullptr;
+  if (feld == "eingabe") ziel = &f.eingabe;
+  if (feld == "name") ziel = &f.name;
+  if (feld == "x") ziel = &f.x;
+  if (feld == "y") ziel = &f.y;
+  if (feld == "traeger") ziel = &z.grafik.traeger;
+  if (ziel != nullptr) {
+    *ziel = text;
+    return true;
+  }
+  if (feld == "kritPunkteMarkiert" || feld == "punkteMarkiert") {
+    if (text != "0" && text != "1") return false;
+    (feld == "kritPunkteMarkiert" ? f.kritPunkteMarkiert : f.punkteMarkiert) = text == "1";
+    return true;
+  }
+  return false;
+}
+
+const std::string* feldText(const Zustand& z, const std::string& was) {
+  const Felder& f = z.felder;
+  const Grafikzustand& g = z.grafik;
+  if (was == "ausgabe") return &f.ausgabe;
+  if (was == "hinweis") return &f.hinweis;
+  if (was == "protokoll") return &z.protokoll;
+  if (was == "eingabe") return &f.eingabe;
+  if (was == "name") return &f.name;
+  if (was == "x") return &f.x;
+  if (was == "y") return &f.y;
+  if (was == "traeger") return &g.traeger;
+  if (was == "maus") return &g.maus;
+  if (was == "legende") return &g.legende;
+  if (was == "punktButton") return &g.punktButton;
+  if (was == "hilfe") return &z.hilfe;
+  return nullptr;
+}
+
+const Polynom* findePolynom(const Zustand& z, const std::string& name) {
+  if (name == "akt") return z.akt.get();
+  const auto it = z.listen.fuListe.find(name);
+  return it == z.listen.fuListe.end() ? nullptr : it->second.get();
+}
+
+// Prints what "zeige" asks for; false when the request is not understood.
+bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& aus) {
+  if (w.size() == 2 && w[1] == "rahmen") {
+    const Grafikzustand& g = z.grafik;
+    aus << "rahmen=[" << jsonZahl(g.xlinks) << "," << jsonZahl(g.xrechts) << ","
+        << jsonZahl(g.yunten) << "," << jsonZahl(g.yoben) << "]\n";
+    return true;
+  }
+  if (w.size() == 3 && w[1] == "koeff") {
+    aus << "koeff " << w[2] << "=";
+    if (const Polynom* p = findePolynom(z, w[2])) {
+      aus << "[";
+      for (std::size_t i = 0; i < p->koeff.size(); ++i) aus << (i ? "," : "") << jsonZahl(p->koeff[i]);
+      aus << "]\n";
+    } else {
+      aus << "null\n";
+    }
+    return true;
+  }
+  if (w.size() == 2) {
+    if (const std::string* text = feldText(z, w[1])) {
+      aus << w[1] << "=" << jsonText(*text) << "\n";
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
+                    std::optional<std::uint32_t> seed) {
+  Skriptoberflaeche oberflaeche(aus);
+  Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
+  starte(z);
+
+  int status = 0;
+  int zeilennummer = 0;
+  const auto melde = [&](const std::string& grund, const std::string& zeile) {
+    fehler << "fehler: Zeile " << zeilennummer << ": " << grund << ": " << zeile << "\n";
+    status = 1;
+  };
+
+  for (std::string zeile; !oberflaeche.beendet() && std::getline(skript, zeile);) {
+    ++zeilennummer;
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    if (zeile.empty() || zeile.front() == '#') continue;
+
+    const auto gleich = zeile.find('=');
+    const auto blank = zeile.find(' ');
+    if (gleich != std::string::npos && (blank == std::string::npos || gleich < blank)) {
+      const std::string feld = zeile.substr(0, gleich);
+      const std::string text = zeile.substr(gleich + 1);
+      if (feld == "antwort") {
+        oberflaeche.antwortEinreihen(text);
+      } else if (!setzeFeld(z, feld, text)) {
+        melde("unbekanntes Feld oder ungültiger Wert", zeile);
+      }
+      continue;
+    }
+
+    const std::vector<std::string> w = woerter(zeile);
+    if (w.empty()) continue;
+    if (w.front() == "zeige") {
+      if (!zeige(z, w, aus)) melde("unbekannte Anzeige", zeile);
+      continue;
+    }
+    const Befehl* befehl = alleBefehle().finde(w.front());
+    if (befehl == nullptr) {
+      melde("unbekannter Befehl", zeile);
+    } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
+      melde("ungültige Angaben zum Befehl", zeile);
+    }
+  }
+  return oberflaeche.beendet() ? 0 : status;
+}
+
+}  // namespace quarvel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+
+namespace quarvel {
+
+// Runs a command script: one line at a time, field settings ("name=f"), queued answers
+// ("antwort=Ja"), commands by handler name and "zeige" to print a field. Questions and
+// beeps are printed as they happen. Returns the exit status: 1 when any line could not
+// be understood, else 0 (also after a confirmed quit).
+int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
+                    std::optional<std::uint32_t> seed);
+
+}  // namespace quarvel

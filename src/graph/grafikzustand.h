@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/objektlisten.h"
+#include "model/polynom.h"
+
+namespace quarvel {
+
+// Which source frame is taken over into the shown frame.
+enum class FensterW { rechteckig, grafbedingt, nachpunkten };
+// Which functions are drawn and whose extent forms the function frame.
+enum class GrafikDimension { aktuell, nominal, allfunktional };
+
+// The ticks of the main window's radio buttons that choose the graph window.
+struct Fensterwahl {
+  bool aktuellB = true;
+  bool funktionalB = false;
+  bool allfunktionalB = false;
+  bool nachFunktion = true;
+  bool rechteckGB = false;
+  bool nachPunktenGB = false;
+  std::string rechteckTitel = ".. als Rechteck [-2.0, 2.0] x [-2.0, 2.0] ";
+};
+
+// Everything the graph view shows and the frames it is fitted to.
+struct Grafikzustand {
+  // The frame currently shown.
+  double xlinks = -4, xrechts = 4, yunten = -4, yoben = 4;
+  Grenzen xyRahmen{-2, 2, -2, 2};
+  Grenzen fuRahmen{-2, 2, -2, 2};
+  Grenzen pRahmen{-2, 2, -2, 2};
+  // A source frame changed and is taken over at the next settling of the view.
+  bool neuG = true;
+  FensterW fensterTyp = FensterW::grafbedingt;
+  GrafikDimension grafikDim = GrafikDimension::aktuell;
+  std::string letzterFname;
+
+  bool koordinatensystemSichtbar = true;
+  bool gitterpunkteSichtbar = false;
+  bool xSkalapunkteSichtbar = true;
+  bool ySkalapunkteSichtbar = true;
+  bool punkteImGraphenZeigen = true;
+  bool kritischePunkteImGraphenZeigen = false;
+
+  std::vector<std::pair<double, double>> gitternetz;
+  std::vector<double> xSkalaPunkte;
+  std::vector<double> ySkalaPunkte;
+
+  // Last mouse position in world coordinates.
+  double tempX = 0, tempY = 0;
+
+  // Texts of the view's own fields.
+  std::string legende;
+  std::string maus;
+  std::string traeger;
+  std::string punktButton = "neu";
+
+  Fensterwahl wahl;
+};
+
+// Recomputes the function frame from the functions chosen for drawing.
+void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int dezimalen);
+// Recomputes the point frame from the active points (the origin always inside).
+void neuP(Grafikzustand& g, const Objektlisten& listen);
+
+}  // namespace quarvel

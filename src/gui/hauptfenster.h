@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QKeySequence>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/oberflaeche.h"
+#include "app/zustand.h"
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+namespace quarvel {
+
+// Modal questions as real dialogs with the application's icon.
+class DialogOberflaeche final : public Oberflaeche {
+ public:
+  explicit DialogOberflaeche(QWidget* eltern) : eltern_(eltern) {}
+  std::string auswahl(const std::string& meldung, const std::string& option,
+                      const std::string& option2) override;
+  void piep() override;
+  void neuZeichnen() override { neuZeichnenAngefordert = true; }
+  void beenden() override;
+
+  bool neuZeichnenAngefordert = false;
+  bool beendetAngefordert = false;
+
+ private:
+  QWidget* eltern_;
+};
+
+// The main window: the fields, the menus and room for the graph view. Every command runs
+// through the core's command table; the window copies its fields into the state before a
+// command and shows the state's fields after it.
+class Hauptfenster : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Hauptfenster(std::optional<std::uint32_t> seed = std::nullopt, QWidget* eltern = nullptr);
+  ~Hauptfenster() override;
+
+  Zustand& zustand() { return *zustand_; }
+
+  // Runs a command by its handler name.
+  void ausfuehren(const std::string& befehl);
+
+  // The top-level menu of that title (created in the order of the menu bar).
+  QMenu* menue(const QString& titel);
+  // A menu entry that runs a command.
+  QAction* befehlsEintrag(QMenu* menue, const QString& text, const std::string& befehl,
+                          const QKeySequence& kurzwahl = {});
+  // A push button that runs a command, placed in the row below the input field.
+  QPushButton* befehlsKnopf(const QString& text, const std::string& befehl);
+
+  QLineEdit* eingabeFeld() const { return eingabe_; }
+  QLineEdit* namensFeld() const { return name_; }
+  QPlainTextEdit* ausgabeFeld() const { return ausgabe_; }
+  QLabel* hinweisZeile() const { return hinweis_; }
+  // The place of the graph view (650 x 580) and of its controls below it.
+  QWidget* grafikPlatz() const { return grafikPlatz_; }
+  QBoxLayout* grafikLeiste() const { return grafikLeiste_; }
+  // Further controls beside the check boxes.
+  QBoxLayout* optionsLeiste() const { return optionsLeiste_; }
+
+  // Copies the widgets into the state and back.
+  void felderLesen();
+  void felderZeigen();
+
+ signals:
+  // After every command; the graph view redraws when asked to.
+  void befehlAusgefuehrt(bool neuZeichnen);
+
+ protected:
+  void closeEvent(QCloseEvent* ereignis) override;
+
+ private:
+  void baueFelder();
+  void baueMenues();
+
+  DialogOberflaeche oberflaeche_;
+  std::unique_ptr<Zustand> zustand_;
+
+  QLineEdit* eingabe_ = nullptr;
+  QLineEdit* name_ = nullptr;
+  QLineEdit* x_ = nullptr;
+  QLineEdit* y_ = nullptr;
+  QPlainTextEdit* ausgabe_ = nullptr;
+  QLabel* hinweis_ = nullptr;
+  QCheckBox* punkteMarkiert_ = nullptr;
+  QCheckBox* kritPunkteMarkiert_ = nullptr;
+  QWidget* grafikPlatz_ = nullptr;
+  QBoxLayout* grafikLeiste_ = nullptr;
+  QBoxLayout* knopfLeiste_ = nullptr;
+  QBoxLayout* optionsLeiste_ = nullptr;
+  bool schliessenBestaetigt_ = false;
+};
+
+// The application icon, drawn from the shipped vector image.
+QIcon anwendungsSymbol();
+
+// Each group of commands puts its menu entries and buttons into the window.
+void baueSchalenmenues(Hauptfenster& f);
+void baueFunktionsmenues(Hauptfenster& f);
+void baueAnalysemenues(Hauptfenster& f);
+void bauePunktmenues(Hauptfenster& f);
+void baueGrafik(Hauptfenster& f);
+void baueKonstruktionsmenues(Hauptfenster& f);
+void baueHilfe(Hauptfenster& f);
+
+}  // namespace quarvel

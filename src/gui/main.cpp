@@ -1,0 +1,58 @@
+#include <QApplication>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/skript.h"
+#include "gui/hauptfenster.h"
+
+namespace {
+
+void gebrauch() {
+  std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N]\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  std::optional<std::string> skript;
+  std::optional<std::uint32_t> seed;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--skript" && i + 1 < argc) {
+      skript = argv[++i];
+    } else if (arg == "--seed" && i + 1 < argc) {
+      try {
+        seed = static_cast<std::uint32_t>(std::stoul(argv[++i]));
+      } catch (...) {
+        gebrauch();
+        return 2;
+      }
+    } else if (arg == "--help" || arg == "-h") {
+      gebrauch();
+      return 0;
+    }
+  }
+
+  // Script mode runs headless: no QApplication, no display needed.
+  if (skript) {
+    std::ios::sync_with_stdio(false);
+    if (*skript == "-") return quarvel::fuehreSkriptAus(std::cin, std::cout, std::cerr, seed);
+    std::ifstream datei(*skript);
+    if (!datei) {
+      std::cerr << "fehler: Skript " << *skript << " lässt sich nicht öffnen\n";
+      return 1;
+    }
+    return quarvel::fuehreSkriptAus(datei, std::cout, std::cerr, seed);
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quarvel");
+  QApplication::setDesktopFileName("quarvel");
+  quarvel::Hauptfenster fenster(seed);
+  fenster.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#include <QActionGroup>
+#include <QMenu>
+
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+
+void baueSchalenmenues(Hauptfenster& f) {
+  QMenu* datei = f.menue(QStringLiteral("Datei"));
+  f.befehlsEintrag(datei, QStringLiteral("&Neustart …"), "neuB", QKeySequence::New);
+  datei->addSeparator();
+  f.befehlsEintrag(datei, QStringLiteral("&Beenden …"), "quitB", QKeySequence::Quit);
+
+  QMenu* bearbeiten = f.menue(QStringLiteral("Bearbeiten"));
+  f.befehlsEintrag(bearbeiten, QStringLiteral("&Ausgabefenster leeren"), "clearAusgabeF",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+  f.befehlsEintrag(bearbeiten, QStringLiteral("&Eingabefeld leeren"), "fuEingabeFLoeschen",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+  f.befehlsEintrag(bearbeiten, QStringLiteral("&Namensfeld leeren"), "fuNameFLoeschen",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+  f.befehlsEintrag(bearbeiten, QStringLiteral("Felder &x und y leeren"), "punktFLoeschen");
+
+  QMenu* zeige = f.menue(QStringLiteral("Zeige"));
+  f.befehlsEintrag(zeige, QStringLiteral("&Protokoll zeigen oder ausblenden"), "zeigProtokollB",
+                   QKeySequence(Qt::CTRL | Qt::Key_P));
+
+  QMenu* optionen = f.menue(QStringLiteral("Optionen"));
+  QMenu* stellen = optionen->addMenu(QStringLiteral("&Nachkommastellen"));
+  auto* gruppe = new QActionGroup(stellen);
+  for (const auto& [anzahl, befehl] : {std::pair{1, "dezimalS1"}, std::pair{2, "dezimalS2"},
+                                       std::pair{3, "dezimalS3"}, std::pair{6, "dezimalS6"},
+                                       std::pair{8, "dezimalS8"}}) {
+    QAction* eintrag = f.befehlsEintrag(stellen, QString::number(anzahl), befehl);
+    eintrag->setCheckable(true);
+    eintrag->setChecked(anzahl == 2);
+    gruppe->addAction(eintrag);
+  }
+}
+
+}  // namespace quarvel

@@ -1,0 +1,109 @@
+#include "model/objektlisten.h"
+
+#include "model/polynomtext.h"
+#include "model/utf8.h"
+
+namespace quarvel {
+
+bool istKleinbuchstabe(char32_t c) { return c >= U'a' && c <= U'z'; }
+bool istGrossbuchstabe(char32_t c) { return c >= U'A' && c <= U'Z'; }
+bool istZiffer(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool istNamensTeil(char32_t c) {
+  return istKleinbuchstabe(c) || istGrossbuchstabe(c) || istZiffer(c);
+}
+
+Namenspool startFunktionsnamen() {
+  Namenspool pool;
+  for (char c = 'a'; c <= 'z'; ++c) {
+    if (c != 'x' && c != 'y') pool.insert(std::string(1, c));
+  }
+  return pool;
+}
+
+Namenspool startPunktnamen() {
+  Namenspool pool;
+  for (char c = 'A'; c <= 'Z'; ++c) pool.insert(std::string(1, c));
+  return pool;
+}
+
+const std::vector<std::string>& alphabet() {
+  static const std::vector<std::string> buchstaben = [] {
+    std::vector<std::string> b;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+      if (c != 'O') b.emplace_back(1, c);
+    }
+    return b;
+  }();
+  return buchstaben;
+}
+
+std::set<std::string> Objektlisten::aktuelleFuNamen() const {
+  std::set<std::string> namen;
+  for (const auto& [name, _] : fuListe) namen.insert(name);
+  return namen;
+}
+
+NamensAttribut Objektlisten::namensBewertung(const std::string& name, ObjektTyp typ) const {
+  const char32_t erstes = name.empty() ? U'\0' : ersterCodepunkt(name);
+  if (typ == ObjektTyp::p) {
+    if (pktListe.contains(name)) return NamensAttribut::belegt;
+    if (name.empty() || !istGrossbuchstabe(erstes)) return NamensAttribut::unerlaubt;
+    return NamensAttribut::frei;
+  }
+  if (name == "nP" || name == "eP") return NamensAttribut::reserviert;
+  if (name.empty() || !istKleinbuchstabe(erstes) || name.find('x') != std::string::npos) {
+    return NamensAttribut::unerlaubt;
+  }
+  if (fuListe.contains(name)) return NamensAttribut::belegt;
+  return NamensAttribut::frei;
+}
+
+std::string Objektlisten::nimmFreienNamen(Namenspool& pool) {
+  if (pool.empty()) return "";
+  std::string name = *pool.begin();
+  pool.erase(pool.begin());
+  return name;
+}
+
+std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen) {
+  std::string text = "Liste der mit Namen gespeicherten Funktionen \n\n";
+  for (const auto& [name, p] : listen.fuListe) {
+    const std::string farbe = p->sichtbar ? std::string(rohText(p->color)) : "unsichtbar";
+    text += name + "(x) = " + polynomString(*p, dezimalen) + " (" + farbe + ") \n";
+  }
+  return text;
+}
+
+std::string gelFuListe(const Objektlisten& listen, const Polynom& akt, int dezimalen) {
+  if (listen.backupf.empty()) return "";
+  std::string text;
+  for (const std::string& term : listen.backupf) text += "y = " + term + " \n";
+  return text + "\nDie aktuelle Funktion hat den Funktionsterm \n y = " +
+         polynomString(akt, dezimalen);
+}
+
+namespace {
+std::string punktGruppe(const std::vector<std::string>& eintraege) {
+  std::string text;
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    text += eintraege[i] + ((i + 1) % 3 == 0 ? "\n" : ",   ");
+  }
+  return text;
+}
+}  // namespace
+
+std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen) {
+  std::vector<std::string> aktive;
+  std::vector<std::string> inaktive;
+  for (const auto& [name, p] : listen.pktListe) {
+    (p->aktiv ? aktive : inaktive).push_back(name + punkt2String(*p, dezimalen));
+  }
+  std::string text = "Liste der gespeicherten Punkte \n\n";
+  text += aktive.empty() ? "Keine aktivierten Punkte\n\n"
+                         : "Aktivierte Punkte:\n" + punktGruppe(aktive) + "\n\n";
+  text += inaktive.empty() ? "Keine deaktivierten Punkte\n\n"
+                           : "\nDeaktivierte Punkte:\n" + punktGruppe(inaktive);
+  return text;
+}
+
+}  // namespace quarvel

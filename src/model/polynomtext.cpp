@@ -1,0 +1,59 @@
+#include "model/polynomtext.h"
+
+#include "model/toleranz.h"
+#include "model/zahltext.h"
+
+namespace quarvel {
+
+std::string xhochiString(int expo) {
+  if (expo == 0) return "";
+  if (expo == 1) return "x";
+  return "x^" + ganzText(expo);
+}
+
+std::string absOhneEins(double z) {
+  const double a = std::abs(z);
+  return istNull(a - 1) ? "" : zahlText(a);
+}
+
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen) {
+  const double r = runden(t, dezimalen);
+  std::string ergebnis;
+  if (r > 0) {
+    if (!bisher.empty()) ergebnis = " + ";
+    ergebnis += absOhneEins(r) + xhochiString(i);
+    if (i == 0 && r == 1.0) ergebnis = " 1 ";
+  } else if (r < 0) {
+    ergebnis = " - " + absOhneEins(r) + xhochiString(i);
+  }
+  if (i == 0 && r == -1.0) ergebnis = " -1 ";
+  return ergebnis;
+}
+
+std::string polynomString(const Polynom& fu, int dezimalen) {
+  if (fu.grad2() == -1) return " 0 ";
+  std::string s;
+  for (int i = 0; i < anzahlKoeffizienten; ++i) {
+    s += polySummand(s, runden(fu.koeff[i], dezimalen), i, dezimalen);
+  }
+  return s;
+}
+
+std::string linPol(double a, int dezimalen) {
+  const double r = runden(a, dezimalen);
+  if (r == 0) return " x ";
+  if (r < 0) return "(x + " + zahlText(std::abs(r)) + ")";
+  return "(x - " + zahlText(r) + ")";
+}
+
+std::string punkt2String(const Punkt& p, int dezimalen) {
+  auto text = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+  std::string s = "(" + text(p.x()) + ", ";
+  if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
+  s += p.valy() ? text(p.y()) + " , " : " -- , ";
+  s += p.valz() ? text(p.z()) + " , " : " -- , ";
+  s += p.valw() ? text(p.w()) + " ) " : " -- )";
+  return s;
+}
+
+}  // namespace quarvel

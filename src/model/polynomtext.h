@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "model/polynom.h"
+#include "model/punkt.h"
+
+namespace quarvel {
+
+// "" for x^0, "x" for x^1, "x^e" otherwise.
+std::string xhochiString(int expo);
+// |z| as plain number text, empty when |z| is 1.
+std::string absOhneEins(double z);
+// One term of a polynomial text; `bisher` is the text built so far.
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen);
+// The polynomial, constant term first: "2.0 - 3.0x + x^3", " 0 " for the zero polynomial.
+std::string polynomString(const Polynom& fu, int dezimalen);
+// The linear factor (x - a): " x ", "(x + 2.0)", "(x - 1.5)".
+std::string linPol(double a, int dezimalen);
+// "(1.0, 2.0)" or, with derivative conditions, "(1.0, 2.0 , 0.5 ,  -- )".
+std::string punkt2String(const Punkt& p, int dezimalen);
+
+}  // namespace quarvel

@@ -1,0 +1,57 @@
+#include "model/zahltext.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "model/toleranz.h"
+
+namespace quarvel {
+
+std::string zahlText(double x) {
+  char puffer[64];
+  const double betrag = std::abs(x);
+  const bool exponentform = std::isfinite(x) && betrag != 0.0 && (betrag < 1e-4 || betrag >= 1e16);
+  const auto format = exponentform ? std::chars_format::scientific : std::chars_format::fixed;
+  const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, format);
+  std::string text(puffer, fehler == std::errc{} ? ende : puffer);
+  if (std::isfinite(x) && !exponentform && text.find('.') == std::string::npos) text += ".0";
+  return text;
+}
+
+std::string ganzText(long long n) { return std::to_string(n); }
+
+double naechsteGanzzahl(double v) { return std::round(v); }
+
+double runden(double x, int dezimalen) {
+  const double f = std::pow(10.0, dezimalen);
+  const double r = naechsteGanzzahl(x * f) / f;
+  return std::abs(r) < 1e-7 ? 0.0 : r;
+}
+
+std::vector<double> runden(const std::vector<double>& feld, int dezimalen) {
+  std::vector<double> ergebnis;
+  ergebnis.reserve(feld.size());
+  for (double x : feld) ergebnis.push_back(runden(x, dezimalen));
+  return ergebnis;
+}
+
+double gerundet(double x, int dezimalen) {
+  const double f = std::pow(10.0, dezimalen);
+  return naechsteGanzzahl(x * f) / f;
+}
+
+double rund1(double x) { return gerundet(x, 1); }
+double rund2(double x) { return gerundet(x, 2); }
+
+bool istGanzzahl(double x) { return naechsteGanzzahl(x) - x == 0.0; }
+
+std::vector<double> reinigeFeld(const std::vector<double>& feld) {
+  if (feld.size() <= 1) return feld;
+  std::vector<double> ergebnis{feld.front()};
+  for (std::size_t i = 1; i < feld.size(); ++i) {
+    if (!istFastNull(feld[i] - ergebnis.back())) ergebnis.push_back(feld[i]);
+  }
+  return ergebnis;
+}
+
+}  // namespace quarvel
