@@ -35,6 +35,7 @@ const Befehlstabelle& alleBefehle() {
     registriereSchalenbefehle(t);
     registriereFunktionsbefehle(t);
     registriereAnalysebefehle(t);
+    registriereBerechnungsbefehle(t);
     registrierePunktbefehle(t);
     registriereGrafikbefehle(t);
     registriereKonstruktionsbefehle(t);

@@ -38,6 +38,7 @@ bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente =
 void registriereSchalenbefehle(Befehlstabelle& t);
 void registriereFunktionsbefehle(Befehlstabelle& t);
 void registriereAnalysebefehle(Befehlstabelle& t);
+void registriereBerechnungsbefehle(Befehlstabelle& t);
 void registrierePunktbefehle(Befehlstabelle& t);
 void registriereGrafikbefehle(Befehlstabelle& t);
 void registriereKonstruktionsbefehle(Befehlstabelle& t);

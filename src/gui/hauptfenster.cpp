@@ -180,6 +180,7 @@ void Hauptfenster::baueMenues() {
   baueSchalenmenues(*this);
   baueFunktionsmenues(*this);
   baueAnalysemenues(*this);
+  baueBerechnungsmenues(*this);
   bauePunktmenues(*this);
   baueGrafik(*this);
   baueKonstruktionsmenues(*this);

@@ -1,0 +1,7 @@
+#include "app/befehle.h"
+
+namespace quarvel {
+
+void registriereBerechnungsbefehle(Befehlstabelle&) {}
+
+}  // namespace quarvel

@@ -1,0 +1,7 @@
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+
+void baueBerechnungsmenues(Hauptfenster&) {}
+
+}  // namespace quarvel

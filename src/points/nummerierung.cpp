@@ -1,0 +1,12 @@
+#include "points/nummerierung.h"
+
+namespace quarvel {
+
+std::string nummeriert(const Punktliste& punkte, const std::string& name) {
+  for (long long i = 0;; ++i) {
+    std::string kandidat = name + std::to_string(i);
+    if (!punkte.contains(kandidat)) return kandidat;
+  }
+}
+
+}  // namespace quarvel

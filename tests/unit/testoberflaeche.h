@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/oberflaeche.h"
+#include "app/schale.h"
+#include "app/zustand.h"
+
+namespace quarvel::test {
+
+// A front end for tests: answers questions from a queue (else with the first option) and
+// records what was asked, how often it beeped and whether a redraw was requested.
+class TestOberflaeche final : public Oberflaeche {
+ public:
+  struct Frage {
+    std::string meldung, option, option2;
+  };
+
+  std::string auswahl(const std::string& meldung, const std::string& option,
+                      const std::string& option2) override {
+    fragen.push_back({meldung, option, option2});
+    if (antworten.empty()) return option;
+    std::string antwort = antworten.front();
+    antworten.pop_front();
+    return antwort;
+  }
+  void piep() override { ++pieptoene; }
+  void neuZeichnen() override { ++neuZeichnenAnforderungen; }
+  void beenden() override { beendet = true; }
+
+  std::deque<std::string> antworten;
+  std::vector<Frage> fragen;
+  int pieptoene = 0;
+  int neuZeichnenAnforderungen = 0;
+  bool beendet = false;
+};
+
+// A fresh state after start-up, with its test front end.
+struct TestSitzung {
+  TestOberflaeche ui;
+  Zustand z{ui, 1};
+  TestSitzung() { starte(z); }
+};
+
+}  // namespace quarvel::test
