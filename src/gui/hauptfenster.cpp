@@ -169,6 +169,13 @@ void Hauptfenster::baueFelder() {
   spalten->addLayout(rechts, 1);
   setCentralWidget(zentrum);
 
+  // Enter reads the input field: a point entry starts with its capital-letter name,
+  // a term never does.
+  connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
+    const QString text = eingabe_->text().trimmed();
+    const bool punkt = !text.isEmpty() && text.front() >= u'A' && text.front() <= u'Z';
+    ausfuehren(punkt ? "pktEingabe2B" : "liesTermB");
+  });
   connect(punkteMarkiert_, &QCheckBox::clicked, this, [this] { ausfuehren("punkteMarkierB"); });
   connect(kritPunkteMarkiert_, &QCheckBox::clicked, this,
           [this] { ausfuehren("kritPunkteMarkierB"); });

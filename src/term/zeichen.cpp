@@ -67,4 +67,16 @@ std::vector<std::string> feingehackterString2Stringfeld(std::string_view s) {
   return zerlege(s, true);
 }
 
+Klammerpaar klammerpositionen(std::string_view quelle) {
+  const std::vector<char32_t> zeichen = codepunkte(quelle);
+  Klammerpaar paar;
+  for (std::size_t i = 0; i < zeichen.size(); ++i) {
+    if (zeichen[i] == U'(') paar.auf = i + 1;
+  }
+  for (std::size_t i = 0; i < zeichen.size(); ++i) {
+    if (zeichen[i] == U')' && paar.zu < paar.auf) paar.zu = i + 1;
+  }
+  return paar;
+}
+
 }  // namespace quarvel

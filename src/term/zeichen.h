@@ -28,4 +28,12 @@ std::vector<std::string> gehackterString2Stringfeld(std::string_view s);
 // Splits at comma, blank and semicolon, keeping every piece: "1,,3" -> {"1", "", "3"}.
 std::vector<std::string> feingehackterString2Stringfeld(std::string_view s);
 
+// Positions (from 1) of the last "(" and of the first ")" after it; 0 where there is none.
+struct Klammerpaar {
+  std::size_t auf = 0;
+  std::size_t zu = 0;
+  bool operator==(const Klammerpaar&) const = default;
+};
+Klammerpaar klammerpositionen(std::string_view quelle);
+
 }  // namespace quarvel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "app/zustand.h"
+
+namespace quarvel {
+
+struct Funktionswahl {
+  bool ok = false;
+  std::string name;
+};
+
+// The name field, untrimmed: accepted when it is "akt" or the name of a stored function.
+Funktionswahl fuNameok(const Zustand& z);
+
+// The function a name stands for: the current one for "akt", else the stored one (or null).
+PolynomRef gewaehltePolynom(const Zustand& z, const std::string& name);
+
+}  // namespace quarvel
