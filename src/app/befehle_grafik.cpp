@@ -1,7 +1,194 @@
+#include <string>
+
 #include "app/befehle.h"
+#include "app/fensterwahl.h"
+#include "app/grafikanzeige.h"
+#include "app/listenpflege.h"
+#include "app/schale.h"
+#include "graph/mausrad.h"
+#include "graph/punktgeste.h"
+#include "graph/rahmen.h"
+#include "model/zahltext.h"
+#include "points/punktauswahl.h"
 
 namespace quarvel {
 
-void registriereGrafikbefehle(Befehlstabelle&) {}
+namespace {
+
+// Messages of the window choice.
+constexpr const char* rahmenfelderUnbrauchbar =
+    "Die eingegebenen Werte in den Feldern x und y sind nicht verwertbar\n ";
+
+// --- What is drawn and the frame it is fitted to ---
+
+void aktuellWahlB(Zustand& z) {
+  grafWahl(z, GrafikDimension::aktuell);
+  // The function frame follows the choice, else the view would keep the frame of
+  // the functions drawn before.
+  neuF(z);
+}
+
+void funktionalWahlB(Zustand& z) {
+  z.grafik.letzterFname = z.felder.name;
+  grafWahl(z, GrafikDimension::nominal);
+  neuF(z);
+}
+
+void allfunktionalWahlB(Zustand& z) {
+  grafWahl(z, GrafikDimension::allfunktional);
+  neuF(z);
+}
+
+void rechteckWahlB(Zustand& z) {
+  fensterWahl(z, FensterW::rechteckig);
+  z.ui.neuZeichnen();
+}
+
+void nachFunktionB(Zustand& z) {
+  fensterWahl(z, FensterW::grafbedingt);
+  z.ui.neuZeichnen();
+}
+
+void nachPunktenWahlB(Zustand& z) {
+  z.grafik.neuG = true;
+  fensterWahl(z, FensterW::nachpunkten);
+  z.ui.neuZeichnen();
+}
+
+void fRahmenWahlB(Zustand& z) {
+  z.grafik.neuG = true;
+  const std::string& x = z.felder.x;
+  const std::string& y = z.felder.y;
+  if (istIntervall(x) && istIntervall(y)) {
+    const auto [a, b] = entpacke(x);
+    const auto [c, d] = entpacke(y);
+    if (a < b && c < d) {
+      setzeXYRahmen(z.grafik, a, b, c, d);
+      return;
+    }
+  }
+  ausgabe(z, 0, rahmenfelderUnbrauchbar);
+}
+
+void fRahmenUebernahmeB(Zustand& z) {
+  const Grafikzustand& g = z.grafik;
+  setzeXYRahmen(z.grafik, rund1(g.xlinks), rund1(g.xrechts), rund1(g.yunten), rund1(g.yoben));
+}
+
+// --- Display switches ---
+
+void umschalten(Zustand& z, bool Grafikzustand::*schalter) {
+  z.grafik.*schalter = !(z.grafik.*schalter);
+  z.ui.neuZeichnen();
+}
+
+// --- Point gesture buttons ---
+
+void punktSetzenB(Zustand& z) {
+  if (punktSetzen(z.grafik, z.listen)) neuF(z);
+  z.ui.neuZeichnen();
+}
+
+void labelVerschieben(Zustand& z, int dx, int dy) {
+  buchstabenPos(z.grafik, z.listen, dx, dy);
+  z.ui.neuZeichnen();
+}
+
+// --- Events of the view (view coordinates, origin lower left) ---
+
+bool zahlen(const Argumente& a, double& x, double& y) {
+  if (a.size() != 2) return false;
+  const auto ax = alsZahl(a[0]), ay = alsZahl(a[1]);
+  if (!ax || !ay) return false;
+  x = *ax;
+  y = *ay;
+  return true;
+}
+
+// scrollWheel DX DY [ctrl] [alt] [cmd]
+bool scrollWheelB(Zustand& z, const Argumente& a) {
+  double dx = 0, dy = 0;
+  if (a.size() < 2 || !zahlen({a[0], a[1]}, dx, dy)) return false;
+  Tasten tasten;
+  for (std::size_t i = 2; i < a.size(); ++i) {
+    if (a[i] == "ctrl") {
+      tasten.ctrl = true;
+    } else if (a[i] == "alt") {
+      tasten.alt = true;
+    } else if (a[i] == "cmd") {
+      tasten.cmd = true;
+    } else {
+      return false;
+    }
+  }
+  scrollWheel(z.grafik, dx, dy, tasten);
+  z.ui.neuZeichnen();
+  return true;
+}
+
+bool mouseDraggedB(Zustand& z, const Argumente& a) {
+  double x = 0, y = 0;
+  if (!zahlen(a, x, y)) return false;
+  mouseDragged(z.grafik, x, y);
+  z.ui.neuZeichnen();
+  return true;
+}
+
+bool rightMouseDraggedB(Zustand& z, const Argumente& a) {
+  double x = 0, y = 0;
+  if (!zahlen(a, x, y)) return false;
+  rightMouseDragged(z.grafik, z.listen, x, y);
+  z.ui.neuZeichnen();
+  return true;
+}
+
+// printB [DATEI]: the print dialog, or the picture written to DATEI (blanks allowed).
+bool printB(Zustand& z, const Argumente& a) {
+  std::string datei;
+  for (const std::string& wort : a) datei += (datei.empty() ? "" : " ") + wort;
+  const Anzeigeliste liste = grafikZeichnen(z);
+  return z.ui.grafikAusgeben(liste, datei);
+}
+
+}  // namespace
+
+void registriereGrafikbefehle(Befehlstabelle& t) {
+  t.eintragen("aktuellWahlB", aktuellWahlB);
+  t.eintragen("funktionalWahlB", funktionalWahlB);
+  t.eintragen("allfunktionalWahlB", allfunktionalWahlB);
+  t.eintragen("rechteckWahlB", rechteckWahlB);
+  t.eintragen("nachFunktionB", nachFunktionB);
+  t.eintragen("nachPunktenWahlB", nachPunktenWahlB);
+  t.eintragen("fRahmenWahlB", fRahmenWahlB);
+  t.eintragen("fRahmenUebernahmeB", fRahmenUebernahmeB);
+
+  t.eintragen("rasterAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::gitterpunkteSichtbar); });
+  t.eintragen("achsenZeigen", [](Zustand& z) { umschalten(z, &Grafikzustand::koordinatensystemSichtbar); });
+  t.eintragen("xSkalaAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::xSkalapunkteSichtbar); });
+  t.eintragen("ySkalaAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::ySkalapunkteSichtbar); });
+
+  t.eintragen("punktSetzen", punktSetzenB);
+  t.eintragen("punktLinksB", [](Zustand& z) { labelVerschieben(z, -2, 0); });
+  t.eintragen("punktRechtsB", [](Zustand& z) { labelVerschieben(z, 2, 0); });
+  t.eintragen("punktHochB", [](Zustand& z) { labelVerschieben(z, 0, 2); });
+  t.eintragen("punktTiefB", [](Zustand& z) { labelVerschieben(z, 0, -2); });
+  t.eintragen("printB", printB);
+
+  t.eintragen("scrollWheel", scrollWheelB);
+  t.eintragen("mouseDragged", mouseDraggedB);
+  t.eintragen("mouseUp", [](Zustand& z) {
+    mouseUp(z.grafik, z.listen);
+    z.ui.neuZeichnen();
+  });
+  t.eintragen("rightMouseDown", [](Zustand& z) {
+    rightMouseDown(z.grafik);
+    z.ui.neuZeichnen();
+  });
+  t.eintragen("rightMouseDragged", rightMouseDraggedB);
+  t.eintragen("rightMouseUp", [](Zustand& z) {
+    rightMouseUp(z.grafik, z.listen);
+    z.ui.neuZeichnen();
+  });
+}
 
 }  // namespace quarvel

@@ -58,4 +58,40 @@ void fensterWahl(Zustand& z, FensterW wahl) {
   }
 }
 
+void grafWahl(Zustand& z, GrafikDimension wahl) {
+  Fensterwahl& knoepfe = z.grafik.wahl;
+  const auto ankreuzen = [&knoepfe](GrafikDimension d) {
+    knoepfe.aktuellB = d == GrafikDimension::aktuell;
+    knoepfe.funktionalB = d == GrafikDimension::nominal;
+    knoepfe.allfunktionalB = d == GrafikDimension::allfunktional;
+  };
+  z.grafik.grafikDim = wahl;
+  switch (wahl) {
+    case GrafikDimension::aktuell:
+      ankreuzen(wahl);
+      z.grafTarget = z.akt;
+      break;
+    case GrafikDimension::nominal: {
+      const std::string& name = z.felder.name;
+      if (const auto f = z.listen.fuListe.find(name); f != z.listen.fuListe.end()) {
+        z.grafTarget = f->second;
+        ankreuzen(wahl);
+      } else if (z.listen.spExistiert(name)) {
+        ankreuzen(wahl);
+      } else {
+        auswahl(z, "Im Feld <Name> ist kein Polynom der Funktionsliste eingetragen. ", "schade", "");
+        z.grafTarget = z.akt;
+        grafWahl(z, GrafikDimension::aktuell);
+      }
+      break;
+    }
+    case GrafikDimension::allfunktional:
+      ankreuzen(wahl);
+      if (z.listen.fuListe.empty() && z.listen.spListe.empty()) {
+        auswahl(z, "Die Funktionsliste ist leer. ", "ok", "");
+      }
+      break;
+  }
+}
+
 }  // namespace quarvel

@@ -8,5 +8,8 @@ namespace quarvel {
 void fensterWahl(Zustand& z, FensterW wahl);
 // The frame spanned by the active points, for the by-points window.
 void punktDeckelSetzen(Zustand& z);
+// Chooses which functions are drawn: the current one, the one named in the name field
+// (falling back to the current one with an alert), or all visible stored ones.
+void grafWahl(Zustand& z, GrafikDimension wahl);
 
 }  // namespace quarvel

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "graph/anzeigeliste.h"
+
 namespace quarvel {
 
 // What the core needs from a front end. Field texts live in the state (Felder); a front
@@ -18,6 +20,9 @@ class Oberflaeche {
   virtual void neuZeichnen() = 0;
   // The user confirmed quitting.
   virtual void beenden() = 0;
+  // Prints the picture (empty `datei`) or writes it to `datei` in the format its
+  // extension names. False when it could not be done.
+  virtual bool grafikAusgeben(const Anzeigeliste&, const std::string& /*datei*/) { return false; }
 };
 
 }  // namespace quarvel

@@ -6,9 +6,11 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/befehle.h"
+#include "app/grafikanzeige.h"
 #include "app/json.h"
 #include "app/schale.h"
 #include "app/zustand.h"
@@ -20,7 +22,8 @@ namespace {
 // The headless front end: answers questions from the queue, prints what a window shows.
 class Skriptoberflaeche final : public Oberflaeche {
  public:
-  explicit Skriptoberflaeche(std::ostream& aus) : aus_(aus) {}
+  Skriptoberflaeche(std::ostream& aus, Grafikexport grafikexport)
+      : aus_(aus), grafikexport_(std::move(grafikexport)) {}
 
   std::string auswahl(const std::string& meldung, const std::string& option,
                       const std::string& option2) override {
@@ -35,7 +38,12 @@ class Skriptoberflaeche final : public Oberflaeche {
     return gewaehlt;
   }
   void piep() override { aus_ << "piep\n"; }
-  void neuZeichnen() override {}
+  void neuZeichnen() override { zeichnenFaellig_ = true; }
+  bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override {
+    return !datei.empty() && grafikexport_ && grafikexport_(liste, datei);
+  }
+  // True once after a redraw was requested.
+  bool zeichnenFaellig() { return std::exchange(zeichnenFaellig_, false); }
   void beenden() override { beendet_ = true; }
 
   void antwortEinreihen(const std::string& antwort) { antworten_.push_back(antwort); }
@@ -45,6 +53,8 @@ class Skriptoberflaeche final : public Oberflaeche {
   std::ostream& aus_;
   std::deque<std::string> antworten_;
   bool beendet_ = false;
+  Grafikexport grafikexport_;
+  bool zeichnenFaellig_ = false;
 };
 
 std::vector<std::string> woerter(const std::string& zeile) {
@@ -129,10 +139,13 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
 }  // namespace
 
 int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
-                    std::optional<std::uint32_t> seed) {
-  Skriptoberflaeche oberflaeche(aus);
+                    std::optional<std::uint32_t> seed, Grafikexport grafikexport) {
+  Skriptoberflaeche oberflaeche(aus, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
+  // Draw whenever a window would, so the legend and scales read as in the window.
+  grafikZeichnen(z);
+  oberflaeche.zeichnenFaellig();
 
   int status = 0;
   int zeilennummer = 0;
@@ -171,6 +184,7 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
       melde("ungültige Angaben zum Befehl", zeile);
     }
+    if (oberflaeche.zeichnenFaellig()) grafikZeichnen(z);
   }
   return oberflaeche.beendet() ? 0 : status;
 }

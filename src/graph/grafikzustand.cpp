@@ -3,18 +3,23 @@
 #include <algorithm>
 
 #include "analysis/kritischestellen.h"
+#include "graph/rahmen.h"
 
 namespace quarvel {
+
+Grenzen rahmenVon(const Polynom& p, int dezimalen) {
+  return istBrauchbarerRahmen(p.grenzen) ? p.grenzen : polyDatenX(p, dezimalen);
+}
 
 void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int dezimalen) {
   g.neuG = true;
   switch (g.grafikDim) {
     case GrafikDimension::aktuell:
-      g.fuRahmen = akt.grenzen;
+      g.fuRahmen = rahmenVon(akt, dezimalen);
       break;
     case GrafikDimension::nominal:
       if (const auto f = listen.fuListe.find(g.letzterFname); f != listen.fuListe.end()) {
-        g.fuRahmen = f->second->grenzen;
+        g.fuRahmen = rahmenVon(*f->second, dezimalen);
       } else if (const auto s = listen.spListe.find(g.letzterFname); s != listen.spListe.end()) {
         g.fuRahmen = s->second->grenzen;
       } else {

@@ -25,6 +25,25 @@ struct Fensterwahl {
   std::string rechteckTitel = ".. als Rechteck [-2.0, 2.0] x [-2.0, 2.0] ";
 };
 
+// What the last placement or move left to undo.
+enum class Rueckgaengig { nichts, neuerPunkt, verschoben };
+
+// The point gesture: select a point with a right drag, release to arm the move, move it
+// with a left drag and release; place a new one with "neu"; undo the last step once.
+struct Punktgeste {
+  enum class Phase {
+    ruhe,          // nothing selected
+    waehlen,       // the right button is down: a drag shows the nearest point's name
+    verschiebbar,  // a stored point is selected; the next left release moves it there
+  };
+  Phase phase = Phase::ruhe;
+  Rueckgaengig letzteAktion = Rueckgaengig::nichts;
+  // The moved point as it was, or the placed point.
+  Punkt backPunkt;
+  // Name of the placed point.
+  std::string undoName;
+};
+
 // Everything the graph view shows and the frames it is fitted to.
 struct Grafikzustand {
   // The frame currently shown.
@@ -59,7 +78,15 @@ struct Grafikzustand {
   std::string punktButton = "neu";
 
   Fensterwahl wahl;
+
+  // Accumulated horizontal and last vertical wheel delta.
+  double xValue = 0, yValue = 0;
+  Punktgeste geste;
 };
+
+// The frame of one function: its stored extents, or fresh ones when it was stored
+// without usable extents (quotients, antiderivatives, a new current function).
+Grenzen rahmenVon(const Polynom& p, int dezimalen);
 
 // Recomputes the function frame from the functions chosen for drawing.
 void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int dezimalen);

@@ -1,7 +1,170 @@
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <functional>
+#include <vector>
+
+#include "gui/grafikansicht.h"
 #include "gui/hauptfenster.h"
 
 namespace quarvel {
 
-void baueGrafik(Hauptfenster&) {}
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+// A control whose look follows the state after every command.
+using Abgleich = std::function<void(const Zustand&)>;
+
+// A check box or radio button that runs a command when clicked and shows a state flag.
+// Its tick is set from the state only, so a refused choice shows no tick.
+template <typename Knopf>
+Knopf* schalter(Hauptfenster& f, std::vector<Abgleich>& abgleiche, const QString& text,
+                const std::string& befehl, std::function<bool(const Zustand&)> an, QWidget* eltern) {
+  auto* knopf = new Knopf(text, eltern);
+  knopf->setAutoExclusive(false);
+  QObject::connect(knopf, &QAbstractButton::clicked, &f, [&f, befehl] { f.ausfuehren(befehl); });
+  abgleiche.push_back([knopf, an = std::move(an)](const Zustand& z) { knopf->setChecked(an(z)); });
+  return knopf;
+}
+
+QPushButton* knopf(Hauptfenster& f, const QString& text, const std::string& befehl, QWidget* eltern,
+                   const QString& tipp = {}) {
+  auto* k = new QPushButton(text, eltern);
+  k->setToolTip(tipp);
+  k->setFocusPolicy(Qt::TabFocus);
+  QObject::connect(k, &QPushButton::clicked, &f, [&f, befehl] { f.ausfuehren(befehl); });
+  return k;
+}
+
+void exportieren(Hauptfenster& f) {
+  const QString datei = QFileDialog::getSaveFileName(
+      &f, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.pdf"),
+      QStringLiteral("PDF (*.pdf);;PNG-Bild (*.png);;SVG-Grafik (*.svg)"));
+  if (!datei.isEmpty()) f.ausfuehren("printB", {datei.toStdString()});
+}
+
+}  // namespace
+
+void baueGrafik(Hauptfenster& f) {
+  auto abgleiche = std::make_shared<std::vector<Abgleich>>();
+  auto* ansicht = new Grafikansicht(f, f.grafikPlatz());
+  f.grafikPlatz()->layout()->addWidget(ansicht);
+
+  // Below the view: legend, coordinates, selected point, "neu"/"Undo", label arrows, switches.
+  auto* leiste = new QWidget(f.grafikPlatz()->parentWidget());
+  auto* raster = new QGridLayout(leiste);
+  raster->setContentsMargins(0, 0, 0, 0);
+  auto* legende = new QLabel(leiste);
+  legende->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  legende->setToolTip(QStringLiteral("Der gezeigte Ausschnitt"));
+  raster->addWidget(legende, 0, 0, 1, 9);
+
+  auto* maus = new QLineEdit(leiste);
+  maus->setReadOnly(true);
+  maus->setToolTip(QStringLiteral("Koordinaten der Maus (links ziehen)"));
+  auto* traeger = new QLineEdit(leiste);
+  traeger->setToolTip(QStringLiteral("Gewählter Punkt (rechts ziehen) oder Name eines neuen Punktes"));
+  traeger->setMaximumWidth(70);
+  QObject::connect(traeger, &QLineEdit::textEdited, &f,
+                   [&f](const QString& text) { f.zustand().grafik.traeger = text.toStdString(); });
+  auto* punktKnopf = knopf(f, QStringLiteral("neu"), "punktSetzen", leiste,
+                           QStringLiteral("Neuer Punkt an der letzten Mausposition, oder Rückgängig"));
+  auto* mausLabel = new QLabel(QStringLiteral("Maus:"), leiste);
+  auto* punktLabel = new QLabel(QStringLiteral("&Punkt:"), leiste);
+  punktLabel->setBuddy(traeger);
+  raster->addWidget(mausLabel, 1, 0);
+  raster->addWidget(maus, 1, 1);
+  raster->addWidget(punktLabel, 1, 2);
+  raster->addWidget(traeger, 1, 3);
+  raster->addWidget(punktKnopf, 1, 4);
+  const QString beschriftungTipp = QStringLiteral("Beschriftung des gewählten Punktes verschieben");
+  raster->addWidget(knopf(f, QStringLiteral("◀"), "punktLinksB", leiste, beschriftungTipp), 1, 5);
+  raster->addWidget(knopf(f, QStringLiteral("▶"), "punktRechtsB", leiste, beschriftungTipp), 1, 6);
+  raster->addWidget(knopf(f, QStringLiteral("▲"), "punktHochB", leiste, beschriftungTipp), 1, 7);
+  raster->addWidget(knopf(f, QStringLiteral("▼"), "punktTiefB", leiste, beschriftungTipp), 1, 8);
+  raster->setColumnStretch(1, 1);
+
+  auto* schalterZeile = new QHBoxLayout;
+  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("Gitterpunkte"), "rasterAendern",
+                                               [](const Zustand& z) { return z.grafik.gitterpunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("Achsen"), "achsenZeigen",
+                                               [](const Zustand& z) { return z.grafik.koordinatensystemSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("x-Skala"), "xSkalaAendern",
+                                               [](const Zustand& z) { return z.grafik.xSkalapunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("y-Skala"), "ySkalaAendern",
+                                               [](const Zustand& z) { return z.grafik.ySkalapunkteSichtbar; }, leiste));
+  schalterZeile->addStretch();
+  raster->addLayout(schalterZeile, 2, 0, 1, 9);
+  f.grafikLeiste()->addWidget(leiste);
+
+  // The window choice: what is drawn and which frame the view takes over.
+  auto* platz = f.grafikPlatz()->parentWidget();
+  auto* zeigt = new QGroupBox(QStringLiteral("Grafik zeigt"), platz);
+  auto* zeigtSpalte = new QVBoxLayout(zeigt);
+  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("aktuelle Funktion"), "aktuellWahlB",
+                                                [](const Zustand& z) { return z.grafik.wahl.aktuellB; }, zeigt));
+  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("Funktion <Name>"), "funktionalWahlB",
+                                                [](const Zustand& z) { return z.grafik.wahl.funktionalB; }, zeigt));
+  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("alle Funktionen"), "allfunktionalWahlB",
+                                                [](const Zustand& z) { return z.grafik.wahl.allfunktionalB; }, zeigt));
+  auto* fenster = new QGroupBox(QStringLiteral("Fenster"), platz);
+  auto* fensterSpalte = new QVBoxLayout(fenster);
+  fensterSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral(".. nach Funktion"), "nachFunktionB",
+                                                  [](const Zustand& z) { return z.grafik.wahl.nachFunktion; }, fenster));
+  auto* rechteck = schalter<QRadioButton>(f, *abgleiche, {}, "rechteckWahlB",
+                                          [](const Zustand& z) { return z.grafik.wahl.rechteckGB; }, fenster);
+  abgleiche->push_back([rechteck](const Zustand& z) { rechteck->setText(q(z.grafik.wahl.rechteckTitel)); });
+  fensterSpalte->addWidget(rechteck);
+  fensterSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral(".. nach Punkten"), "nachPunktenWahlB",
+                                                  [](const Zustand& z) { return z.grafik.wahl.nachPunktenGB; }, fenster));
+  auto* rahmenKnoepfe = new QHBoxLayout;
+  rahmenKnoepfe->addWidget(knopf(f, QStringLiteral("Rechteck aus x, y"), "fRahmenWahlB", fenster,
+                                 QStringLiteral("Die Intervalle in den Feldern x und y werden das Rechteck")));
+  rahmenKnoepfe->addWidget(knopf(f, QStringLiteral("Ausschnitt als Rechteck"), "fRahmenUebernahmeB", fenster,
+                                 QStringLiteral("Der gezeigte Ausschnitt wird das Rechteck")));
+  fensterSpalte->addLayout(rahmenKnoepfe);
+  const int vorDemProtokoll = f.optionsLeiste()->count() - 2;
+  f.optionsLeiste()->insertWidget(vorDemProtokoll, zeigt);
+  f.optionsLeiste()->insertWidget(vorDemProtokoll + 1, fenster);
+
+  // Menu entries: printing, export and the display switches.
+  QMenu* datei = f.menue(QStringLiteral("Datei"));
+  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB", QKeySequence::Print);
+  QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren (PDF, PNG, SVG) …"));
+  export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+  QObject::connect(export_, &QAction::triggered, &f, [&f] { exportieren(f); });
+  QMenu* optionen = f.menue(QStringLiteral("Optionen"));
+  f.befehlsEintrag(optionen, QStringLiteral("&Gitterpunkte zeigen/verbergen"), "rasterAendern",
+                   QKeySequence(QStringLiteral("Ctrl+G")));
+  f.befehlsEintrag(optionen, QStringLiteral("&Achsen zeigen/verbergen"), "achsenZeigen");
+  f.befehlsEintrag(optionen, QStringLiteral("&x-Skala zeigen/verbergen"), "xSkalaAendern");
+  f.befehlsEintrag(optionen, QStringLiteral("&y-Skala zeigen/verbergen"), "ySkalaAendern");
+
+  abgleiche->push_back([legende, maus, traeger, punktKnopf](const Zustand& z) {
+    const Grafikzustand& g = z.grafik;
+    legende->setText(q(g.legende));
+    maus->setText(q(g.maus));
+    if (traeger->text() != q(g.traeger)) traeger->setText(q(g.traeger));
+    punktKnopf->setText(q(g.punktButton));
+  });
+  const auto abgleichen = [&f, ansicht, abgleiche] {
+    // Drawing first: it sets the legend the controls show.
+    ansicht->neuZeichnen();
+    for (const Abgleich& a : *abgleiche) a(f.zustand());
+  };
+  // Every command may have changed what is drawn (a new current function, a colour):
+  // drawing is cheap, so the view follows each one.
+  QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, ansicht, [abgleichen](bool) { abgleichen(); });
+  abgleichen();
+}
 
 }  // namespace quarvel

@@ -241,10 +241,10 @@ void Hauptfenster::felderZeigen() {
   kritPunkteMarkiert_->setChecked(f.kritPunkteMarkiert);
 }
 
-void Hauptfenster::ausfuehren(const std::string& befehl) {
+void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
   felderLesen();
   oberflaeche_.neuZeichnenAngefordert = false;
-  fuehreAus(*zustand_, befehl);
+  fuehreAus(*zustand_, befehl, argumente);
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();

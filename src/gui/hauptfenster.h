@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/oberflaeche.h"
 #include "app/zustand.h"
@@ -31,6 +32,7 @@ class DialogOberflaeche final : public Oberflaeche {
   void piep() override;
   void neuZeichnen() override { neuZeichnenAngefordert = true; }
   void beenden() override;
+  bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override;
 
   bool neuZeichnenAngefordert = false;
   bool beendetAngefordert = false;
@@ -51,8 +53,8 @@ class Hauptfenster : public QMainWindow {
 
   Zustand& zustand() { return *zustand_; }
 
-  // Runs a command by its handler name.
-  void ausfuehren(const std::string& befehl);
+  // Runs a command by its handler name (graph events and export take words of their own).
+  void ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente = {});
 
   // The top-level menu of that title (created in the order of the menu bar).
   QMenu* menue(const QString& titel);

@@ -1,12 +1,15 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/skript.h"
+#include "gui/anzeigemaler.h"
 #include "gui/hauptfenster.h"
 
 namespace {
@@ -37,16 +40,26 @@ int main(int argc, char* argv[]) {
     }
   }
 
-  // Script mode runs headless: no QApplication, no display needed.
+  // Script mode runs headless: no QApplication, no display needed. Only writing the
+  // graph to a file needs fonts and painting; it starts Qt on its offscreen platform.
   if (skript) {
     std::ios::sync_with_stdio(false);
-    if (*skript == "-") return quarvel::fuehreSkriptAus(std::cin, std::cout, std::cerr, seed);
+    std::unique_ptr<QGuiApplication> maler;
+    const quarvel::Grafikexport grafikexport = [&](const quarvel::Anzeigeliste& liste,
+                                                   const std::string& datei) {
+      if (!maler) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        maler = std::make_unique<QGuiApplication>(argc, argv);
+      }
+      return quarvel::grafikSchreiben(liste, QString::fromStdString(datei));
+    };
+    if (*skript == "-") return quarvel::fuehreSkriptAus(std::cin, std::cout, std::cerr, seed, grafikexport);
     std::ifstream datei(*skript);
     if (!datei) {
       std::cerr << "fehler: Skript " << *skript << " lässt sich nicht öffnen\n";
       return 1;
     }
-    return quarvel::fuehreSkriptAus(datei, std::cout, std::cerr, seed);
+    return quarvel::fuehreSkriptAus(datei, std::cout, std::cerr, seed, grafikexport);
   }
 
   QApplication app(argc, argv);

@@ -1,0 +1,9 @@
+#include "app/grafikanzeige.h"
+
+namespace quarvel {
+
+Anzeigeliste grafikZeichnen(Zustand& z) {
+  return zeichne(z.grafik, Zeichenquellen{z.listen, *z.akt, *z.grafTarget, z.dezimalen});
+}
+
+}  // namespace quarvel

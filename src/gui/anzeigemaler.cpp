@@ -1,0 +1,139 @@
+#include "gui/anzeigemaler.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <cmath>
+
+namespace quarvel {
+
+namespace {
+
+// Lines are cut to the view and one view size around it: what lies further out cannot
+// be seen, and huge coordinates make painters slow or wrong.
+constexpr Rechteck zeichenbereich{-fensterBreite, 2 * fensterBreite, -fensterHoehe, 2 * fensterHoehe};
+
+bool imZeichenbereich(Bildpunkt p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= zeichenbereich.links &&
+         p.x <= zeichenbereich.rechts && p.y >= zeichenbereich.unten && p.y <= zeichenbereich.oben;
+}
+
+QColor farbe(const Rgb& rgb) { return QColor::fromRgbF(static_cast<float>(rgb.rot), static_cast<float>(rgb.gruen), static_cast<float>(rgb.blau)); }
+
+}  // namespace
+
+Anzeigemaler::Anzeigemaler() {
+  const QStringList vorhanden = QFontDatabase::families();
+  for (const char* name : {"TeX Gyre Pagella", "P052", "Palatino", "Palatino Linotype", "URW Palladio L"}) {
+    if (vorhanden.contains(QString::fromLatin1(name))) {
+      familie_ = QString::fromLatin1(name);
+      return;
+    }
+  }
+  familie_ = QStringLiteral("serif");
+}
+
+QFont Anzeigemaler::schrift(double pixelGroesse) const {
+  QFont f(familie_);
+  f.setStyleHint(QFont::Serif);
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelGroesse))));
+  return f;
+}
+
+void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala, QPointF ursprung) const {
+  const auto geraet = [&](Bildpunkt p) {
+    return QPointF(ursprung.x() + skala * p.x, ursprung.y() + skala * (fensterHoehe - p.y));
+  };
+  maler.save();
+  maler.setRenderHint(QPainter::Antialiasing);
+  maler.setRenderHint(QPainter::TextAntialiasing);
+  for (const Anzeigeelement& element : liste.elemente) {
+    if (const auto* h = std::get_if<Hintergrund>(&element)) {
+      maler.fillRect(QRectF(ursprung, QSizeF(skala * fensterBreite, skala * fensterHoehe)), farbe(h->farbe));
+    } else if (const auto* pfad = std::get_if<Pfad>(&element)) {
+      QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+      maler.setPen(stift);
+      maler.setBrush(Qt::NoBrush);
+      QPainterPath weg;
+      for (const Linienzug& zug : pfad->linienzuege) {
+        for (const Linienzug& teil : clippe(zug, zeichenbereich)) {
+          weg.moveTo(geraet(teil.front()));
+          for (std::size_t i = 1; i < teil.size(); ++i) weg.lineTo(geraet(teil[i]));
+        }
+      }
+      for (const Kreis& k : pfad->kreise) {
+        if (imZeichenbereich(k.mitte)) weg.addEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
+      }
+      maler.drawPath(weg);
+    } else if (const auto* b = std::get_if<Beschriftung>(&element)) {
+      if (!imZeichenbereich(b->ort)) continue;
+      const QFont f = schrift(skala * b->schriftgroesse);
+      maler.setFont(f);
+      maler.setPen(farbe(b->farbe));
+      // The text box sits on `ort`: the baseline lies one descent above it.
+      const QPointF unten = geraet(b->ort);
+      maler.drawText(QPointF(unten.x(), unten.y() - QFontMetricsF(f).descent()), QString::fromStdString(b->text));
+    }
+  }
+  maler.restore();
+}
+
+bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei) {
+  const QString art = QFileInfo(datei).suffix().toLower();
+  const Anzeigemaler maler;
+  const QSize groesse(static_cast<int>(fensterBreite), static_cast<int>(fensterHoehe));
+  if (art == QLatin1String("png")) {
+    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    maler.male(p, liste);
+    p.end();
+    return bild.save(datei, "PNG");
+  }
+  if (art == QLatin1String("pdf")) {
+    QPdfWriter pdf(datei);
+    pdf.setTitle(QStringLiteral("Quarvel"));
+    pdf.setPageSize(QPageSize(QSizeF(fensterBreite, fensterHoehe), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(72);
+    QPainter p;
+    if (!p.begin(&pdf)) return false;
+    maler.male(p, liste);
+    return p.end();
+  }
+  if (art == QLatin1String("svg")) {
+    QSvgGenerator svg;
+    svg.setFileName(datei);
+    svg.setSize(groesse);
+    svg.setViewBox(QRect(QPoint(0, 0), groesse));
+    svg.setTitle(QStringLiteral("Quarvel"));
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    maler.male(p, liste);
+    return p.end();
+  }
+  return false;
+}
+
+void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setPageOrientation(QPageLayout::Landscape);
+  QPrintDialog dialog(&drucker, eltern);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter p;
+  if (!p.begin(&drucker)) return;
+  const QRectF seite = drucker.pageRect(QPrinter::DevicePixel);
+  const double skala = std::min(seite.width() / fensterBreite, seite.height() / fensterHoehe);
+  const QPointF ursprung((seite.width() - skala * fensterBreite) / 2, (seite.height() - skala * fensterHoehe) / 2);
+  Anzeigemaler().male(p, liste, skala, ursprung);
+}
+
+}  // namespace quarvel
