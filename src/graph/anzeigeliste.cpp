@@ -168,10 +168,13 @@ class Zeichner {
 
 bool istEndlich(Bildpunkt p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
-// Liang-Barsky: cuts the segment a-b to r; false when nothing of it lies inside.
+// Liang-Barsky: cuts the segment a-b to r; false when nothing of it lies inside. A cut
+// end is put exactly on the edge it was cut at: with huge coordinates the interpolated
+// value of that coordinate would be lost to rounding.
 bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   double t0 = 0, t1 = 1;
+  int kante0 = -1, kante1 = -1;
   const double p[4] = {-dx, dx, -dy, dy};
   const double q[4] = {a.x - r.links, r.rechts - a.x, a.y - r.unten, r.oben - a.y};
   for (int i = 0; i < 4; ++i) {
@@ -180,14 +183,25 @@ bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
       continue;
     }
     const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      t0 = std::max(t0, t);
-    } else {
-      t1 = std::min(t1, t);
+    if (p[i] < 0 && t > t0) {
+      t0 = t;
+      kante0 = i;
+    } else if (p[i] > 0 && t < t1) {
+      t1 = t;
+      kante1 = i;
     }
     if (t0 > t1) return false;
   }
-  const Bildpunkt start{a.x + t0 * dx, a.y + t0 * dy}, ende{a.x + t1 * dx, a.y + t1 * dy};
+  const auto aufKante = [&r](Bildpunkt punkt, int kante) {
+    if (kante == 0) punkt.x = r.links;
+    if (kante == 1) punkt.x = r.rechts;
+    if (kante == 2) punkt.y = r.unten;
+    if (kante == 3) punkt.y = r.oben;
+    return punkt;
+  };
+  // Uncut ends stay exactly as they are.
+  const Bildpunkt start = kante0 < 0 ? a : aufKante({a.x + t0 * dx, a.y + t0 * dy}, kante0);
+  const Bildpunkt ende = kante1 < 0 ? b : aufKante({a.x + t1 * dx, a.y + t1 * dy}, kante1);
   a = start;
   b = ende;
   return true;

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "graph/anzeigeliste.h"
+
+namespace quarvel {
+namespace {
+
+struct Zeichnung : testing::Test {
+  Anzeigeliste zeichneJetzt() { return zeichne(g, {listen, akt, ziel, 2}); }
+
+  Grafikzustand g;
+  Objektlisten listen;
+  Polynom akt{-2, -2, 2};
+  Polynom ziel{1};
+};
+
+std::vector<const Pfad*> pfade(const Anzeigeliste& l) {
+  std::vector<const Pfad*> v;
+  for (const auto& e : l.elemente) {
+    if (const auto* p = std::get_if<Pfad>(&e)) v.push_back(p);
+  }
+  return v;
+}
+
+std::vector<std::string> texte(const Anzeigeliste& l, double groesse) {
+  std::vector<std::string> v;
+  for (const auto& e : l.elemente) {
+    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == groesse) v.push_back(b->text);
+  }
+  return v;
+}
+
+// Paths drawn in a colour other than black: the curves.
+std::vector<const Pfad*> kurven(const Anzeigeliste& l) {
+  std::vector<const Pfad*> v;
+  for (const Pfad* p : pfade(l)) {
+    if (p->linienbreite == kurvenBreite && p->kreise.empty() && p->linienzuege.size() == 1 &&
+        p->linienzuege[0].size() > 4) {
+      v.push_back(p);
+    }
+  }
+  return v;
+}
+
+TEST_F(Zeichnung, ReihenfolgeAmStart) {
+  const Anzeigeliste l = zeichneJetzt();
+  ASSERT_GE(l.elemente.size(), 5u);
+  EXPECT_TRUE(std::holds_alternative<Hintergrund>(l.elemente[0]));
+  const auto& achsen = std::get<Pfad>(l.elemente[1]);
+  EXPECT_EQ(achsen.farbe, schwarz);
+  EXPECT_EQ(achsen.linienbreite, 2);
+  ASSERT_EQ(achsen.linienzuege.size(), 4u);
+  // Both axes stick out by the arrow size beyond the frame.
+  EXPECT_EQ(achsen.linienzuege[0], (Linienzug{{16, 311}, {644, 311}}));
+  EXPECT_EQ(achsen.linienzuege[1], (Linienzug{{330, 48}, {330, 574}}));
+  EXPECT_EQ(achsen.linienzuege[2], (Linienzug{{326, 570}, {330, 574}, {334, 570}}));
+  EXPECT_EQ(achsen.linienzuege[3], (Linienzug{{640, 315}, {644, 311}, {640, 307}}));
+  // Then the current function: a move and 461 samples, in its colour.
+  const auto& kurve = std::get<Pfad>(l.elemente[2]);
+  ASSERT_EQ(kurve.linienzuege.size(), 1u);
+  EXPECT_EQ(kurve.linienzuege[0].size(), 462u);
+  EXPECT_EQ(kurve.linienzuege[0].front(), kurve.linienzuege[0][1]);
+  EXPECT_DOUBLE_EQ(kurve.linienzuege[0].back().x, 640);
+  // Then the x scale (strokes, labels) and the y scale.
+  EXPECT_EQ(std::get<Pfad>(l.elemente[3]).linienzuege.size(), 18u);
+  EXPECT_EQ(std::get<Beschriftung>(l.elemente[4]).text, "-4.5");
+  EXPECT_EQ(texte(l, skalaSchrift).size(), 36u);
+  EXPECT_EQ(g.legende, " -4.0 < x < 4.0,           -4.0 < y < 4.0 ");
+  EXPECT_EQ(g.xSkalaPunkte.size(), 18u);
+}
+
+TEST_F(Zeichnung, SkalenbeschriftungenSindZahltexte) {
+  setzeRahmen(g, -10, 10, -3, 3);  // span 20: step 1; span 6: step 0.5
+  const Anzeigeliste l = zeichneJetzt();
+  const auto t = texte(l, skalaSchrift);
+  EXPECT_NE(std::find(t.begin(), t.end(), "-2.0"), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "0.5"), t.end());
+  // x labels sit 8 left of and 16 below the tick; y labels 8 right and 6 below.
+  const Bildpunkt p = bildPunkt(g, 0, 0);
+  bool xGefunden = false, yGefunden = false;
+  for (const auto& e : l.elemente) {
+    const auto* b = std::get_if<Beschriftung>(&e);
+    if (b == nullptr || b->text != "0.0") continue;
+    xGefunden |= b->ort == Bildpunkt{p.x - 8, p.y - 16};
+    yGefunden |= b->ort == Bildpunkt{p.x + 8, p.y - 6};
+  }
+  EXPECT_TRUE(xGefunden && yGefunden);
+}
+
+TEST_F(Zeichnung, PunkteMitNamenUndVersatz) {
+  Punkt p{1, 2, 0, 0};
+  p.pos = {6, -4};
+  p.aktiv = false;  // inactive points are drawn too
+  listen.pktListe["B"] = teile(p);
+  const Anzeigeliste l = zeichneJetzt();
+  const auto& achsen = std::get<Pfad>(l.elemente[2]);
+  ASSERT_EQ(achsen.kreise.size(), 1u);
+  const Bildpunkt ort = bildPunkt(g, 1, 2);
+  EXPECT_EQ(achsen.kreise[0].mitte, ort);
+  EXPECT_EQ(achsen.kreise[0].radius, 2);
+  // The name comes before the stroke of the path it belongs to.
+  const auto& name = std::get<Beschriftung>(l.elemente[1]);
+  EXPECT_EQ(name.text, "B");
+  EXPECT_EQ(name.ort, (Bildpunkt{ort.x + 6, ort.y - 4}));
+  EXPECT_EQ(name.schriftgroesse, punktSchrift);
+
+  g.punkteImGraphenZeigen = false;
+  const Anzeigeliste ohne = zeichneJetzt();
+  EXPECT_TRUE(texte(ohne, punktSchrift).empty());
+  EXPECT_TRUE(std::get<Pfad>(ohne.elemente[1]).kreise.empty());
+}
+
+TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
+  auto f = teile(Polynom{0, 1});
+  f->name = "f";
+  f->color = Farbe::rot;
+  f->kritPunkte = {{0, 0}, {1, 1}};
+  auto h = teile(Polynom{0, 0, 1});
+  h->name = "h";
+  h->sichtbar = false;
+  h->kritPunkte = {{0, 0}};
+  listen.fuListe = {{"f", f}, {"h", h}};
+  g.kritischePunkteImGraphenZeigen = true;
+
+  // Current mode: stored functions stay away even when visible.
+  EXPECT_EQ(kurven(zeichneJetzt()).size(), 1u);
+  EXPECT_EQ(kurven(zeichneJetzt())[0]->farbe, schwarz);
+
+  g.grafikDim = GrafikDimension::allfunktional;
+  const Anzeigeliste alle = zeichneJetzt();
+  ASSERT_EQ(kurven(alle).size(), 1u) << "the hidden function shows neither curve nor points";
+  EXPECT_EQ(kurven(alle)[0]->farbe, (Rgb{1, 0, 0}));
+  EXPECT_EQ(texte(alle, kritSchrift), (std::vector<std::string>{"Af", "Bf"}));
+
+  g.kritischePunkteImGraphenZeigen = false;
+  EXPECT_TRUE(texte(zeichneJetzt(), kritSchrift).empty());
+
+  g.grafikDim = GrafikDimension::nominal;
+  ziel = *f;
+  EXPECT_EQ(kurven(zeichneJetzt())[0]->farbe, (Rgb{1, 0, 0}));
+}
+
+TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
+  auto s = std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{2, -1}}, {0, 1, 2}));
+  s->color = Farbe::blau;
+  listen.spListe["s"] = s;
+  const auto blau = [](const Anzeigeliste& l) {
+    std::vector<std::size_t> laengen;
+    for (const Pfad* p : pfade(l)) {
+      if (p->farbe == Rgb{0, 0, 1}) laengen.push_back(p->linienzuege.at(0).size());
+    }
+    return laengen;
+  };
+  // Frame width 8: a piece of width 1 gets 1/8 * 466 = 58.25 steps, so samples 0 … 58.
+  EXPECT_EQ(blau(zeichneJetzt()), (std::vector<std::size_t>{60, 60}));
+  s->zerlegung = {0, 2, 1};  // knots out of order: not drawn
+  EXPECT_TRUE(blau(zeichneJetzt()).empty());
+  s->zerlegung = {0, 1, 2};
+  s->sichtbar = false;
+  EXPECT_TRUE(blau(zeichneJetzt()).empty());
+}
+
+TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
+  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  setzeRahmen(g, 0, 0.5, 0, 0.5);
+  const Anzeigeliste l = zeichneJetzt();
+  std::size_t n = 0;
+  for (const Pfad* p : pfade(l)) {
+    if (p->farbe == schwarz && p->linienbreite == kurvenBreite && !p->linienzuege.empty() &&
+        p->linienzuege[0].size() > 100 && p->linienzuege[0].size() < 1000) {
+      n = p->linienzuege[0].size();
+      EXPECT_LE(p->linienzuege[0].front().x, lux);
+      EXPECT_GE(p->linienzuege[0].back().x, rox);
+    }
+  }
+  EXPECT_GT(n, 400u);
+}
+
+TEST_F(Zeichnung, GitterInBraunUndSchalter) {
+  g.gitterpunkteSichtbar = true;
+  g.koordinatensystemSichtbar = false;
+  g.xSkalapunkteSichtbar = false;
+  g.ySkalapunkteSichtbar = false;
+  const Anzeigeliste l = zeichneJetzt();
+  const auto& gitter = std::get<Pfad>(l.elemente.back());
+  EXPECT_EQ(gitter.farbe, gitterBraun);
+  EXPECT_EQ(gitter.kreise.size(), 81u);
+  EXPECT_TRUE(texte(l, skalaSchrift).empty());
+  for (const Pfad* p : pfade(l)) EXPECT_TRUE(p->linienzuege.empty() || p->linienzuege.size() == 1);
+}
+
+TEST_F(Zeichnung, LegendeMitDezimalen) {
+  setzeRahmen(g, -1.23456, 2, 0.5, 7);
+  zeichne(g, {listen, akt, ziel, 3});
+  EXPECT_EQ(g.legende, " -1.235 < x < 2.0,           0.5 < y < 7.0 ");
+}
+
+struct ClipFall {
+  const char* name;
+  Linienzug linie;
+  std::vector<Linienzug> erwartet;
+};
+
+class Clip : public testing::TestWithParam<ClipFall> {};
+
+TEST_P(Clip, Rechteck0bis10) {
+  EXPECT_EQ(clippe(GetParam().linie, {0, 10, 0, 10}), GetParam().erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Clip,
+    testing::Values(
+        ClipFall{"GanzInnen", {{1, 1}, {2, 2}, {3, 1}}, {{{1, 1}, {2, 2}, {3, 1}}}},
+        ClipFall{"GanzAussen", {{-5, 1}, {-1, 20}}, {}},
+        ClipFall{"HinausUndZurueck", {{5, 5}, {5, 1e42}, {6, 5}},
+                 {{{5, 5}, {5, 10}}, {{6, 10}, {6, 5}}}},
+        ClipFall{"NichtEndlichTrennt", {{1, 1}, {2, NAN}, {3, 3}, {4, 4}}, {{{3, 3}, {4, 4}}}},
+        ClipFall{"Durchquert", {{-10, 5}, {20, 5}}, {{{0, 5}, {10, 5}}}},
+        ClipFall{"EinPunkt", {{1, 1}}, {}}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+}  // namespace
+}  // namespace quarvel

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "graph/punktgeste.h"
+#include "graph/rahmen.h"
+
+namespace quarvel {
+namespace {
+
+// On the start frame (-4 … 4) these view positions map exactly onto whole numbers.
+double ansichtX(double x) { return lux + (rox - lux) / 8 * (x + 4); }
+double ansichtY(double y) { return luy + (roy - luy) / 8 * (y + 4); }
+
+struct Geste : testing::Test {
+  Geste() {
+    Punkt p{1, 1, 7, 8};
+    p.valid = {true, false, false};
+    p.pos = {4, 4};
+    p.name = "P";
+    listen.pktListe["P"] = teile(p);
+    listen.punktNamen.erase("P");
+  }
+
+  void waehle(double x, double y) {
+    rightMouseDown(g);
+    rightMouseDragged(g, listen, ansichtX(x), ansichtY(y));
+    rightMouseUp(g, listen);
+  }
+  void ziehe(double x, double y) {
+    mouseDragged(g, ansichtX(x), ansichtY(y));
+    mouseUp(g, listen);
+  }
+  const Punkt& punkt(const std::string& name) { return *listen.pktListe.at(name); }
+
+  Grafikzustand g;
+  Objektlisten listen;
+};
+
+TEST_F(Geste, RechtsWaehlenLinksVerschiebenUndZurueck) {
+  waehle(1.2, 1.1);
+  EXPECT_EQ(g.traeger, "P");
+  EXPECT_EQ(g.geste.phase, Punktgeste::Phase::verschiebbar);
+  mouseDragged(g, ansichtX(2), ansichtY(3));
+  EXPECT_EQ(g.maus, "(2.0, 3.0)");
+  mouseUp(g, listen);
+
+  // The moved point is a fresh one: all components given, z = w = 0, label at the point.
+  const Punkt& neu = punkt("P");
+  EXPECT_EQ(neu.ko, (std::array<double, 4>{2, 3, 0, 0}));
+  EXPECT_EQ(neu.valid, (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(neu.pos, (LabelVersatz{0, 0}));
+  EXPECT_EQ(g.maus, "(2.0;3.0)");
+  EXPECT_EQ(g.traeger, "?");
+  EXPECT_EQ(g.punktButton, "Undo");
+  EXPECT_EQ(g.geste.phase, Punktgeste::Phase::ruhe);
+
+  // Undo brings back the four components, now all flagged given.
+  EXPECT_TRUE(punktSetzen(g, listen)) << "a stored-back point asks for new frames";
+  EXPECT_EQ(punkt("P").ko, (std::array<double, 4>{1, 1, 7, 8}));
+  EXPECT_EQ(punkt("P").valid, (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(g.punktButton, "neu");
+  EXPECT_FALSE(listen.punktNamen.contains("P"));
+  // Only one step: the next press places a new point instead.
+  EXPECT_FALSE(punktSetzen(g, listen));
+  EXPECT_EQ(listen.pktListe.size(), 2u);
+}
+
+TEST_F(Geste, WeitWegGewaehltVerschiebtNichts) {
+  waehle(-3, -3);
+  EXPECT_EQ(g.traeger, "?");
+  EXPECT_EQ(g.geste.phase, Punktgeste::Phase::ruhe);
+  ziehe(2, 2);
+  EXPECT_EQ(punkt("P").ko[0], 1);
+  EXPECT_EQ(g.punktButton, "neu");
+}
+
+TEST_F(Geste, NeueRechtsauswahlEntschaerftDieAlte) {
+  waehle(1, 1);
+  waehle(-3, -3);  // a miss after a hit must not leave the old selection armed
+  ziehe(2, 2);
+  EXPECT_EQ(punkt("P").ko[0], 1);
+}
+
+TEST_F(Geste, GeloeschterPunktWirdNichtVerschoben) {
+  waehle(1, 1);
+  listen.pktListe.erase("P");
+  ziehe(2, 2);
+  EXPECT_TRUE(listen.pktListe.empty());
+  EXPECT_EQ(g.punktButton, "neu");
+}
+
+TEST_F(Geste, NeuerPunktNimmtFreienNamenAusDemPool) {
+  mouseDragged(g, ansichtX(-1), ansichtY(2));
+  g.traeger = "?";
+  punktSetzen(g, listen);
+  ASSERT_TRUE(listen.pktExistiert("A"));
+  EXPECT_EQ(punkt("A").ko, (std::array<double, 4>{-1, 2, 0, 0}));
+  EXPECT_FALSE(listen.punktNamen.contains("A"));
+  EXPECT_EQ(g.punktButton, "Undo");
+  EXPECT_EQ(g.maus, "(-1.0;2.0)");
+
+  punktSetzen(g, listen);  // undo
+  EXPECT_FALSE(listen.pktExistiert("A"));
+  EXPECT_TRUE(listen.punktNamen.contains("A"));
+}
+
+TEST_F(Geste, GetippterFreierNameVerlaesstDenPool) {
+  // Else a later placement could take the same letter and overwrite this point.
+  g.traeger = "Q";
+  neuPunkt(g, listen);
+  EXPECT_TRUE(listen.pktExistiert("Q"));
+  EXPECT_FALSE(listen.punktNamen.contains("Q"));
+  // Typing the same name again now takes a letter from the pool.
+  g.geste.letzteAktion = Rueckgaengig::nichts;
+  neuPunkt(g, listen);
+  EXPECT_TRUE(listen.pktExistiert("A"));
+  EXPECT_EQ(listen.pktListe.size(), 3u);
+}
+
+TEST_F(Geste, VergebenerNameNimmtPoolbuchstaben) {
+  g.traeger = "P";
+  neuPunkt(g, listen);
+  EXPECT_TRUE(listen.pktExistiert("A"));
+  EXPECT_EQ(punkt("P").ko[0], 1);
+}
+
+TEST_F(Geste, LeererPoolAendertNichts) {
+  listen.punktNamen.clear();
+  g.traeger = "?";
+  neuPunkt(g, listen);
+  EXPECT_EQ(listen.pktListe.size(), 1u);
+  EXPECT_EQ(g.punktButton, "neu");
+}
+
+TEST_F(Geste, LinksklickNachPlatzierungMachtKnopfZuNeu) {
+  punktSetzen(g, listen);
+  ASSERT_EQ(g.punktButton, "Undo");
+  ziehe(3, 3);
+  EXPECT_EQ(g.punktButton, "neu");
+  // The button does what it says: it places a second point.
+  punktSetzen(g, listen);
+  EXPECT_EQ(listen.pktListe.size(), 3u);
+}
+
+TEST_F(Geste, RechtsZiehenVerwirftUndo) {
+  punktSetzen(g, listen);
+  waehle(1, 1);
+  EXPECT_EQ(g.punktButton, "neu");
+  EXPECT_EQ(g.geste.letzteAktion, Rueckgaengig::nichts);
+}
+
+TEST_F(Geste, BeschriftungVerschieben) {
+  g.traeger = "P";
+  buchstabenPos(g, listen, -2, 0);
+  buchstabenPos(g, listen, 0, 2);
+  EXPECT_EQ(punkt("P").pos, (LabelVersatz{2, 6}));
+  g.traeger = "?";
+  buchstabenPos(g, listen, 2, 0);
+  EXPECT_EQ(punkt("P").pos, (LabelVersatz{2, 6}));
+}
+
+}  // namespace
+}  // namespace quarvel
