@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include "app/grafikanzeige.h"
+#include "app/listenpflege.h"
+#include "graph/rahmen.h"
+#include "gui/anzeigemaler.h"
+#include "gui/grafikansicht.h"
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+namespace {
+
+QImage male(const Anzeigeliste& liste) {
+  QImage bild(650, 580, QImage::Format_ARGB32_Premultiplied);
+  bild.fill(Qt::magenta);
+  QPainter maler(&bild);
+  Anzeigemaler().male(maler, liste);
+  return bild;
+}
+
+// Pixel position of a world point on the start frame (image rows run downwards).
+QPoint pixel(const Grafikzustand& g, double x, double y) {
+  const Bildpunkt p = bildPunkt(g, x, y);
+  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(fensterHoehe - p.y))};
+}
+
+// True when some pixel within `radius` of `ort` satisfies `passt`.
+template <typename Test>
+bool inDerNaehe(const QImage& bild, QPoint ort, int radius, Test passt) {
+  for (int dx = -radius; dx <= radius; ++dx) {
+    for (int dy = -radius; dy <= radius; ++dy) {
+      if (passt(bild.pixelColor(ort + QPoint(dx, dy)))) return true;
+    }
+  }
+  return false;
+}
+
+bool schwarz(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
+bool rot(const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; }
+bool weiss(const QColor& c) { return c == QColor(Qt::white); }
+
+TEST(GrafikMalen, AchsenSchwarzFunktionInIhrerFarbe) {
+  Hauptfenster f(1);
+  Zustand& z = f.zustand();
+  z.akt->color = Farbe::rot;
+  const QImage bild = male(grafikZeichnen(z));
+  const Grafikzustand& g = z.grafik;
+  EXPECT_TRUE(weiss(bild.pixelColor(5, 5))) << "the background is white";
+  EXPECT_TRUE(schwarz(bild.pixelColor(pixel(g, -3.3, 0)))) << "x-axis";
+  EXPECT_TRUE(schwarz(bild.pixelColor(pixel(g, 0, 1.3)))) << "y-axis";
+  // akt = 2x^2 - 2x - 2 passes (-0.5, -0.5) and (2, 2).
+  EXPECT_TRUE(inDerNaehe(bild, pixel(g, -0.5, -0.5), 1, rot));
+  EXPECT_TRUE(inDerNaehe(bild, pixel(g, 2, 2), 1, rot));
+  EXPECT_FALSE(inDerNaehe(bild, pixel(g, -3, 3), 3, rot));
+}
+
+TEST(GrafikMalen, RiesigeWerteWerdenGeclippt) {
+  // A degree-14 function far outside the frame must still paint a clean picture.
+  Hauptfenster f(1);
+  Zustand& z = f.zustand();
+  Koeffizienten k{};
+  k[14] = 1;
+  z.akt = teile(Polynom(k));
+  z.akt->color = Farbe::rot;
+  setzeRahmen(z.grafik, -1000, 1000, -4, 4);
+  const QImage bild = male(grafikZeichnen(z));
+  EXPECT_TRUE(weiss(bild.pixelColor(100, 100)));
+  EXPECT_TRUE(inDerNaehe(bild, QPoint(330, 150), 3, rot)) << "the steep walls near x = 0";
+}
+
+TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
+  Hauptfenster f(1);
+  f.show();
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ASSERT_NE(ansicht, nullptr);
+  EXPECT_EQ(ansicht->size(), QSize(650, 580));
+  f.zustand().grafik.neuG = false;
+  setzeRahmen(f.zustand().grafik, -4, 4, -4, 4);
+  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, 120),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(ansicht, &rad);
+  EXPECT_EQ(gezeigterRahmen(f.zustand().grafik), (Grenzen{-4.1, 4.1, -4.1, 4.1}));
+  bool legendeGezeigt = false;
+  for (QLabel* l : f.findChildren<QLabel*>()) legendeGezeigt |= l->text() == " -4.1 < x < 4.1,           -4.1 < y < 4.1 ";
+  EXPECT_TRUE(legendeGezeigt);
+
+  // Alt turns the wheel into a horizontal delta on Linux: it still shifts vertically.
+  QWheelEvent alt(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(120, 0),
+                  Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(ansicht, &alt);
+  EXPECT_DOUBLE_EQ(f.zustand().grafik.yunten, -4.1 + 8.2 / 100);
+
+  const QImage bild = ansicht->grab().toImage();
+  EXPECT_TRUE(schwarz(bild.pixelColor(pixel(f.zustand().grafik, -3, 0)))) << "the view shows the axes";
+}
+
+TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
+  Hauptfenster f(1);
+  QPushButton* neu = nullptr;
+  for (QPushButton* k : f.findChildren<QPushButton*>()) {
+    if (k->text() == "neu") neu = k;
+  }
+  ASSERT_NE(neu, nullptr);
+  neu->click();
+  EXPECT_EQ(neu->text(), "Undo");
+  EXPECT_EQ(f.zustand().listen.pktListe.size(), 1u);
+  neu->click();
+  EXPECT_EQ(neu->text(), "neu");
+  EXPECT_TRUE(f.zustand().listen.pktListe.empty());
+}
+
+TEST(GrafikExport, SchreibtPdfPngSvg) {
+  QTemporaryDir ordner;
+  ASSERT_TRUE(ordner.isValid());
+  Hauptfenster f(1);
+  const Anzeigeliste liste = grafikZeichnen(f.zustand());
+  for (const char* name : {"bild.png", "bild.PDF", "bild.svg"}) {
+    const QString datei = ordner.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(grafikSchreiben(liste, datei)) << name;
+    EXPECT_GT(QFile(datei).size(), 1000) << name;
+  }
+  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("bild.txt")));
+  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png")));
+  QImage png(ordner.filePath("bild.png"));
+  ASSERT_EQ(png.size(), QSize(650, 580));
+  EXPECT_TRUE(schwarz(png.pixelColor(pixel(f.zustand().grafik, -3, 0))));
+}
+
+}  // namespace
+}  // namespace quarvel
