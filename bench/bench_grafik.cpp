@@ -1,0 +1,62 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "graph/anzeigeliste.h"
+#include "gui/anzeigemaler.h"
+
+namespace {
+
+// A busy picture: 24 visible functions of degree 14 and 200 labelled points.
+struct VolleGrafik {
+  VolleGrafik() {
+    std::mt19937 zufall(7);
+    std::uniform_real_distribution<double> koeffizient(-1, 1), ort(-4, 4);
+    for (int i = 0; i < 24; ++i) {
+      quarvel::Koeffizienten k{};
+      for (int e = 0; e <= quarvel::pgrad; ++e) k[e] = koeffizient(zufall) / (1 << e);
+      auto f = quarvel::teile(quarvel::Polynom(k));
+      f->color = quarvel::alleFarben[i % quarvel::alleFarben.size()];
+      listen.fuListe[std::string(1, static_cast<char>('a' + i))] = f;
+    }
+    for (int i = 0; i < 200; ++i) {
+      listen.pktListe["P" + std::to_string(i)] = quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0});
+    }
+    g.grafikDim = quarvel::GrafikDimension::allfunktional;
+  }
+
+  quarvel::Objektlisten listen;
+  quarvel::Grafikzustand g;
+  quarvel::Polynom akt{-2, -2, 2};
+};
+
+// Building the display list and painting it into an image of the view's size.
+void BM_GrafikBauenUndMalen(benchmark::State& state) {
+  // Fonts need an application object; one left by another benchmark is used as it is.
+  std::unique_ptr<QGuiApplication> eigene;
+  if (QCoreApplication::instance() == nullptr) {
+    static int argc = 1;
+    static char name[] = "quarvel_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    eigene = std::make_unique<QGuiApplication>(argc, argv);
+  }
+  VolleGrafik grafik;
+  const quarvel::Anzeigemaler maler;
+  QImage bild(650, 580, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    const quarvel::Anzeigeliste liste = quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
+    QPainter p(&bild);
+    maler.male(p, liste);
+    p.end();
+    benchmark::DoNotOptimize(bild.constBits());
+  }
+}
+BENCHMARK(BM_GrafikBauenUndMalen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
