@@ -244,4 +244,24 @@ std::vector<Linienzug> clippe(const Linienzug& linie, const Rechteck& r) {
   return teile;
 }
 
+Linienzug vereinfache(const Linienzug& linie, double toleranz) {
+  if (linie.size() <= 2) return linie;
+  Linienzug ergebnis{linie.front()};
+  for (std::size_t i = 1; i + 1 < linie.size(); ++i) {
+    const Bildpunkt& a = ergebnis.back();
+    const Bildpunkt& p = linie[i];
+    const Bildpunkt& b = linie[i + 1];
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double laenge = std::hypot(dx, dy);
+    // Distance of p from the line a-b (from a itself when a and b coincide).
+    const double abstand = laenge > 0 ? std::abs(dx * (p.y - a.y) - dy * (p.x - a.x)) / laenge
+                                      : std::hypot(p.x - a.x, p.y - a.y);
+    // A point beyond the ends of a-b is a turning point and stays.
+    const double lage = (p.x - a.x) * dx + (p.y - a.y) * dy;
+    if (abstand > toleranz || lage < 0 || lage > laenge * laenge) ergebnis.push_back(p);
+  }
+  ergebnis.push_back(linie.back());
+  return ergebnis;
+}
+
 }  // namespace quarvel

@@ -85,4 +85,9 @@ struct Rechteck {
 };
 std::vector<Linienzug> clippe(const Linienzug& linie, const Rechteck& r);
 
+// Drops the points that lie closer than `toleranz` to the straight line through their
+// kept neighbours: smooth curves need far fewer vertices than samples, and every vertex
+// costs the painter a join. First and last point are always kept.
+Linienzug vereinfache(const Linienzug& linie, double toleranz);
+
 }  // namespace quarvel

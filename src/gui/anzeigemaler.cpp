@@ -17,9 +17,11 @@ namespace quarvel {
 
 namespace {
 
-// Lines are cut to the view and one view size around it: what lies further out cannot
-// be seen, and huge coordinates make painters slow or wrong.
-constexpr Rechteck zeichenbereich{-fensterBreite, 2 * fensterBreite, -fensterHoehe, 2 * fensterHoehe};
+// Lines are cut a little outside the view: what lies further out cannot be seen, and
+// huge coordinates make painters slow or wrong. The margin keeps cut ends and round caps
+// out of sight.
+constexpr double rand = 20;
+constexpr Rechteck zeichenbereich{-rand, fensterBreite + rand, -rand, fensterHoehe + rand};
 
 bool imZeichenbereich(Bildpunkt p) {
   return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= zeichenbereich.links &&
@@ -55,32 +57,41 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   maler.save();
   maler.setRenderHint(QPainter::Antialiasing);
   maler.setRenderHint(QPainter::TextAntialiasing);
+  double groesse = 0, unterlaenge = 0;
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
       maler.fillRect(QRectF(ursprung, QSizeF(skala * fensterBreite, skala * fensterHoehe)), farbe(h->farbe));
     } else if (const auto* pfad = std::get_if<Pfad>(&element)) {
-      QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+      QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
       maler.setPen(stift);
       maler.setBrush(Qt::NoBrush);
-      QPainterPath weg;
-      for (const Linienzug& zug : pfad->linienzuege) {
-        for (const Linienzug& teil : clippe(zug, zeichenbereich)) {
-          weg.moveTo(geraet(teil.front()));
-          for (std::size_t i = 1; i < teil.size(); ++i) weg.lineTo(geraet(teil[i]));
+      QPolygonF zug;
+      for (const Linienzug& linie : pfad->linienzuege) {
+        for (const Linienzug& geclippt : clippe(linie, zeichenbereich)) {
+          // A tenth of a device pixel is far below what anyone can see.
+          const Linienzug teil = vereinfache(geclippt, 0.1 / skala);
+          zug.clear();
+          zug.reserve(static_cast<qsizetype>(teil.size()));
+          for (const Bildpunkt& p : teil) zug.append(geraet(p));
+          maler.drawPolyline(zug);
         }
       }
       for (const Kreis& k : pfad->kreise) {
-        if (imZeichenbereich(k.mitte)) weg.addEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
+        if (imZeichenbereich(k.mitte)) maler.drawEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
       }
-      maler.drawPath(weg);
     } else if (const auto* b = std::get_if<Beschriftung>(&element)) {
       if (!imZeichenbereich(b->ort)) continue;
-      const QFont f = schrift(skala * b->schriftgroesse);
-      maler.setFont(f);
+      // Consecutive labels mostly share their size: resolve the font once for each run.
+      if (b->schriftgroesse != groesse) {
+        groesse = b->schriftgroesse;
+        const QFont f = schrift(skala * groesse);
+        maler.setFont(f);
+        unterlaenge = QFontMetricsF(f).descent();
+      }
       maler.setPen(farbe(b->farbe));
       // The text box sits on `ort`: the baseline lies one descent above it.
       const QPointF unten = geraet(b->ort);
-      maler.drawText(QPointF(unten.x(), unten.y() - QFontMetricsF(f).descent()), QString::fromStdString(b->text));
+      maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), QString::fromStdString(b->text));
     }
   }
   maler.restore();

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "gui/grafikansicht.h"
@@ -87,10 +88,13 @@ void baueGrafik(Hauptfenster& f) {
   raster->addWidget(traeger, 1, 3);
   raster->addWidget(punktKnopf, 1, 4);
   const QString beschriftungTipp = QStringLiteral("Beschriftung des gewählten Punktes verschieben");
-  raster->addWidget(knopf(f, QStringLiteral("◀"), "punktLinksB", leiste, beschriftungTipp), 1, 5);
-  raster->addWidget(knopf(f, QStringLiteral("▶"), "punktRechtsB", leiste, beschriftungTipp), 1, 6);
-  raster->addWidget(knopf(f, QStringLiteral("▲"), "punktHochB", leiste, beschriftungTipp), 1, 7);
-  raster->addWidget(knopf(f, QStringLiteral("▼"), "punktTiefB", leiste, beschriftungTipp), 1, 8);
+  int spalte = 5;
+  for (const auto& [pfeil, befehl] : {std::pair{"◀", "punktLinksB"}, std::pair{"▶", "punktRechtsB"},
+                                      std::pair{"▲", "punktHochB"}, std::pair{"▼", "punktTiefB"}}) {
+    QPushButton* k = knopf(f, QString::fromUtf8(pfeil), befehl, leiste, beschriftungTipp);
+    k->setFixedWidth(32);
+    raster->addWidget(k, 1, spalte++);
+  }
   raster->setColumnStretch(1, 1);
 
   auto* schalterZeile = new QHBoxLayout;

@@ -224,5 +224,20 @@ INSTANTIATE_TEST_SUITE_P(
         ClipFall{"EinPunkt", {{1, 1}}, {}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
+TEST(Vereinfachen, GeradeVerliertInnerePunkteKurveBehaeltSie) {
+  Linienzug gerade, parabel;
+  for (int i = 0; i <= 100; ++i) {
+    gerade.push_back({i * 1.0, i * 0.5});
+    parabel.push_back({i * 1.0, i * i * 0.1});
+  }
+  EXPECT_EQ(vereinfache(gerade, 0.1), (Linienzug{{0, 0}, {100, 50}}));
+  const Linienzug p = vereinfache(parabel, 0.1);
+  EXPECT_GT(p.size(), 10u);
+  EXPECT_EQ(p.front(), parabel.front());
+  EXPECT_EQ(p.back(), parabel.back());
+  // A turning point is kept even on a straight back-and-forth line.
+  EXPECT_EQ(vereinfache({{0, 0}, {10, 0}, {5, 0}}, 0.1), (Linienzug{{0, 0}, {10, 0}, {5, 0}}));
+}
+
 }  // namespace
 }  // namespace quarvel
