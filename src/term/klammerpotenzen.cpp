@@ -20,7 +20,13 @@ Text alsText(std::string_view utf8Text) {
 std::string alsUtf8(TextView text) {
   std::string ergebnis;
   ergebnis.reserve(text.size());
-  for (char32_t c : text) ergebnis += utf8(c);
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      ergebnis.push_back(static_cast<char>(c));
+    } else {
+      ergebnis += utf8(c);
+    }
+  }
   return ergebnis;
 }
 

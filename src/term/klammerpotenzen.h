@@ -15,7 +15,7 @@ namespace quarvel {
 // The longest text the term reader works on, typed or expanded. Nested powers multiply the
 // length ("((a)^9)^9" holds 81 copies of a); beyond this a term is refused instead of
 // eating memory and time.
-inline constexpr std::size_t groessteTermlaenge = 10000;
+inline constexpr std::size_t groessteTermlaenge = 5000;
 
 // Text after the exponent range check: the bracket exponent must lie in 0 ... pgrad.
 inline constexpr std::string_view exponentBereichMeldung = "Exponent nicht aus dem Bereich 0...";

@@ -41,6 +41,24 @@ std::optional<char32_t> einzelnesZeichen(std::string_view text) {
 
 bool istTrennzeichen(char32_t c) { return c == U',' || c == U' ' || c == U';'; }
 
+// Appends one code point; terms are nearly all ASCII, so that case avoids a temporary.
+void haengeAn(std::string& text, char32_t c) {
+  if (c < 0x80) {
+    text.push_back(static_cast<char>(c));
+  } else {
+    text += utf8(c);
+  }
+}
+
+// The one-character names among `funktionsnamen`, as code points.
+std::set<char32_t> einbuchstabigeNamen(const std::set<std::string>& funktionsnamen) {
+  std::set<char32_t> namen;
+  for (const std::string& name : funktionsnamen) {
+    if (const auto c = einzelnesZeichen(name)) namen.insert(*c);
+  }
+  return namen;
+}
+
 std::vector<std::string> zerlege(std::string_view s, bool leereBehalten) {
   std::vector<std::string> teile;
   std::string stueck;
@@ -63,7 +81,7 @@ std::string tilgeZeichen(std::string_view ziel, std::string_view z) {
   if (!weg) return std::string(ziel);
   std::string ergebnis;
   for (char32_t c : codepunkte(ziel)) {
-    if (c != *weg) ergebnis += utf8(c);
+    if (c != *weg) haengeAn(ergebnis, c);
   }
   return ergebnis;
 }
@@ -76,7 +94,7 @@ std::string ersetzeZeichen(std::string_view ziel, std::string_view alt, std::str
     if (c == *gesucht) {
       ergebnis += neu;
     } else {
-      ergebnis += utf8(c);
+      haengeAn(ergebnis, c);
     }
   }
   return ergebnis;
@@ -84,11 +102,12 @@ std::string ersetzeZeichen(std::string_view ziel, std::string_view alt, std::str
 
 std::string filtereZeichenMenge(std::string_view ziel, const Zeichenmenge& zMenge,
                                 const std::set<std::string>& funktionsnamen) {
+  const std::set<char32_t> namen = einbuchstabigeNamen(funktionsnamen);
   std::string ergebnis;
+  ergebnis.reserve(ziel.size() + 1);
   char32_t letztes = U'\0';
   for (char32_t c : codepunkte(ziel)) {
-    const std::string zeichen = utf8(c);
-    if (zMenge.contains(c) || funktionsnamen.contains(zeichen)) ergebnis += zeichen;
+    if (zMenge.contains(c) || namen.contains(c)) haengeAn(ergebnis, c);
     letztes = c;
   }
   if (letztes == U'+' || letztes == U'-') {
@@ -188,19 +207,19 @@ Einschub einschub(char32_t vorher, char32_t s, bool sIstFunktionsname) {
 }  // namespace
 
 std::string sterneEinschieben(std::string_view q, const std::set<std::string>& funktionsnamen) {
+  const std::set<char32_t> namen = einbuchstabigeNamen(funktionsnamen);
   std::string ergebnis;
   ergebnis.reserve(q.size() + q.size() / 2);
   char32_t vorher = U'&';  // matches no rule
   for (char32_t s : codepunkte(q)) {
-    const std::string zeichen = utf8(s);
     // Blanks between a caret and its exponent do not count as the character after the caret.
     if (vorher == U'^' && istLeerzeichen(s)) {
-      ergebnis += zeichen;
+      haengeAn(ergebnis, s);
       continue;
     }
-    const Einschub regel = einschub(vorher, s, funktionsnamen.contains(zeichen));
+    const Einschub regel = einschub(vorher, s, namen.contains(s));
     ergebnis += regel.vorsatz;
-    if (regel.zeichenBehalten) ergebnis += zeichen;
+    if (regel.zeichenBehalten) haengeAn(ergebnis, s);
     vorher = s;
   }
   return ergebnis;
@@ -234,7 +253,7 @@ std::string doppelZeichenTilgen(std::string_view q) {
   std::string ergebnis;
   if (!feld.empty() && (feld.front() == U'+' || feld.front() == U'-')) ergebnis = "0";
   for (char32_t c : feld) {
-    if (c != U' ') ergebnis += utf8(c);
+    if (c != U' ') haengeAn(ergebnis, c);
   }
   return ergebnis;
 }
