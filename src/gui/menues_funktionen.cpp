@@ -19,7 +19,8 @@ QIcon farbmuster(Farbe farbe) {
 }
 
 void baueFarbmenue(Hauptfenster& f, QMenu* funktionen) {
-  QMenu* farbe = funktionen->addMenu(QStringLiteral("&Farbe von <Name>"));
+  // Colours the function or spline named in the name field.
+  QMenu* farbe = funktionen->addMenu(QStringLiteral("&Farbe"));
   const struct {
     const char* text;
     const char* befehl;

@@ -56,7 +56,7 @@ TEST(Funktionsmenue, TrageAlsAktuelleFunktionEinUndFarbe) {
   QMenu* funktionen = hauptmenue(f, "Funktionen");
   ASSERT_NE(funktionen, nullptr);
   f.namensFeld()->setText("g");
-  QAction* rot = eintragIn(menueNamens(funktionen, "&Farbe von <Name>"), "&Rot");
+  QAction* rot = eintragIn(menueNamens(funktionen, "&Farbe"), "&Rot");
   ASSERT_NE(rot, nullptr);
   rot->trigger();
   EXPECT_EQ(f.zustand().listen.fuListe.at("g")->color, Farbe::rot);
