@@ -57,7 +57,7 @@ void aktualisiereYSkala(Grafikzustand& g);
 
 // The integer points of the shown frame. A frame holding more than maxGitterpunkte of
 // them gets no grid: it would fill the view with brown and stall every redraw.
-inline constexpr double maxGitterpunkte = 20000;
+inline constexpr double maxGitterpunkte = 10000;
 void aktualisiereGitternetz(Grafikzustand& g);
 
 // The fixed rectangle of the rectangle window, and the title of its radio button.
