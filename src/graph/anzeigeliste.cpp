@@ -207,6 +207,14 @@ bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
   return true;
 }
 
+// Distance of p from the segment a-b.
+double abstandZurStrecke(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double laenge2 = dx * dx + dy * dy;
+  const double t = laenge2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / laenge2, 0.0, 1.0) : 0.0;
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
 }  // namespace
 
 std::string legendenText(const Grafikzustand& g, int dezimalen) {
@@ -246,21 +254,32 @@ std::vector<Linienzug> clippe(const Linienzug& linie, const Rechteck& r) {
 
 Linienzug vereinfache(const Linienzug& linie, double toleranz) {
   if (linie.size() <= 2) return linie;
-  Linienzug ergebnis{linie.front()};
-  for (std::size_t i = 1; i + 1 < linie.size(); ++i) {
-    const Bildpunkt& a = ergebnis.back();
-    const Bildpunkt& p = linie[i];
-    const Bildpunkt& b = linie[i + 1];
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double laenge = std::hypot(dx, dy);
-    // Distance of p from the line a-b (from a itself when a and b coincide).
-    const double abstand = laenge > 0 ? std::abs(dx * (p.y - a.y) - dy * (p.x - a.x)) / laenge
-                                      : std::hypot(p.x - a.x, p.y - a.y);
-    // A point beyond the ends of a-b is a turning point and stays.
-    const double lage = (p.x - a.x) * dx + (p.y - a.y) * dy;
-    if (abstand > toleranz || lage < 0 || lage > laenge * laenge) ergebnis.push_back(p);
+  // Douglas-Peucker: keep the point farthest from the segment between two kept points
+  // while it is farther than the tolerance, and look at both halves again.
+  std::vector<bool> behalten(linie.size(), false);
+  behalten.front() = behalten.back() = true;
+  std::vector<std::pair<std::size_t, std::size_t>> offen{{0, linie.size() - 1}};
+  while (!offen.empty()) {
+    const auto [von, bis] = offen.back();
+    offen.pop_back();
+    double weitester = toleranz;
+    std::size_t index = von;
+    for (std::size_t i = von + 1; i < bis; ++i) {
+      const double d = abstandZurStrecke(linie[i], linie[von], linie[bis]);
+      if (d > weitester) {
+        weitester = d;
+        index = i;
+      }
+    }
+    if (index == von) continue;
+    behalten[index] = true;
+    offen.emplace_back(von, index);
+    offen.emplace_back(index, bis);
   }
-  ergebnis.push_back(linie.back());
+  Linienzug ergebnis;
+  for (std::size_t i = 0; i < linie.size(); ++i) {
+    if (behalten[i]) ergebnis.push_back(linie[i]);
+  }
   return ergebnis;
 }
 

@@ -4,7 +4,6 @@
 #include <QPixmap>
 
 #include "app/listenpflege.h"
-#include "app/schale.h"
 #include "gui/hauptfenster.h"
 
 namespace quarvel {
@@ -17,12 +16,16 @@ TEST(Bildschirmfoto, Hauptfenster) {
   if (datei.isEmpty()) GTEST_SKIP() << "QUARVEL_BILDSCHIRMFOTO not set";
   Hauptfenster f(1);
   Zustand& z = f.zustand();
-  auto f1 = teile(Polynom{0, -3, 0, 0.5});
-  f1->color = Farbe::blau;
-  fuEinlisten(z, "f", f1);
-  auto g1 = teile(Polynom{-1, 0, 0.25});
-  g1->color = Farbe::rot;
-  fuEinlisten(z, "g", g1);
+  const auto befehl = [&f, &z](const std::string& name, const std::string& eingabe, const std::string& feld) {
+    z.felder.eingabe = eingabe;
+    z.felder.name = feld;
+    f.felderZeigen();
+    f.ausfuehren(name);
+  };
+  befehl("liesTermB", "0.5x^3 - 3x", "f");
+  befehl("farbeBlau", "", "f");
+  befehl("liesTermB", "0.25x^2 - 1", "g");
+  befehl("farbeRot", "", "g");
   for (const auto& [name, x, y] : std::vector<std::tuple<std::string, double, double>>{
            {"A", -2, 1}, {"B", 1, -2.5}, {"C", 3, 1.25}}) {
     Punkt p{x, y, 0, 0};
@@ -32,12 +35,15 @@ TEST(Bildschirmfoto, Hauptfenster) {
   z.felder.kritPunkteMarkiert = true;
   f.felderZeigen();
   f.ausfuehren("kritPunkteMarkierB");
-  f.ausfuehren("allfunktionalWahlB");
+  befehl("allfunktionalWahlB", "", "");
+  f.ausfuehren("rechteckWahlB");
+  z.felder.x = "-4.5, 4.5";
+  z.felder.y = "-4, 4";
+  f.felderZeigen();
+  f.ausfuehren("fRahmenWahlB");
   f.ausfuehren("scrollWheel", {"0", "1", "alt", "cmd"});
-  f.ausfuehren("scrollWheel", {"0", "1"});
-  z.felder.eingabe = "0.5x^3 - 3x";
-  z.felder.name = "f";
-  ausgabe(z, 0, "f(x) = 0.5x^3 - 3x\ng(x) = 0.25x^2 - 1");
+  z.felder.eingabe = "0.25x^2 - 1";
+  z.felder.name = "g";
   f.felderZeigen();
   f.show();
   f.resize(f.sizeHint());

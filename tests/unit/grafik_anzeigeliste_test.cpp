@@ -235,6 +235,18 @@ TEST(Vereinfachen, GeradeVerliertInnerePunkteKurveBehaeltSie) {
   EXPECT_GT(p.size(), 10u);
   EXPECT_EQ(p.front(), parabel.front());
   EXPECT_EQ(p.back(), parabel.back());
+  // No sample strays further than the tolerance from the simplified line (a check of
+  // each point against its neighbours alone lets the error pile up along a gentle arc).
+  for (const Bildpunkt& q : parabel) {
+    double naechster = 1e9;
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+      const Bildpunkt a = p[i], b = p[i + 1];
+      const double dx = b.x - a.x, dy = b.y - a.y;
+      const double t = std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+      naechster = std::min(naechster, std::hypot(q.x - a.x - t * dx, q.y - a.y - t * dy));
+    }
+    EXPECT_LE(naechster, 0.1 + 1e-12);
+  }
   // A turning point is kept even on a straight back-and-forth line.
   EXPECT_EQ(vereinfache({{0, 0}, {10, 0}, {5, 0}}, 0.1), (Linienzug{{0, 0}, {10, 0}, {5, 0}}));
 }
