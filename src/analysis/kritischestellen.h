@@ -14,6 +14,18 @@ std::vector<double> erzeugeKritStellenListe(const Polynom& p0, int dezimalen);
 Grenzen polyDatenX(const Polynom& p0, int dezimalen);
 
 // Common extents of all visible functions and splines; (0, 0, 0, 0) when nothing is visible.
+// Functions are measured afresh, splines by their stored extents.
 Grenzen allFuGrenzen(const Objektlisten& listen, int dezimalen);
+
+// The smallest and largest value of a polynomial on an interval.
+struct Wertebereich {
+  double lo = 0;
+  double hi = 0;
+  bool operator==(const Wertebereich&) const = default;
+};
+
+// Value range of p on [von, bis]: its end values and the values at the stationary points
+// strictly inside.
+Wertebereich extremaImIntervall(const Polynom& p, double von, double bis, int dezimalen);
 
 }  // namespace quarvel
