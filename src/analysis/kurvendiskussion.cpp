@@ -62,8 +62,13 @@ Ableitungen ableitungenVon(const Polynom& p) {
 std::string gerundetText(double x, int dezimalen) { return zahlText(gerundet(x, dezimalen)); }
 
 std::string verlaufMit(const Ableitungen& d, double x, int dezimalen) {
+  // A value that is nothing but the rounding error of evaluating there counts as 0 too;
+  // for school polynomials that error lies far below the shown decimals, but for large
+  // coefficients it can exceed them and would hide an extremum or an inflection.
   std::array<double, anzahlKoeffizienten> w{};
-  for (std::size_t i = 0; i < w.size(); ++i) w[i] = runden(d[i].wert(x), dezimalen);
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    w[i] = wertIstNull(d[i], x) ? 0.0 : runden(d[i].wert(x), dezimalen);
+  }
 
   // The first derivative from the second on that does not vanish decides: an even order
   // makes an extremum (where p' = 0), an odd one a change of curvature (where p'' = 0).
