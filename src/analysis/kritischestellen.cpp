@@ -26,8 +26,12 @@ void umfasse(Grenzen& g, const Grenzen& weitere) {
 }  // namespace
 
 std::vector<double> erzeugeKritStellenListe(const Polynom& p0, int dezimalen) {
+  return kritStellenAusNullstellen(nullstellen012(p0, dezimalen));
+}
+
+std::vector<double> kritStellenAusNullstellen(std::span<const std::vector<double>> nullstellen012) {
   std::vector<double> stellen;
-  for (const auto& nullstellen : nullstellen012(p0, dezimalen)) {
+  for (const auto& nullstellen : nullstellen012.first(3)) {
     for (double x : nullstellen) stellen.push_back(pur(x));
   }
   std::sort(stellen.begin(), stellen.end());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "model/objektlisten.h"
@@ -9,6 +10,8 @@ namespace quarvel {
 
 // Ascending critical positions of p0 (roots of p0, p0' and p0''), without near-duplicates.
 std::vector<double> erzeugeKritStellenListe(const Polynom& p0, int dezimalen);
+// The same from the roots of p0, p0' and p0'' already at hand (entries 0, 1, 2).
+std::vector<double> kritStellenAusNullstellen(std::span<const std::vector<double>> nullstellen012);
 
 // Drawing extents of one polynomial: its critical points and the origin, slightly widened.
 Grenzen polyDatenX(const Polynom& p0, int dezimalen);

@@ -62,49 +62,53 @@ Ableitungen ableitungenVon(const Polynom& p) {
 std::string gerundetText(double x, int dezimalen) { return zahlText(gerundet(x, dezimalen)); }
 
 std::string verlaufMit(const Ableitungen& d, double x, int dezimalen) {
-  // A value that is nothing but the rounding error of evaluating there counts as 0 too;
-  // for school polynomials that error lies far below the shown decimals, but for large
-  // coefficients it can exceed them and would hide an extremum or an inflection.
-  std::array<double, anzahlKoeffizienten> w{};
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    w[i] = wertIstNull(d[i], x) ? 0.0 : runden(d[i].wert(x), dezimalen);
-  }
+  // w(i): the i-th derivative at x, rounded. A value that is nothing but the rounding error
+  // of evaluating there counts as 0 too; for school polynomials that error lies far below
+  // the shown decimals, but for large coefficients it can exceed them and would hide an
+  // extremum or an inflection. Only the orders up to the deciding one are evaluated.
+  const auto w = [&](std::size_t i) {
+    return wertIstNull(d[i], x) ? 0.0 : runden(d[i].wert(x), dezimalen);
+  };
+  const double w0 = w(0);
+  const double w1 = w(1);
+  const double w2 = w(2);
 
   // The first derivative from the second on that does not vanish decides: an even order
   // makes an extremum (where p' = 0), an odd one a change of curvature (where p'' = 0).
   int paritaet = 0;
   double v = 0.0;
-  for (std::size_t j = 2; j < w.size(); ++j) {
-    if (!istFastNull(w[j])) {
+  for (std::size_t j = 2; j < d.size(); ++j) {
+    const double wj = j == 2 ? w2 : w(j);
+    if (!istFastNull(wj)) {
       paritaet = static_cast<int>(j % 2);
-      v = w[j];
+      v = wj;
       break;
     }
   }
 
   std::vector<std::string> arten;
-  if (istFastNull(w[0])) arten.emplace_back(nullpunkt);
-  if (istFastNull(w[1]) && paritaet == 0) arten.emplace_back(v >= 0 ? tiefpunkt : hochpunkt);
-  if (istFastNull(w[2]) && paritaet == 1) {
+  if (istFastNull(w0)) arten.emplace_back(nullpunkt);
+  if (istFastNull(w1) && paritaet == 0) arten.emplace_back(v >= 0 ? tiefpunkt : hochpunkt);
+  if (istFastNull(w2) && paritaet == 1) {
     arten.push_back(std::string(v >= 0 ? rechtsLinks : linksRechts) +
-                    (istFastNull(w[1]) ? sattelpunkt : wendepunkt));
+                    (istFastNull(w1) ? sattelpunkt : wendepunkt));
   }
   // p'' vanishes here without changing sign: the curve is merely flat for a moment.
   if (arten.empty()) arten.emplace_back(flachpunkt);
 
   std::string text = arten[0];
   if (arten.size() > 1) text += " und " + arten[1];
-  if (!istNull(w[1])) text += steigungText + gerundetText(w[1], dezimalen);
+  if (!istNull(w1)) text += steigungText + gerundetText(w1, dezimalen);
   return text;
 }
 
-}  // namespace
-
-Symmetrie symmetrieVerhalten(const Polynom& p, int dezimalen) {
+// The symmetry test on the roots of p, p' and p'' (entries 0, 1, 2).
+Symmetrie symmetrieMit(const Polynom& p, const std::vector<std::vector<double>>& nullstellen012) {
   const int n = p.grad2();
   if (n < 2) return {Symmetrieverhalten::bisymm, 0.0};
   const bool gerade = n % 2 == 0;
-  const std::vector<double> r = nullstMenge(gerade ? p.abl() : p.abl().abl(), dezimalen);
+  // Never empty: p' of an even degree and p'' of an odd one have odd degree.
+  const std::vector<double>& r = nullstellen012[gerade ? 1 : 2];
   if (r.empty()) return {};
   const double m = r[(r.size() - 1) / 2];
   if (gerade) {
@@ -115,8 +119,7 @@ Symmetrie symmetrieVerhalten(const Polynom& p, int dezimalen) {
   return {};
 }
 
-std::string symVerhalten(const Polynom& p, int dezimalen) {
-  const Symmetrie s = symmetrieVerhalten(p, dezimalen);
+std::string symmetrieSatz(const Polynom& p, const Symmetrie& s) {
   switch (s.art) {
     case Symmetrieverhalten::psym:
       return punktsymmetrieText + zahlText(s.c) + "; " + zahlText(p.wert(s.c)) + ")";
@@ -128,6 +131,16 @@ std::string symVerhalten(const Polynom& p, int dezimalen) {
       break;
   }
   return ohneSymmetrieText;
+}
+
+}  // namespace
+
+Symmetrie symmetrieVerhalten(const Polynom& p, int dezimalen) {
+  return symmetrieMit(p, nullstellenDerAbleitungen(p, 3, dezimalen));
+}
+
+std::string symVerhalten(const Polynom& p, int dezimalen) {
+  return symmetrieSatz(p, symmetrieVerhalten(p, dezimalen));
 }
 
 KurvenEnden kurvenEnden(const Polynom& p) {
@@ -147,6 +160,8 @@ std::string verlauf(const Polynom& p, double x, int dezimalen) {
 
 std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
   const int n = fu.grad2();
+  // The roots of fu, fu' and fu'' serve the critical points and the symmetry alike.
+  const auto nullstellen = nullstellenDerAbleitungen(fu, 3, dezimalen);
   std::string t;
   std::string u;
   if (n == -1) {
@@ -161,7 +176,7 @@ std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
     const Ableitungen d = ableitungenVon(fu);
     std::size_t buchstabe = 0;
     double zuletzt = -999.999;
-    for (double x : erzeugeKritStellenListe(fu, dezimalen)) {
+    for (double x : kritStellenAusNullstellen(nullstellen)) {
       if (std::abs(zuletzt - x) <= gleicheStelle) continue;
       zuletzt = x;
       t += kritPunktBuchstabe(buchstabe++) + " (" + gerundetText(x, dezimalen) + " | " +
@@ -169,7 +184,7 @@ std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
     }
     u = strebtText + enden.rechts + ".\n\n";
   }
-  return t + u + symVerhalten(fu, dezimalen);
+  return t + u + symmetrieSatz(fu, symmetrieMit(fu, nullstellen));
 }
 
 }  // namespace quarvel

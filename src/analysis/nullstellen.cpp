@@ -1,5 +1,7 @@
 #include "analysis/nullstellen.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -40,6 +42,29 @@ class Auswerter {
     for (int i = grad_ - 1; i >= 0; --i) summe = betragX * summe + std::abs(koeff_[i]);
     const double faktor = schrankenFaktorJeGrad * (grad_ + 1) * maschinenEpsilon;
     return std::abs(wert) <= faktor * summe;
+  }
+
+  // Values at up to four points in one pass over the coefficients. Each point gets exactly
+  // the operations of operator(); running the four independent chains side by side only
+  // hides their latency, which dominates the bisection.
+  void werte4(const double* x, double* y, std::size_t anzahl) const {
+    const double x0 = x[0];
+    const double x1 = x[anzahl > 1 ? 1 : 0];
+    const double x2 = x[anzahl > 2 ? 2 : 0];
+    const double x3 = x[anzahl > 3 ? 3 : 0];
+    double y0 = 0.0, y1 = 0.0, y2 = 0.0, y3 = 0.0;
+    if (grad_ >= 0) {
+      y0 = y1 = y2 = y3 = koeff_[grad_];
+      for (int i = grad_ - 1; i >= 0; --i) {
+        const double c = koeff_[i];
+        y0 = x0 * y0 + c;
+        y1 = x1 * y1 + c;
+        y2 = x2 * y2 + c;
+        y3 = x3 * y3 + c;
+      }
+    }
+    const double ergebnis[4] = {y0, y1, y2, y3};
+    std::copy_n(ergebnis, anzahl, y);
   }
 
   double wertOderNull(double x) const {
@@ -100,6 +125,45 @@ std::vector<double> geschlosseneNullstellen(const Polynom& p) {
   }
 }
 
+// A bracket [von, bis] whose end values have opposite signs, being halved.
+struct Klammer {
+  double a = 0;
+  double b = 0;
+  double wertVon = 0;  // the sign is always compared with the value at the left end passed in
+  int halbierungen = 0;
+  bool fertig() const { return istFastNull(b - a) || halbierungen >= maxHalbierungen; }
+};
+
+// Bisects every bracket as findeNullst does, all of them side by side.
+void halbiereGemeinsam(const Auswerter& fu, std::vector<Klammer>& klammern) {
+  constexpr std::size_t maxKlammern = anzahlKoeffizienten + 1;  // n + 1 brackets at most
+  std::array<double, maxKlammern> mitte{};
+  std::array<double, maxKlammern> wert{};
+  std::array<std::size_t, maxKlammern> aktiv{};
+  for (;;) {
+    std::size_t anzahl = 0;
+    for (std::size_t i = 0; i < klammern.size(); ++i) {
+      if (klammern[i].fertig()) continue;
+      aktiv[anzahl] = i;
+      mitte[anzahl] = (klammern[i].a + klammern[i].b) / 2;
+      ++anzahl;
+    }
+    if (anzahl == 0) return;
+    for (std::size_t j = 0; j < anzahl; j += 4) {
+      fu.werte4(&mitte[j], &wert[j], std::min<std::size_t>(4, anzahl - j));
+    }
+    for (std::size_t j = 0; j < anzahl; ++j) {
+      Klammer& k = klammern[aktiv[j]];
+      ++k.halbierungen;
+      if (vorzeichenwechsel(wert[j], k.wertVon)) {
+        k.b = mitte[j];
+      } else {
+        k.a = mitte[j];
+      }
+    }
+  }
+}
+
 // Degree 3 and more: the roots of p from the roots of p' (its stationary points).
 std::vector<double> nullstellenZwischenStationaeren(const Polynom& p,
                                                     const std::vector<double>& stationaer,
@@ -112,13 +176,20 @@ std::vector<double> nullstellenZwischenStationaeren(const Polynom& p,
   enden.insert(enden.end(), stationaer.begin(), stationaer.end());
   enden.push_back(grenze);
 
+  // Candidates in ascending order; those from a sign change are filled in after bisection.
   std::vector<Nullstellenkandidat> kandidaten;
+  std::vector<Klammer> klammern;
+  std::vector<std::size_t> klammerKandidat;
   double wertA = fu.wertOderNull(korr(enden[0]));
   for (std::size_t i = 0; i + 1 < enden.size(); ++i) {
     const double a = korr(enden[i]);
     const double b = korr(enden[i + 1]);
     const double wertB = fu.wertOderNull(b);
-    if (vorzeichenwechsel(wertA, wertB)) kandidaten.push_back({findeNullstMit(fu, a, b), a, b});
+    if (vorzeichenwechsel(wertA, wertB)) {
+      klammerKandidat.push_back(kandidaten.size());
+      kandidaten.push_back({0.0, a, b});
+      klammern.push_back({a, b, wertA, 0});
+    }
     // A root at a stationary point, where the sign need not change (even multiplicity or
     // a saddle on the axis). Its snap may move it up to the neighbouring bracket ends.
     if (wertB == 0.0) {
@@ -126,6 +197,11 @@ std::vector<double> nullstellenZwischenStationaeren(const Polynom& p,
       kandidaten.push_back({b, a, rechts});
     }
     wertA = wertB;
+  }
+  halbiereGemeinsam(fu, klammern);
+  for (std::size_t i = 0; i < klammern.size(); ++i) {
+    const double r = (klammern[i].a + klammern[i].b) / 2;
+    kandidaten[klammerKandidat[i]].x = istNull(r) ? 0.0 : r;
   }
   return newton(p, kandidaten, dezimalen);
 }
