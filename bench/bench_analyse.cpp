@@ -32,15 +32,18 @@ Polynom ganzeNullstellen() {
 
 // Irregular short decimals between -4 and 4.
 Polynom unregelmaessigeNullstellen() {
-  return ausNullstellen({-3.9, -3.2, -2.75, -2.1, -1.4, -0.8, -0.15, 0.3, 0.95, 1.6, 2.05, 2.7,
-                         3.35, 3.9});
+  return ausNullstellen(
+      {-3.9, -3.2, -2.75, -2.1, -1.4, -0.8, -0.15, 0.3, 0.95, 1.6, 2.05, 2.7, 3.35, 3.9});
 }
 
 Polynom beispiel(int nummer) {
   switch (nummer) {
-    case 0: return symmetrischeNullstellen();
-    case 1: return ganzeNullstellen();
-    default: return unregelmaessigeNullstellen();
+    case 0:
+      return symmetrischeNullstellen();
+    case 1:
+      return ganzeNullstellen();
+    default:
+      return unregelmaessigeNullstellen();
   }
 }
 

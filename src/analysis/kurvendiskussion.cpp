@@ -15,7 +15,8 @@ namespace quarvel {
 namespace {
 
 // The pieces of the description.
-constexpr const char* nullfunktionText = "Der Graph der Nullfunktion fällt mit der x-Achse zusammen.";
+constexpr const char* nullfunktionText =
+    "Der Graph der Nullfunktion fällt mit der x-Achse zusammen.";
 constexpr const char* parallelenText =
     "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den Punkt mit "
     "den Koordinaten (0, ";
@@ -43,7 +44,8 @@ constexpr const char* linksRechts = "l-r-";
 
 constexpr const char* punktsymmetrieText = "Symmetrie zum Punkt  (";
 constexpr const char* achsensymmetrieText = "Symmetrie zur Vertikalen durch (";
-constexpr const char* geradensymmetrieText = "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
+constexpr const char* geradensymmetrieText =
+    "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
 constexpr const char* ohneSymmetrieText = "Der Graph ist weder punkt- noch achsensymmetrisch.";
 
 // Positions closer than this to the previous described one are not described again.
@@ -59,7 +61,9 @@ Ableitungen ableitungenVon(const Polynom& p) {
   return d;
 }
 
-std::string gerundetText(double x, int dezimalen) { return zahlText(gerundet(x, dezimalen)); }
+std::string gerundetText(double x, int dezimalen) {
+  return zahlText(gerundet(x, dezimalen));
+}
 
 std::string verlaufMit(const Ableitungen& d, double x, int dezimalen) {
   // w(i): the i-th derivative at x, rounded. A value that is nothing but the rounding error

@@ -78,7 +78,9 @@ class Auswerter {
 };
 
 // Opposite signs, both non-zero. Unlike a product this cannot underflow to zero.
-bool vorzeichenwechsel(double u, double v) { return (u < 0 && v > 0) || (u > 0 && v < 0); }
+bool vorzeichenwechsel(double u, double v) {
+  return (u < 0 && v > 0) || (u > 0 && v < 0);
+}
 
 double findeNullstMit(const Auswerter& fu, double von, double bis) {
   const double wertVon = fu(von);
@@ -256,13 +258,14 @@ std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat
 
 std::vector<std::vector<double>> nullstellenDerAbleitungen(const Polynom& p, int anzahl,
                                                            int dezimalen) {
+  if (anzahl <= 0) return {};
   std::vector<std::vector<double>> ergebnis(static_cast<std::size_t>(anzahl));
-  if (anzahl <= 0) return ergebnis;
   const std::vector<Polynom> kette = ableitungsKette(p);
   // Up the chain: each polynomial's roots come from those of its derivative.
   std::vector<double> nullstellen = geschlosseneNullstellen(kette.back());
   for (std::size_t k = kette.size() - 1;; --k) {
-    if (k != kette.size() - 1) nullstellen = nullstellenZwischenStationaeren(kette[k], nullstellen, dezimalen);
+    if (k != kette.size() - 1)
+      nullstellen = nullstellenZwischenStationaeren(kette[k], nullstellen, dezimalen);
     if (k < ergebnis.size()) ergebnis[k] = nullstellen;
     if (k == 0) break;
   }

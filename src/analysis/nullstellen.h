@@ -34,7 +34,8 @@ struct Nullstellenkandidat {
 
 // Each candidate polished by one Newton step and snapped to `dezimalen` decimals when the
 // rounded value is a root of p within the candidate's interval; same order and length.
-std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat> nM, int dezimalen);
+std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat> nM,
+                           int dezimalen);
 
 // Whether p(x) is zero up to the rounding error of evaluating it at x: below 1e-15, or
 // within the running error bound of Horner's scheme (a small multiple of the machine

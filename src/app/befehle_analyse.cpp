@@ -57,7 +57,9 @@ PolynomRef gewaehlteFunktionOderWarnung(Zustand& z, std::string& name) {
   return gewaehltePolynom(z, wahl.name);
 }
 
-std::string g(const Zustand& z, double x) { return zahlText(gerundet(x, z.dezimalen)); }
+std::string g(const Zustand& z, double x) {
+  return zahlText(gerundet(x, z.dezimalen));
+}
 
 // One entry " (x, p(x); p'(x) , p''(x)),   " per position; stationary points are written
 // with two blanks after the semicolon and none before the second comma.
@@ -103,9 +105,8 @@ void kPEintrag(Zustand& z, const std::string& name) {
     if (std::abs(zuletzt - x) <= gleicheStelle) continue;
     zuletzt = x;
     const std::string wunschname = kritPunktBuchstabe(k++) + name;
-    const std::string pname = z.listen.pktExistiert(wunschname)
-                                  ? nummeriert(z.listen.pktListe, wunschname)
-                                  : wunschname;
+    const std::string pname =
+        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe, wunschname) : wunschname;
     auto punkt = teile(Punkt{x, p->wert(x), 0.0, 0.0});
     punkt->name = pname;
     pktEinlisten(z, pname, punkt);

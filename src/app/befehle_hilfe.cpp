@@ -7,7 +7,9 @@ namespace quarvel {
 namespace {
 
 // The help window shows whatever this leaves in its text field.
-void fensterAusgabe(Zustand& z, const std::string& text) { z.hilfe = text; }
+void fensterAusgabe(Zustand& z, const std::string& text) {
+  z.hilfe = text;
+}
 
 }  // namespace
 

@@ -15,9 +15,8 @@ namespace {
 void hilfeEintrag(Hauptfenster& f, Hilfefenster* fenster, QMenu* menue, const QString& text,
                   const std::string& befehl, const QKeySequence& kurzwahl = {}) {
   QAction* eintrag = f.befehlsEintrag(menue, text, befehl, kurzwahl);
-  QObject::connect(eintrag, &QAction::triggered, fenster, [fenster, &f] {
-    fenster->zeige(QString::fromStdString(f.zustand().hilfe));
-  });
+  QObject::connect(eintrag, &QAction::triggered, fenster,
+                   [fenster, &f] { fenster->zeige(QString::fromStdString(f.zustand().hilfe)); });
 }
 
 }  // namespace
@@ -43,8 +42,9 @@ void baueHilfe(Hauptfenster& f) {
   QObject::connect(ueber, &QAction::triggered, fenster,
                    [fenster] { fenster->zeige(QString::fromStdString(info())); });
 
-  hilfeEintrag(f, fenster, f.menue(QStringLiteral("Zeige")), QStringLiteral("&Verlaufsbeschreibung"),
-               "verlaufsBeschreibungB", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  hilfeEintrag(f, fenster, f.menue(QStringLiteral("Zeige")),
+               QStringLiteral("&Verlaufsbeschreibung"), "verlaufsBeschreibungB",
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
 
   auto* knopf = new QPushButton(QStringLiteral("&Hilfe"), f.centralWidget());
   knopf->setObjectName(QStringLiteral("hilfeKnopf"));

@@ -30,7 +30,8 @@ Hilfefenster::Hilfefenster(Hauptfenster& hauptfenster)
   }
   auto* beschreibung = new QListWidgetItem(QStringLiteral("Verlaufsbeschreibung"), themen_);
   beschreibung->setData(befehlsRolle, QStringLiteral("verlaufsBeschreibungB"));
-  beschreibung->setToolTip(QStringLiteral("Beschreibung des Kurvenverlaufs der aktuellen Funktion"));
+  beschreibung->setToolTip(
+      QStringLiteral("Beschreibung des Kurvenverlaufs der aktuellen Funktion"));
   themen_->setMaximumWidth(220);
 
   textfeld_ = new QPlainTextEdit(this);
@@ -63,7 +64,9 @@ void Hilfefenster::hervorholen() {
   activateWindow();
 }
 
-QString Hilfefenster::text() const { return textfeld_->toPlainText(); }
+QString Hilfefenster::text() const {
+  return textfeld_->toPlainText();
+}
 
 void Hilfefenster::nachBefehl() {
   const std::string& hilfe = hauptfenster_.zustand().hilfe;

@@ -8,7 +8,8 @@ void baueAnalysemenues(Hauptfenster& f) {
   QMenu* berechne = f.menue(QStringLiteral("Berechne"));
   f.befehlsEintrag(berechne, QStringLiteral("&Kritische Punkte von <Name> auflisten"), "tuEs",
                    QKeySequence(Qt::CTRL | Qt::Key_K));
-  f.befehlsEintrag(berechne, QStringLiteral("Kritische Punkte von <Name> in die &Punktliste eintragen"),
+  f.befehlsEintrag(berechne,
+                   QStringLiteral("Kritische Punkte von <Name> in die &Punktliste eintragen"),
                    "kritPunkteEintragB", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
   berechne->addSeparator();
   f.befehlsEintrag(berechne, QStringLiteral("Kurvenverlauf der &aktuellen Funktion beschreiben"),

@@ -1,3 +1,5 @@
+#include "gui/hilfefenster.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,7 +12,6 @@
 #include "app/hilfetexte.h"
 #include "app/verlaufsbeschreibung.h"
 #include "gui/hauptfenster.h"
-#include "gui/hilfefenster.h"
 
 namespace quarvel {
 namespace {
@@ -75,11 +76,12 @@ TEST_F(HilfefensterTest, VerlaufsbeschreibungAuchAusDemZeigeMenue) {
 
 TEST_F(HilfefensterTest, AnalyseMenueListetKritischePunkte) {
   f.namensFeld()->setText(QStringLiteral("akt"));
-  QAction* a = eintrag(f, QStringLiteral("Berechne"), QStringLiteral("&Kritische Punkte von <Name> auflisten"));
+  QAction* a = eintrag(f, QStringLiteral("Berechne"),
+                       QStringLiteral("&Kritische Punkte von <Name> auflisten"));
   ASSERT_NE(a, nullptr);
   a->trigger();
-  EXPECT_TRUE(f.ausgabeFeld()->toPlainText().contains(
-      QStringLiteral("Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung")));
+  EXPECT_TRUE(f.ausgabeFeld()->toPlainText().contains(QStringLiteral(
+      "Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung")));
   EXPECT_FALSE(hilfe->isVisible()) << "no help command ran";
 }
 

@@ -13,7 +13,8 @@ namespace quarvel {
 namespace {
 
 bool endetMit(const std::string& text, const std::string& ende) {
-  return text.size() >= ende.size() && text.compare(text.size() - ende.size(), ende.size(), ende) == 0;
+  return text.size() >= ende.size() &&
+         text.compare(text.size() - ende.size(), ende.size(), ende) == 0;
 }
 
 TEST(Hilfe, JedesThemaZeigtSeinenTextImHilfefeld) {
@@ -40,10 +41,11 @@ TEST(Hilfe, TexteWortgetreu) {
             "zweite Ableitung haben.\n\n Dabei darf bei den Punkten der Liste keine Abszisse "
             "(x-Wert) mehrfach vorkommen. ");
   EXPECT_EQ(info().rfind("Zum Programm Quarvel\n\n", 0), 0u);
-  EXPECT_TRUE(endetMit(info(), "\n\n Gegenstand sind die ganzrationalen Funktionen, deren "
-                               "wesentliche Eigenschaften untersucht werden oder die durch eine "
-                               "Reihe von Anforderungen (sog. Steckbriefaufgaben) bestimmt "
-                               "werden."));
+  EXPECT_TRUE(endetMit(info(),
+                       "\n\n Gegenstand sind die ganzrationalen Funktionen, deren "
+                       "wesentliche Eigenschaften untersucht werden oder die durch eine "
+                       "Reihe von Anforderungen (sog. Steckbriefaufgaben) bestimmt "
+                       "werden."));
 }
 
 TEST(Hilfe, VerlaufsbeschreibungBeschreibtImmerDieAktuelleFunktion) {

@@ -51,10 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // The x-range between the roots widened by 1/256 of its width at each end; the
         // top is the value at the widened ends.
-        GrenzenFall{"Startfunktion", startfunktion,
+        GrenzenFall{"Startfunktion",
+                    startfunktion,
                     {-0.6267686292870035, 1.6267686292870034, -2.5, 0.039215087890625444}},
         // All critical positions are 0, so the x-range is first widened to [-1, 1].
-        GrenzenFall{"Kubik", Polynom{0, 0, 0, 1},
+        GrenzenFall{"Kubik",
+                    Polynom{0, 0, 0, 1},
                     {-1.0078125, 1.0078125, -1.0236210823059082, 1.0236210823059082}},
         GrenzenFall{"Konstante", Polynom{5}, {-1.0078125, 1.0078125, 0.0, 5.0}},
         GrenzenFall{"Nullpolynom", Polynom{0}, {-1.0078125, 1.0078125, -0.2, 0.2}}),
@@ -193,7 +195,8 @@ TEST_F(KritischePunkteBefehle, ZweitesEintragenFragtUndNummeriert) {
   s.ui.antworten.push_back("Abbrechen");
   run("kritPunkteEintragB");
   ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, "Für eine Funktion f sind die kritischen Punkte bereits eingetragen");
+  EXPECT_EQ(s.ui.fragen[0].meldung,
+            "Für eine Funktion f sind die kritischen Punkte bereits eingetragen");
   EXPECT_EQ(s.ui.fragen[0].option, "Abbrechen");
   EXPECT_EQ(s.ui.fragen[0].option2, "Mit den neuen Werten überschreiben");
   EXPECT_EQ(z.listen.pktListe.size(), 3u) << "cancelled: nothing changes";

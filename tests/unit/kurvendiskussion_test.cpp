@@ -63,7 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
                           Polynom{0, 0, 1},
                           {"A (0.0 | 0.0)) ist ein Nullpunkt und Tiefpunkt. \n\n",
                            "Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
-        Beschreibungsfall{"ParabelOhneNullstelle", Polynom{1, 0, 1}, {"\n\nA (0.0 | 1.0)) ist ein Tiefpunkt. \n\n"}},
+        Beschreibungsfall{"ParabelOhneNullstelle",
+                          Polynom{1, 0, 1},
+                          {"\n\nA (0.0 | 1.0)) ist ein Tiefpunkt. \n\n"}},
         Beschreibungsfall{"Kubik",
                           Polynom{0, 0, 0, 1},
                           {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. \n\n",
@@ -79,27 +81,35 @@ INSTANTIATE_TEST_SUITE_P(
                            "B (0.5 | -2.5)) ist ein Tiefpunkt. \n"
                            "C (1.62 | 0.0)) ist ein Nullpunkt, Steigung dort: 4.47. \n\n",
                            "Symmetrie zur Vertikalen durch (0.5; 0.0)"}},
-        Beschreibungsfall{"AchsensymmetrischeQuartik", Polynom{1, 0, 0, 0, 1},
+        Beschreibungsfall{"AchsensymmetrischeQuartik",
+                          Polynom{1, 0, 0, 0, 1},
                           {"Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
-        Beschreibungsfall{"QuartikOhneSymmetrie", Polynom{0, 1, 0, 0, 1},
+        Beschreibungsfall{"QuartikOhneSymmetrie",
+                          Polynom{0, 1, 0, 0, 1},
                           {"Der Graph ist weder punkt- noch achsensymmetrisch."}},
         // p'' = 12x² vanishes at 0 without changing sign and p' does not: no root, no
         // extremum, no inflection. A German teacher calls this a Flachpunkt.
-        Beschreibungsfall{"Flachpunkt", Polynom{1, 1, 0, 0, 1},
+        Beschreibungsfall{"Flachpunkt",
+                          Polynom{1, 1, 0, 0, 1},
                           {"B (0.0 | 1.0)) ist ein Flachpunkt, Steigung dort: 1.0. \n"}},
         // At 0 the slope is 0.04: with two decimals an inflection point, with one it
         // rounds to 0 and counts as vanishing.
-        Beschreibungsfall{"SteigungZweiDezimalen", Polynom{0, 0.04, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "}},
-        Beschreibungsfall{"SteigungEineDezimale", Polynom{0, 0.04, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. "}, 1}),
+        Beschreibungsfall{
+            "SteigungZweiDezimalen",
+            Polynom{0, 0.04, 0, 1},
+            {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "}},
+        Beschreibungsfall{"SteigungEineDezimale",
+                          Polynom{0, 0.04, 0, 1},
+                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. "},
+                          1}),
     [](const auto& zeile) { return zeile.param.name; });
 
 TEST(Kurvendiskussion, GradUnterZwei) {
   const std::string gerade = "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
   EXPECT_EQ(kurvendiskussion2fu(Polynom{5}, 2),
             "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "
-            "Punkt mit den Koordinaten (0, 5.0)." + gerade);
+            "Punkt mit den Koordinaten (0, 5.0)." +
+                gerade);
   EXPECT_EQ(kurvendiskussion2fu(Polynom{3, 2}, 2),
             "Der Graph ist eine Gerade mit der Steigung 2.0 durch den Punkt   S(0, 3.0)." + gerade);
   EXPECT_EQ(kurvendiskussion2fu(Polynom{0}, 2),
@@ -107,7 +117,8 @@ TEST(Kurvendiskussion, GradUnterZwei) {
   // Plain numbers, not rounded.
   EXPECT_EQ(kurvendiskussion2fu(Polynom{1.0 / 3}, 2),
             "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "
-            "Punkt mit den Koordinaten (0, 0.3333333333333333)." + gerade);
+            "Punkt mit den Koordinaten (0, 0.3333333333333333)." +
+                gerade);
 }
 
 TEST(Kurvendiskussion, MehrAls25StellenZaehlenMitIndexWeiter) {
@@ -148,29 +159,33 @@ TEST_P(KurvenEndenTest, NachGradUndLeitkoeffizient) {
   EXPECT_EQ(e.rechts, GetParam().rechts);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, KurvenEndenTest,
-    testing::Values(
-        EndenFall{"GeradeNegativ", Polynom{0, 0, -1}, " rechtsdrehend aus dem negativen Unendlichen",
-                  " rechtsdrehend ins negative Unendliche"},
-        EndenFall{"GeradePositiv", Polynom{0, 0, 0, 0, 2}, " linksdrehend aus dem positiven Unendlichen",
-                  " linksdrehend ins positive Unendliche"},
-        EndenFall{"UngeradeNegativ", Polynom{0, 0, 0, -3}, " linksdrehend aus dem positiven Unendlichen",
-                  " rechtsdrehend ins negative Unendliche"},
-        EndenFall{"UngeradePositiv", Polynom{1, 0, 0, 0, 0, 0.5}, " rechtsdrehend aus dem negativen Unendlichen",
-                  " linksdrehend ins positive Unendliche"}),
-    [](const auto& zeile) { return zeile.param.name; });
+INSTANTIATE_TEST_SUITE_P(Faelle, KurvenEndenTest,
+                         testing::Values(EndenFall{"GeradeNegativ", Polynom{0, 0, -1},
+                                                   " rechtsdrehend aus dem negativen Unendlichen",
+                                                   " rechtsdrehend ins negative Unendliche"},
+                                         EndenFall{"GeradePositiv", Polynom{0, 0, 0, 0, 2},
+                                                   " linksdrehend aus dem positiven Unendlichen",
+                                                   " linksdrehend ins positive Unendliche"},
+                                         EndenFall{"UngeradeNegativ", Polynom{0, 0, 0, -3},
+                                                   " linksdrehend aus dem positiven Unendlichen",
+                                                   " rechtsdrehend ins negative Unendliche"},
+                                         EndenFall{"UngeradePositiv", Polynom{1, 0, 0, 0, 0, 0.5},
+                                                   " rechtsdrehend aus dem negativen Unendlichen",
+                                                   " linksdrehend ins positive Unendliche"}),
+                         [](const auto& zeile) { return zeile.param.name; });
 
 TEST(Symmetrie, MitteUndArt) {
   const Symmetrie punkt = symmetrieVerhalten(Polynom{27, -9, -3, 1}, 2);
   EXPECT_EQ(punkt.art, Symmetrieverhalten::psym);
   EXPECT_EQ(punkt.c, 1.0);
-  const Symmetrie achse = symmetrieVerhalten(Polynom{1, -4, 0, 0, 0, 0, 0, 0, 0}.nurKoeffizienten() + Polynom{0, 0, 1}, 2);
+  const Symmetrie achse = symmetrieVerhalten(
+      Polynom{1, -4, 0, 0, 0, 0, 0, 0, 0}.nurKoeffizienten() + Polynom{0, 0, 1}, 2);
   EXPECT_EQ(achse.art, Symmetrieverhalten::asym);
   EXPECT_EQ(achse.c, 2.0);  // x² - 4x + 1
   EXPECT_EQ(symmetrieVerhalten(Polynom{4, 3}, 2).art, Symmetrieverhalten::bisymm);
   EXPECT_EQ(symmetrieVerhalten(Polynom{0, 1, 0, 0, 1}, 2).art, Symmetrieverhalten::ohne);
-  EXPECT_EQ(symVerhalten(Polynom{0, 1, 0, 0, 1}, 2), "Der Graph ist weder punkt- noch achsensymmetrisch.");
+  EXPECT_EQ(symVerhalten(Polynom{0, 1, 0, 0, 1}, 2),
+            "Der Graph ist weder punkt- noch achsensymmetrisch.");
 }
 
 TEST(Verlauf, ArtenUndSteigung) {
@@ -178,7 +193,8 @@ TEST(Verlauf, ArtenUndSteigung) {
   EXPECT_EQ(verlauf(p, 1.0, 2), "r-l-Wendepunkt, Steigung dort: -12.0");
   EXPECT_EQ(verlauf(p, 3.0, 2), "Nullpunkt und Tiefpunkt");
   EXPECT_EQ(verlauf(p, -1.0, 2), "Hochpunkt");
-  EXPECT_EQ(verlauf(Polynom{0, 0, 0, 0, -1}, 0.0, 2), "Nullpunkt und Hochpunkt") << "x⁴: order 4 decides";
+  EXPECT_EQ(verlauf(Polynom{0, 0, 0, 0, -1}, 0.0, 2), "Nullpunkt und Hochpunkt")
+      << "x⁴: order 4 decides";
 }
 
 class BeschreibungsBefehle : public testing::Test {
@@ -192,9 +208,10 @@ TEST_F(BeschreibungsBefehle, NameBeschreibtDieFunktionDerListeAllein) {
   z.felder.name = "f";
   z.felder.ausgabe = "vorher";
   ASSERT_TRUE(fuehreAus(z, "beschreibeGraphNameB"));
-  EXPECT_EQ(z.felder.ausgabe,
-            "\nBeschreibung des Kurvenverlaufs zur Funktion mit der Gleichung \n f(x) =   - x^3\n\n" +
-                kurvendiskussion2fu(Polynom{0, 0, 0, -1}, 2));
+  EXPECT_EQ(
+      z.felder.ausgabe,
+      "\nBeschreibung des Kurvenverlaufs zur Funktion mit der Gleichung \n f(x) =   - x^3\n\n" +
+          kurvendiskussion2fu(Polynom{0, 0, 0, -1}, 2));
   EXPECT_EQ(z.felder.hinweis, "\n");
   EXPECT_EQ(z.protokoll, "");
 }
@@ -206,7 +223,8 @@ TEST_F(BeschreibungsBefehle, NameWarntBeiUnbekanntemNamenUndAktIstKeinName) {
     z.felder.ausgabe = "vorher";
     ASSERT_TRUE(fuehreAus(z, "beschreibeGraphNameB"));
     ASSERT_EQ(s.ui.fragen.size(), 1u);
-    EXPECT_EQ(s.ui.fragen[0].meldung, std::string(" In der Liste gibt es kein Polynom mit dem Namen ") + name + ".");
+    EXPECT_EQ(s.ui.fragen[0].meldung,
+              std::string(" In der Liste gibt es kein Polynom mit dem Namen ") + name + ".");
     EXPECT_EQ(s.ui.fragen[0].option, "Gelesen");
     EXPECT_EQ(z.felder.ausgabe, "vorher");
   }

@@ -39,20 +39,20 @@ TEST_P(NullstellenFall, LiefertJedeNullstelleGenauEinmalAufsteigend) {
 
 INSTANTIATE_TEST_SUITE_P(
     Grundfaelle, NullstellenFall,
-    testing::Values(Fall{"Gerade", Polynom{-3, 2}, {1.5}},
-                    Fall{"DoppelteNullstelleDerParabelEinmal", Polynom{1, -2, 1}, {1.0}},
-                    Fall{"ParabelOhneNullstelle", Polynom{1, 0, 1}, {}},
-                    Fall{"DreiEinfacheGeschnappt", Polynom{0, -1, 0, 1}, {-1.0, 0.0, 1.0}},
-                    Fall{"DoppelteAmStationaerenPunkt", Polynom{2, -3, 0, 1}, {-2.0, 1.0}},
-                    Fall{"DreifacheNullImUrsprung", Polynom{0, 0, 0, 1}, {0.0}},
-                    Fall{"Konstante", Polynom{5}, {}},
-                    Fall{"Nullpolynom", Polynom{0}, {}},
-                    // Evaluating near the double root 5 errs far above 1e-15.
-                    Fall{"DoppelteNullstelleFuenf", Polynom{-75, 55, -13, 1}, {3.0, 5.0}},
-                    // A double root of ordinary size must not split into two.
-                    Fall{"DoppelteNullstelleGeschlossen", ausNullstellen(1, {12.3, 12.3}), {12.3}},
-                    Fall{"DreifacheNullstelleGross", ausNullstellen(1, {12.3, 12.3, 12.3}), {12.3}},
-                    Fall{"SattelAufDerAchse", ausNullstellen(-2, {0.7, 0.7, 0.7, -1.4}), {-1.4, 0.7}}),
+    testing::Values(
+        Fall{"Gerade", Polynom{-3, 2}, {1.5}},
+        Fall{"DoppelteNullstelleDerParabelEinmal", Polynom{1, -2, 1}, {1.0}},
+        Fall{"ParabelOhneNullstelle", Polynom{1, 0, 1}, {}},
+        Fall{"DreiEinfacheGeschnappt", Polynom{0, -1, 0, 1}, {-1.0, 0.0, 1.0}},
+        Fall{"DoppelteAmStationaerenPunkt", Polynom{2, -3, 0, 1}, {-2.0, 1.0}},
+        Fall{"DreifacheNullImUrsprung", Polynom{0, 0, 0, 1}, {0.0}},
+        Fall{"Konstante", Polynom{5}, {}}, Fall{"Nullpolynom", Polynom{0}, {}},
+        // Evaluating near the double root 5 errs far above 1e-15.
+        Fall{"DoppelteNullstelleFuenf", Polynom{-75, 55, -13, 1}, {3.0, 5.0}},
+        // A double root of ordinary size must not split into two.
+        Fall{"DoppelteNullstelleGeschlossen", ausNullstellen(1, {12.3, 12.3}), {12.3}},
+        Fall{"DreifacheNullstelleGross", ausNullstellen(1, {12.3, 12.3, 12.3}), {12.3}},
+        Fall{"SattelAufDerAchse", ausNullstellen(-2, {0.7, 0.7, 0.7, -1.4}), {-1.4, 0.7}}),
     [](const auto& zeile) { return zeile.param.name; });
 
 TEST(Nullstellen, ScheitelNaheNullIstDoppelteNullstelle) {
@@ -126,9 +126,8 @@ TEST_P(NullstellenJedesGrades, FindetJedeNullstelleGenauEinmalUndExakt) {
 INSTANTIATE_TEST_SUITE_P(
     Grade, NullstellenJedesGrades,
     testing::Values(
-        Aufbau{"Grad1", 2, {1.5}}, Aufbau{"Grad2", -3, {-0.5, -0.5}},
-        Aufbau{"Grad3", 1, {3, 5, 5}}, Aufbau{"Grad4", 0.5, {-2, -2, 1, 1}},
-        Aufbau{"Grad5", -2, {0.3, 0.3, 0.3, -1.2, -1.2}},
+        Aufbau{"Grad1", 2, {1.5}}, Aufbau{"Grad2", -3, {-0.5, -0.5}}, Aufbau{"Grad3", 1, {3, 5, 5}},
+        Aufbau{"Grad4", 0.5, {-2, -2, 1, 1}}, Aufbau{"Grad5", -2, {0.3, 0.3, 0.3, -1.2, -1.2}},
         Aufbau{"Grad6", 1, {-3, -1.5, -1.5, 0, 2, 2}},
         Aufbau{"Grad7", 4, {-2.5, -2.5, -2.5, 0.5, 1, 1, 3}},
         Aufbau{"Grad8", -1, {-4, -4, -1, 0.2, 0.2, 2, 2, 2}},
@@ -158,7 +157,8 @@ void pruefeZufaelligeSchulpolynome(int maxGrad, int maxVielfachheit, double mind
         continue;
       }
       const int rest = grad - static_cast<int>(alle.size());
-      const int vielfach = 1 + static_cast<int>(zufall() % static_cast<unsigned>(std::min(maxVielfachheit, rest)));
+      const int vielfach =
+          1 + static_cast<int>(zufall() % static_cast<unsigned>(std::min(maxVielfachheit, rest)));
       verschiedene.push_back(r);
       alle.insert(alle.end(), static_cast<std::size_t>(vielfach), r);
     }
