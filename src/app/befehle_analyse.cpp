@@ -46,18 +46,22 @@ std::string keinPolynomMitDemNamen(const std::string& name) {
   return " In der Liste gibt es kein Polynom mit dem Namen " + name + ".";
 }
 
-// The function named in the name field ("akt" or a stored one), or null after a warning.
-PolynomRef gewaehlteFunktionOderWarnung(Zustand& z, std::string& name) {
+struct GewaehlteFunktion {
+  std::string name;
+  PolynomRef p;  // null when the name field names no function
+};
+
+// The function named in the name field ("akt" or a stored one); a warning when there is none.
+GewaehlteFunktion gewaehlteFunktionOderWarnung(Zustand& z) {
   const Funktionswahl wahl = fuNameok(z);
-  name = wahl.name;
   if (!wahl.ok) {
     warnung(z, keinPolynomImFeld(wahl.name));
-    return nullptr;
+    return {wahl.name, nullptr};
   }
-  return gewaehltePolynom(z, wahl.name);
+  return {wahl.name, gewaehltePolynom(z, wahl.name)};
 }
 
-std::string g(const Zustand& z, double x) {
+std::string gerundetText(const Zustand& z, double x) {
   return zahlText(gerundet(x, z.dezimalen));
 }
 
@@ -68,16 +72,16 @@ std::string kritischeEintraege(const Zustand& z, const std::vector<double>& stel
                                bool stationaer) {
   std::string text;
   for (double x : stellen) {
-    text += " (" + g(z, x) + ", " + g(z, p.wert(x)) + (stationaer ? ";  " : "; ") +
-            g(z, d1.wert(x)) + (stationaer ? ", " : " , ") + g(z, d2.wert(x)) + "),   ";
+    text += " (" + gerundetText(z, x) + ", " + gerundetText(z, p.wert(x)) +
+            (stationaer ? ";  " : "; ") + gerundetText(z, d1.wert(x)) +
+            (stationaer ? ", " : " , ") + gerundetText(z, d2.wert(x)) + "),   ";
   }
   return text;
 }
 
 // Lists the critical points of the named function with both derivatives there.
 void tuEs(Zustand& z) {
-  std::string name;
-  const PolynomRef p = gewaehlteFunktionOderWarnung(z, name);
+  const auto [name, p] = gewaehlteFunktionOderWarnung(z);
   if (!p) return;
   const Polynom d1 = p->abl();
   const Polynom d2 = d1.abl();
