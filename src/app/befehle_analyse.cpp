@@ -21,14 +21,14 @@ namespace {
 // Critical positions closer than this to the previously entered one are not entered again.
 constexpr double gleicheStelle = 0.0001;
 
-std::string keinPolynomImFeld(const std::string& name) {
-  return "Im Feld " + name + " ist kein Name eines Polynoms aus der Funktionsliste eingetragen.";
-}
+// The two refusals about the name field keep the placeholder "<name>" as it stands.
+constexpr const char* keinPolynomImFeld =
+    "Im Feld <name> ist kein Name eines Polynoms aus der Funktionsliste eingetragen.";
+constexpr const char* keinPolynomAusDerListe =
+    "Im Feld <name> ist kein Polynom aus der Liste angegeben";
+
 constexpr const char* kritischePunkteKopf =
     "Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung \n\n";
-std::string keinPolynomAusDerListe(const std::string& name) {
-  return "Im Feld " + name + " ist kein Polynom aus der Liste angegeben";
-}
 std::string bereitsEingetragen(const std::string& name) {
   return "Für eine Funktion " + name + " sind die kritischen Punkte bereits eingetragen";
 }
@@ -37,6 +37,7 @@ constexpr const char* ueberschreiben = "Mit den neuen Werten überschreiben";
 std::string eingetragen(const std::string& name) {
   return "Die kritischen Punkte der Funktion " + name + " wurden in die Punktliste eingetragen.";
 }
+
 constexpr const char* beschreibungAuchImHilfefenster =
     "Die Beschreibung des Kurvenverlaufs ist auch über das Hilfe-Fenster (Button: Hilfe) zu "
     "erreichen.";
@@ -55,7 +56,7 @@ struct GewaehlteFunktion {
 GewaehlteFunktion gewaehlteFunktionOderWarnung(Zustand& z) {
   const Funktionswahl wahl = fuNameok(z);
   if (!wahl.ok) {
-    warnung(z, keinPolynomImFeld(wahl.name));
+    warnung(z, keinPolynomImFeld);
     return {wahl.name, nullptr};
   }
   return {wahl.name, gewaehltePolynom(z, wahl.name)};
@@ -121,7 +122,7 @@ void kPEintrag(Zustand& z, const std::string& name) {
 void kritPunkteEintragB(Zustand& z) {
   const std::string name = z.felder.name;
   if (!z.listen.fuExistiert(name)) {
-    auswahl(z, keinPolynomAusDerListe(name), "ok", "");
+    auswahl(z, keinPolynomAusDerListe, "ok", "");
     return;
   }
   if (z.listen.pktExistiert(kritPunktBuchstabe(0) + name) &&

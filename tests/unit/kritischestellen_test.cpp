@@ -153,8 +153,9 @@ TEST_F(KritischePunkteBefehle, TuEsWarntBeiUnbekanntemNamen) {
   z.felder.name = " akt";  // not trimmed
   run("tuEs");
   ASSERT_EQ(s.ui.fragen.size(), 1u);
+  // The warning names the field by its placeholder, not by its content.
   EXPECT_EQ(s.ui.fragen[0].meldung,
-            "Im Feld  akt ist kein Name eines Polynoms aus der Funktionsliste eingetragen.");
+            "Im Feld <name> ist kein Name eines Polynoms aus der Funktionsliste eingetragen.");
   EXPECT_EQ(s.ui.fragen[0].option, "Gelesen");
   EXPECT_EQ(z.felder.ausgabe, "");
   EXPECT_EQ(z.protokoll, "");
@@ -164,7 +165,7 @@ TEST_F(KritischePunkteBefehle, EintragenNurFuerFunktionenDerListe) {
   z.felder.name = "akt";
   run("kritPunkteEintragB");
   ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, "Im Feld akt ist kein Polynom aus der Liste angegeben");
+  EXPECT_EQ(s.ui.fragen[0].meldung, "Im Feld <name> ist kein Polynom aus der Liste angegeben");
   EXPECT_EQ(s.ui.fragen[0].option, "ok");
   EXPECT_EQ(s.ui.fragen[0].option2, "");
   EXPECT_TRUE(z.listen.pktListe.empty());
