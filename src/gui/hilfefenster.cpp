@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include "app/hilfetexte.h"
 #include "gui/hauptfenster.h"
@@ -14,6 +15,8 @@ namespace quarvel {
 namespace {
 
 constexpr int befehlsRolle = Qt::UserRole;
+// How the curve description in the help field begins.
+constexpr const char* verlaufsKopf = "Beschreibung des Kurvenverlaufs";
 
 }  // namespace
 
@@ -55,7 +58,24 @@ Hilfefenster::Hilfefenster(Hauptfenster& hauptfenster)
 
 void Hilfefenster::zeige(const QString& text) {
   if (textfeld_->toPlainText() != text) textfeld_->setPlainText(text);
+  markiereThema(text.toStdString());
   hervorholen();
+}
+
+void Hilfefenster::markiereThema(const std::string& text) {
+  const auto themen = hilfethemen();
+  int zeile = -1;
+  for (std::size_t i = 0; i < themen.size(); ++i) {
+    if (themen[i].text() == text) zeile = static_cast<int>(i);
+  }
+  if (zeile < 0 && text.rfind(verlaufsKopf, 0) == 0) zeile = static_cast<int>(themen.size());
+  const QSignalBlocker stumm(themen_);
+  if (zeile < 0) {
+    themen_->clearSelection();
+    themen_->setCurrentRow(-1);
+  } else {
+    themen_->setCurrentRow(zeile);
+  }
 }
 
 void Hilfefenster::hervorholen() {

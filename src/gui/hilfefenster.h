@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 class QListWidget;
 class QPlainTextEdit;
@@ -26,6 +27,8 @@ class Hilfefenster : public QWidget {
  private:
   // After every command: a changed help text is shown at once.
   void nachBefehl();
+  // Selects the topic whose text is shown, or none (the about text).
+  void markiereThema(const std::string& text);
 
   Hauptfenster& hauptfenster_;
   QListWidget* themen_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -53,6 +54,9 @@ TEST_F(HilfefensterTest, JedesThemaAusDemMenueErscheintImFenster) {
     EXPECT_TRUE(hilfe->isVisible()) << thema.titel;
     EXPECT_EQ(hilfe->text().toStdString(), thema.text()) << thema.titel;
     EXPECT_EQ(f.zustand().hilfe, thema.text());
+    ASSERT_NE(hilfe->findChild<QListWidget*>()->currentItem(), nullptr);
+    EXPECT_EQ(hilfe->findChild<QListWidget*>()->currentItem()->text(),
+              QString::fromUtf8(thema.titel));
   }
   EXPECT_EQ(eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Funktionen"))->shortcut(),
             QKeySequence(QKeySequence::HelpContents));
@@ -64,6 +68,16 @@ TEST_F(HilfefensterTest, DasselbeThemaHoltDasGeschlosseneFensterWiederHervor) {
   hilfe->close();
   a->trigger();
   EXPECT_TRUE(hilfe->isVisible());
+}
+
+TEST_F(HilfefensterTest, ThemenlisteDesFenstersFuehrtDieBefehleAus) {
+  auto* liste = hilfe->findChild<QListWidget*>();
+  ASSERT_NE(liste, nullptr);
+  const auto gefunden = liste->findItems(QStringLiteral("Verlaufsbeschreibung"), Qt::MatchExactly);
+  ASSERT_EQ(gefunden.size(), 1);
+  emit liste->itemClicked(gefunden.front());
+  EXPECT_EQ(hilfe->text().toStdString(), verlaufsBeschreibung(f.zustand()));
+  EXPECT_EQ(liste->currentItem(), gefunden.front());
 }
 
 TEST_F(HilfefensterTest, VerlaufsbeschreibungAuchAusDemZeigeMenue) {
