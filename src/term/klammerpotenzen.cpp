@@ -12,7 +12,6 @@ namespace {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
-
 bool enthaeltKlammerHoch(TextView q) { return q.find(U")^") != TextView::npos; }
 
 Klammerpaar grenzenDerBasis(TextView q) {
