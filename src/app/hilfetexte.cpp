@@ -195,9 +195,14 @@ const std::string& anzeigeOptionen() {
       "Der angezeigte Ausschnitt des Koordinatensystems kann mit dem Scrollrad der Maus "
       "gezoomt werden.\n\n"
       " Mit folgenden beim Drehen des Scrollrads gedrückten Tasten wird bewirkt:\n\n"
-      " control: Horizontale Verschiebung\n"
-      " option (Alternate-Taste): Vertikale Verschiebung\n"
-      " command (Apfeltaste): Vertikale Stauchung/Dehnung";
+      " Strg: Horizontale Verschiebung\n"
+      " Alt: Vertikale Verschiebung\n"
+      " Umschalt: Vertikale Stauchung/Dehnung\n\n"
+      " Mit der Tastatur, wenn die Grafik angeklickt ist:\n\n"
+      " + und -: Zoomen\n"
+      " Pfeil links und rechts: Horizontale Verschiebung\n"
+      " Pfeil hoch und runter: Vertikale Verschiebung\n"
+      " Umschalt mit Pfeil hoch und runter: Vertikale Dehnung/Stauchung";
   return text;
 }
 

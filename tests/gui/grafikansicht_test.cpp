@@ -7,9 +7,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
+#include "app/hilfetexte.h"
 #include "app/listenpflege.h"
 #include "graph/rahmen.h"
 #include "gui/anzeigemaler.h"
@@ -101,6 +103,46 @@ TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
 
   const QImage bild = ansicht->grab().toImage();
   EXPECT_TRUE(schwarz(bild.pixelColor(pixel(f.zustand().grafik, -3, 0)))) << "the view shows the axes";
+}
+
+// The help names these keys; each must do what it says.
+TEST(Grafikansicht, TastenDerHilfeWirken) {
+  const std::string& hilfe = anzeigeOptionen();
+  for (const char* taste : {" Strg: Horizontale", " Alt: Vertikale", " Umschalt: Vertikale", " + und -: Zoomen",
+                            " Pfeil links und rechts: Horizontale", " Pfeil hoch und runter: Vertikale",
+                            " Umschalt mit Pfeil hoch und runter: Vertikale"}) {
+    EXPECT_NE(hilfe.find(taste), std::string::npos) << taste;
+  }
+  EXPECT_EQ(hilfe.find("Apfeltaste"), std::string::npos);
+
+  Hauptfenster f(1);
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ASSERT_NE(ansicht, nullptr);
+  Grafikzustand& g = f.zustand().grafik;
+  g.neuG = false;
+  const auto taste = [ansicht](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QKeyEvent druck(QEvent::KeyPress, k, m);
+    QApplication::sendEvent(ansicht, &druck);
+  };
+  taste(Qt::Key_Plus);
+  EXPECT_EQ(gezeigterRahmen(g), (Grenzen{-3.9, 3.9, -3.9, 3.9}));
+  taste(Qt::Key_Minus);
+  EXPECT_EQ(gezeigterRahmen(g), (Grenzen{-4, 4, -4, 4}));
+  taste(Qt::Key_Right);
+  EXPECT_DOUBLE_EQ(g.xlinks, -3.6);
+  taste(Qt::Key_Left);
+  EXPECT_DOUBLE_EQ(g.xlinks, -4);
+  taste(Qt::Key_Up);
+  EXPECT_DOUBLE_EQ(g.yunten, -3.92);
+  taste(Qt::Key_Down);
+  EXPECT_DOUBLE_EQ(g.yunten, -4);
+  taste(Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_DOUBLE_EQ(g.yoben - g.yunten, 8.16);
+  // Shift and the wheel stretch as well.
+  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, -120),
+                  Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(ansicht, &rad);
+  EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
 }
 
 TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
