@@ -66,7 +66,10 @@ void baueGrafik(Hauptfenster& f) {
   raster->setContentsMargins(0, 0, 0, 0);
   auto* legende = new QLabel(leiste);
   legende->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  legende->setToolTip(QStringLiteral("Der gezeigte Ausschnitt"));
+  legende->setToolTip(QStringLiteral(
+      "Der gezeigte Ausschnitt. Mausrad: zoomen; mit Strg waagerecht, mit Alt senkrecht "
+      "verschieben; mit Umschalt senkrecht dehnen. Tastatur: + und − zoomen, Pfeiltasten "
+      "verschieben."));
   raster->addWidget(legende, 0, 0, 1, 9);
 
   auto* maus = new QLineEdit(leiste);

@@ -15,10 +15,6 @@ Grafikansicht::Grafikansicht(Hauptfenster& fenster, QWidget* eltern) : QWidget(e
   setFixedSize(sizeHint());
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setToolTip(QStringLiteral(
-      "Mausrad: zoomen; mit Strg: waagerecht, mit Alt: senkrecht verschieben; mit Umschalt: "
-      "senkrecht dehnen.\nTastatur: + und − zoomen, Pfeiltasten verschieben.\nRechts ziehen: "
-      "Punkt wählen; links ziehen und loslassen: Punkt verschieben."));
   neuZeichnen();
 }
 
