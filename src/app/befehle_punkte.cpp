@@ -64,7 +64,7 @@ void punktEingabe(Zustand& z, std::string nomen, const Punkt& p) {
 void pktEingabe2B(Zustand& z) {
   const Punkteingabe eingabe = punktEingabeCheck(z.felder.eingabe);
   if (!eingabe.meldung.empty()) {
-    hinweisfenster(z, eingabe.meldung, "Gelesen");
+    warnung(z, eingabe.meldung);
     return;
   }
   punktEingabe(z, eingabe.name, eingabe.punkt);
