@@ -24,9 +24,9 @@ constexpr const char* lieberDochNicht = " Lieber doch nicht";
 
 // The names typed into the name field; none when the field holds no name at all.
 std::vector<std::string> namensfeldTeile(const Zustand& z) {
-  std::vector<std::string> teile = gehackterString2Stringfeld(z.felder.name);
-  if (teile.size() == 1 && teile.front().empty()) teile.clear();
-  return teile;
+  std::vector<std::string> stuecke = gehackterString2Stringfeld(z.felder.name);
+  if (stuecke.size() == 1 && stuecke.front().empty()) stuecke.clear();
+  return stuecke;
 }
 
 // --- entering a point ---
@@ -89,8 +89,8 @@ std::string punktAuslisten(Zustand& z, const std::string& name) {
 }
 
 void pktAuslistB(Zustand& z) {
-  const std::vector<std::string> teile = namensfeldTeile(z);
-  if (teile.empty()) {
+  const std::vector<std::string> eingetragen = namensfeldTeile(z);
+  if (eingetragen.empty()) {
     hinweisfenster(z,
                    "Bitte den (oder die) Namen der aus der Liste zu löschenden Punkte) im Feld "
                    "'Name' eintragen.",
@@ -98,7 +98,7 @@ void pktAuslistB(Zustand& z) {
     return;
   }
   std::string bericht;
-  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, teile)) {
+  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
     bericht += punktAuslisten(z, name);
   }
   z.felder.name.clear();
@@ -168,17 +168,17 @@ const Schaltung deaktivieren{punktDeaktivieren,
                              "Alle Punkte der Liste sind nun deaktiviert"};
 
 void punkteSchalten(Zustand& z, const Schaltung& s) {
-  const std::vector<std::string> teile = namensfeldTeile(z);
-  if (teile.empty()) {
+  const std::vector<std::string> eingetragen = namensfeldTeile(z);
+  if (eingetragen.empty()) {
     hinweisfenster(z, s.bitte, "gerne");
     return;
   }
   std::string bericht;
-  if (teile.front() == "alle") {
+  if (eingetragen.front() == "alle") {
     for (const auto& [name, _] : z.listen.pktListe) s.schalte(z.listen.pktListe, name);
     bericht = s.alle;
   } else {
-    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, teile)) {
+    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
       bericht += s.schalte(z.listen.pktListe, name);
     }
   }
