@@ -134,20 +134,21 @@ Erzeugungspruefung testZufallsPunkte(std::string_view w, std::string_view name,
     pruefung.ok = false;
     pruefung.meldung += text;
   };
-  auto anzahl = alsGanzzahl(w);
-  if (!anzahl || *anzahl <= 0) {
+  const std::optional<long long> gelesen = alsGanzzahl(w);
+  unsigned long long anzahl = 0;  // stays 0 when the count is refused
+  if (!gelesen || *gelesen <= 0) {
     scheitern(meldung::fehlerhafteAnzahl("x"));
-    anzahl.reset();
-  } else if (*anzahl > hoechsteErzeugungsanzahl) {
+  } else if (*gelesen > hoechsteErzeugungsanzahl) {
     scheitern(meldung::anzahlZuGross("x"));
-    anzahl.reset();
+  } else {
+    anzahl = static_cast<unsigned long long>(*gelesen);
   }
   if (!istGrossbuchstabe(name)) scheitern(meldung::punktnameNichtEinBuchstabe);
   if (!passtInsRaster(fenster.links, fenster.rechts) ||
       !passtInsRaster(fenster.unten, fenster.oben)) {
     scheitern(meldung::fensterZuGross);
   } else if (const auto vorrat = rasterwerte(fenster.links, fenster.rechts);
-             anzahl && static_cast<unsigned long long>(*anzahl) > vorrat) {
+             anzahl > vorrat) {
     // Drawing different x values could never finish.
     scheitern(meldung::zuWenigRasterwerte(vorrat));
   }
