@@ -74,24 +74,6 @@ TEST_F(Punktbefehle, BelegterNameFragtVorDemUeberschreiben) {
   EXPECT_EQ(punkte().size(), 1u);
 }
 
-// --- showing ---
-
-TEST_F(Punktbefehle, ListeAnzeigen) {
-  befehl("allePunkteAnzeigeB");
-  EXPECT_EQ(hinweis(), "Die Punktliste ist leer.");
-  EXPECT_TRUE(z.protokoll.empty());
-
-  eingeben("B(1,2)");
-  eingeben("A(3,4)");
-  befehl("allePunkteAnzeigeB");
-  EXPECT_EQ(hinweis(), "Die Punktliste wird im Ausgabefenster angezeigt.");
-  const std::string liste =
-      "Liste der gespeicherten Punkte \n\nAktivierte Punkte:\nA(3.0, 4.0),   B(1.0, 2.0),   "
-      "\n\nKeine deaktivierten Punkte\n\n";
-  EXPECT_EQ(z.felder.ausgabe, liste + "\n");
-  EXPECT_EQ(z.protokoll, liste + "\n");
-}
-
 // --- deleting by name ---
 
 TEST_F(Punktbefehle, LoeschenNachNamenUndSammelnamen) {
@@ -110,19 +92,6 @@ TEST_F(Punktbefehle, LoeschenNachNamenUndSammelnamen) {
   EXPECT_TRUE(z.listen.punktNamen.contains("Q"));
   EXPECT_TRUE(z.listen.punktNamen.contains("P1"));
   EXPECT_FALSE(z.listen.punktNamen.contains("XY"));
-}
-
-TEST_F(Punktbefehle, LoeschenOhneNamenBittetDarum) {
-  eingeben("A(1,1)");
-  for (const char* leer : {"", "  ", ",;"}) {
-    z.felder.name = leer;
-    befehl("pktAuslistB");
-    EXPECT_EQ(letzteFrage().meldung,
-              "Bitte den (oder die) Namen der aus der Liste zu löschenden Punkte) im Feld 'Name' "
-              "eintragen.");
-    EXPECT_EQ(letzteFrage().option, "gerne");
-  }
-  EXPECT_EQ(punkte().size(), 1u);
 }
 
 // --- deleting all ---
@@ -149,14 +118,6 @@ TEST_F(Punktbefehle, GanzeListeLoeschen) {
 }
 
 // --- deleting by activation ---
-
-TEST_F(Punktbefehle, KeineDeaktiviertenPunkte) {
-  eingeben("A(1,1)");
-  befehl("deaktiviertePunkteLoeschB");
-  EXPECT_EQ(letzteFrage().meldung, "Nichts gelöscht, da es keine deaktivierten Punkte gibt.");
-  EXPECT_EQ(letzteFrage().option, "ok");
-  EXPECT_EQ(punkte().size(), 1u);
-}
 
 TEST_F(Punktbefehle, EinzigerAktiverPunktWirdBeimNamenGenannt) {
   eingeben("A(1,1)");
@@ -236,16 +197,6 @@ TEST_F(Punktbefehle, AlleGiltUnabhaengigVonWeiterenNamen) {
   EXPECT_EQ(hinweis(), "Alle Punkte der Liste sind nun aktiviert");
   EXPECT_TRUE(punkte().at("A")->aktiv);
   EXPECT_TRUE(punkte().at("B")->aktiv);
-}
-
-TEST_F(Punktbefehle, AktivierenOhneNamenBittetDarum) {
-  befehl("punktAktivierB");
-  EXPECT_EQ(letzteFrage().meldung,
-            "Bitte den (oder die) Namen der zu aktivierenden Punkte im Feld 'Name' eintragen.");
-  EXPECT_EQ(letzteFrage().option, "gerne");
-  befehl("punktDeaktivierB");
-  EXPECT_EQ(letzteFrage().meldung,
-            "Bitte den (oder die) Namen der zu deaktivierenden Punkte im Feld 'Name' eintragen.");
 }
 
 // --- demonstration points ---
