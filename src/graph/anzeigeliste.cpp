@@ -113,8 +113,11 @@ class Zeichner {
     Linienzug stueck;
     const double start = erster == 0 ? von : von + erster * schritt;
     stueck.push_back(bild(start, f.wert(start)));
-    for (double i = erster; i <= bisI; ++i) {
-      const double x = von + i * schritt;
+    // Count with an integer: far out, adding 1 to a double index no longer changes it
+    // (and the index range itself is rounded, so it is capped too).
+    const auto anzahl = static_cast<long long>(std::min(bisI - erster, 2 * splineDichte + 4));
+    for (long long k = 0; k <= anzahl; ++k) {
+      const double x = von + (erster + static_cast<double>(k)) * schritt;
       stueck.push_back(bild(x, f.wert(x)));
     }
     liste_.elemente.emplace_back(Pfad{farbe, kurvenBreite, {std::move(stueck)}, {}});

@@ -181,6 +181,14 @@ TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
   EXPECT_GT(n, 400u);
 }
 
+TEST_F(Zeichnung, WinzigerRahmenUeberRiesigemSplinestueckEndet) {
+  // Sample indices beyond 2^53 must not stall the loop.
+  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  setzeRahmen(g, 0, 1e-12, 0, 1e-12);
+  const Anzeigeliste l = zeichneJetzt();
+  EXPECT_FALSE(l.elemente.empty());
+}
+
 TEST_F(Zeichnung, GitterInBraunUndSchalter) {
   g.gitterpunkteSichtbar = true;
   g.koordinatensystemSichtbar = false;
