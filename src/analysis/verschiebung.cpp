@@ -50,7 +50,8 @@ Polynom spiegeleAnVer(const Polynom& p, double c) {
     fakultaet *= i;
     vorzeichen = -vorzeichen;
     ableitung = ableitung.abl();
-    r[static_cast<std::size_t>(i)] = vorzeichen * ableitung.wert(stelle) / fakultaet;
+    // "+ 0.0" turns the -0.0 of a vanished odd term into a plain zero.
+    r[static_cast<std::size_t>(i)] = vorzeichen * ableitung.wert(stelle) / fakultaet + 0.0;
   }
   return Polynom(r);
 }
