@@ -33,10 +33,10 @@ bool istFreierNeuerName(const Zustand& z, const std::string& name);
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
                                               std::string_view ansage);
 
-// Stores a result under `name` as it is, without extents and critical points (its frame
-// stays (0, 0, 0, 0)); the name leaves the pool. Used for quotient, remainder, gcd and
-// antiderivative, so a graph must never rely on a stored function having a frame of
-// non-zero width.
+// Stores a result under `name` as it is, without extents and critical points; the name
+// leaves the pool. Quotient, remainder, gcd and antiderivative are stored this way, so a
+// stored function may have the frame (0, 0, 0, 0): a graph must never map a frame of zero
+// width.
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p);
 
 }  // namespace quarvel
