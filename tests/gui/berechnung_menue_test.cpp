@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QMap>
+
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+namespace {
+
+QMenu* berechneMenue(Hauptfenster& f) {
+  for (QAction* m : f.menuBar()->actions()) {
+    if (m->text() == "Berechne") return m->menu();
+  }
+  return nullptr;
+}
+
+TEST(BerechneMenue, EintragFuehrtDenBefehlAus) {
+  Hauptfenster f(1);
+  QMenu* menue = berechneMenue(f);
+  ASSERT_NE(menue, nullptr);
+  QAction* werte = nullptr;
+  int eintraege = 0;
+  for (QAction* a : menue->actions()) {
+    if (a->isSeparator()) continue;
+    ++eintraege;
+    if (a->text().startsWith("&Werte")) werte = a;
+  }
+  EXPECT_EQ(eintraege, 14);
+  ASSERT_NE(werte, nullptr);
+  f.namensFeld()->setText("akt");
+  werte->trigger();
+  EXPECT_TRUE(f.ausgabeFeld()->toPlainText().contains("akt(0.0) = -2.0"));
+}
+
+TEST(BerechneMenue, KeineKurzwahlIstDoppeltVergeben) {
+  Hauptfenster f(1);
+  QMap<QString, QString> vergeben;
+  for (QAction* m : f.menuBar()->actions()) {
+    if (m->menu() == nullptr) continue;
+    for (QAction* a : m->menu()->actions()) {
+      if (a->shortcut().isEmpty()) continue;
+      const QString taste = a->shortcut().toString();
+      EXPECT_FALSE(vergeben.contains(taste))
+          << taste.toStdString() << ": " << vergeben.value(taste).toStdString() << " und "
+          << a->text().toStdString();
+      vergeben.insert(taste, a->text());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quarvel
