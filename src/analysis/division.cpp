@@ -69,6 +69,8 @@ Polynom ggT(const Polynom& p1, const Polynom& p2) {
     b = r.normiert();
     r = polyDiv2(a, b).rest;
   }
+  // Norming divides the zero coefficients too; a negative lead leaves -0.0 behind.
+  for (double& c : b.koeff) c += 0.0;
   return b;
 }
 

@@ -97,7 +97,10 @@ TEST(PolyDiv2, OperandenBleibenUnveraendert) {
 
 TEST(GgT, ErsterNichtNullRestWirdNormiert) {
   // x^2 - 1 and x^2 + 2x + 1: the remainder -2x - 2 is normed to x + 1.
-  EXPECT_EQ(ggT(Polynom{-1, 0, 1}, Polynom{1, 2, 1}).koeff, (Polynom{1, 1}).koeff);
+  const Polynom g = ggT(Polynom{-1, 0, 1}, Polynom{1, 2, 1});
+  EXPECT_EQ(g.koeff, (Polynom{1, 1}).koeff);
+  // Norming by the negative lead -2 leaves no -0.0 among the vanished coefficients.
+  for (const double c : g.koeff) EXPECT_FALSE(std::signbit(c));
 }
 
 TEST(GgT, TeilerGehtUngenormtZurueck) {
