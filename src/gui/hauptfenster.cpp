@@ -20,6 +20,9 @@
 #include "app/befehle.h"
 #include "app/schale.h"
 
+// The resources live in a static library; register them before first use.
+static void ressourcenLaden() { Q_INIT_RESOURCE(quarvel); }
+
 namespace quarvel {
 
 namespace {
@@ -37,6 +40,7 @@ void setzeText(QLineEdit* feld, const std::string& text) {
 }  // namespace
 
 QIcon anwendungsSymbol() {
+  ressourcenLaden();
   QSvgRenderer renderer(QStringLiteral(":/quarvel.svg"));
   QIcon symbol;
   for (int groesse : {16, 32, 48, 64, 128, 256}) {
@@ -67,10 +71,7 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
 
 void DialogOberflaeche::piep() { QApplication::beep(); }
 
-void DialogOberflaeche::beenden() {
-  beendetAngefordert = true;
-  QApplication::quit();
-}
+void DialogOberflaeche::beenden() { beendetAngefordert = true; }
 
 Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
     : QMainWindow(eltern),
@@ -148,7 +149,7 @@ void Hauptfenster::baueFelder() {
   hinweis_ = new QLabel(zentrum);
   hinweis_->setWordWrap(true);
   hinweis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  hinweis_->setMinimumHeight(64);
+  hinweis_->setMinimumHeight(6 * hinweis_->fontMetrics().lineSpacing());
   hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   hinweis_->setAutoFillBackground(true);
   QPalette hinweisPalette = hinweis_->palette();
@@ -248,6 +249,7 @@ void Hauptfenster::ausfuehren(const std::string& befehl) {
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();
+    QApplication::quit();
     return;
   }
   felderZeigen();
