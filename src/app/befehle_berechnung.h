@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/befehle.h"
+#include "app/funktionsbefehle.h"
 #include "app/schale.h"
 #include "app/zustand.h"
 
@@ -22,8 +23,5 @@ struct GewaehlteFunktion {
 // The function named in the name field ("akt" for the current one); when there is none,
 // the user is warned and the result is empty.
 std::optional<GewaehlteFunktion> gewaehlteFunktion(Zustand& z);
-
-// The input field shows the text form of p.
-inline void poly2Eingabe(Zustand& z, const Polynom& p) { z.felder.eingabe = text(z, p); }
 
 }  // namespace quarvel::berechnung

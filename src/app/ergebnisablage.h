@@ -19,16 +19,17 @@ inline constexpr std::string_view zufallsnameAnsage =
 inline constexpr std::string_view zufallsnameAnsageAbleitung =
     "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie einen "
     "Zufallsnamen, nämlich ";
+// The same words as when a term finds no free name.
 inline constexpr std::string_view keinFreierNameMeldung =
-    "Es ist kein freier Funktionsname mehr übrig. Bitte im Feld <Name> einen neuen Namen "
-    "eintragen oder nicht mehr benötigte Funktionen aus der Liste löschen.";
+    "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in das Feld "
+    "'Name' eintragen oder Funktionen aus der Liste löschen.";
 
 // True when a new function may be stored under `name`: a free function name that is not
 // "akt" (which always means the current function).
 bool istFreierNeuerName(const Zustand& z, const std::string& name);
 
-// The name for a new function: `gewuenscht` when it is free, else the first name of the
-// pool, taken out of it and announced with `ansage` + name + " erhalten. ". When the pool
+// The name for a new function: `gewuenscht` (without surrounding blanks) when it is free,
+// else the first name of the pool, taken out of it and announced with `ansage` + name + " erhalten. ". When the pool
 // is exhausted the user is told so and the result is empty: the caller stores nothing.
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
                                               std::string_view ansage);

@@ -323,6 +323,13 @@ TEST_F(Berechnung, VerschiebungMitBemerkung) {
   EXPECT_FALSE(s.z.listen.fuNamen.contains("g"));
 }
 
+TEST_F(Berechnung, BlankUmDenNamenZaehltNicht) {
+  s.z.felder.name = " g ";
+  ausfuehren("spiegeleVerB");
+  EXPECT_TRUE(s.ui.fragen.empty());
+  EXPECT_NE(gespeichert("g"), nullptr);
+}
+
 TEST_F(Berechnung, SpiegelungenNieUnterAkt) {
   s.z.felder.name = "akt";
   s.z.felder.x = "1";
