@@ -29,8 +29,9 @@ inline constexpr std::string_view keinFreierNameMeldung =
 bool istFreierNeuerName(const Zustand& z, const std::string& name);
 
 // The name for a new function: `gewuenscht` (without surrounding blanks) when it is free,
-// else the first name of the pool, taken out of it and announced with `ansage` + name + " erhalten. ". When the pool
-// is exhausted the user is told so and the result is empty: the caller stores nothing.
+// else the first name of the pool, taken out of it and announced with `ansage` + name +
+// " erhalten. ". When the pool is exhausted the user is told so and the result is empty:
+// the caller stores nothing.
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
                                               std::string_view ansage);
 
