@@ -1,7 +1,11 @@
-#include "app/befehle.h"
+#include "app/befehle_berechnung.h"
 
 namespace quarvel {
 
-void registriereBerechnungsbefehle(Befehlstabelle&) {}
+void registriereBerechnungsbefehle(Befehlstabelle& t) {
+  berechnung::registriereDivisionsbefehle(t);
+  berechnung::registriereIntegralbefehle(t);
+  berechnung::registriereVerschiebungsbefehle(t);
+}
 
 }  // namespace quarvel
