@@ -145,9 +145,10 @@ void baueGrafik(Hauptfenster& f) {
 
   // Menu entries: printing, export and the display switches.
   QMenu* datei = f.menue(QStringLiteral("Datei"));
-  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB", QKeySequence::Print);
+  // Ctrl+P already shows the protocol.
+  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB", QKeySequence(QStringLiteral("Ctrl+Shift+R")));
   QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren (PDF, PNG, SVG) …"));
-  export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+  export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+X")));
   QObject::connect(export_, &QAction::triggered, &f, [&f] { exportieren(f); });
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));
   f.befehlsEintrag(optionen, QStringLiteral("&Gitterpunkte zeigen/verbergen"), "rasterAendern",
