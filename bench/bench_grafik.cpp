@@ -25,7 +25,8 @@ struct VolleGrafik {
       listen.fuListe[std::string(1, static_cast<char>('a' + i))] = f;
     }
     for (int i = 0; i < 200; ++i) {
-      listen.pktListe["P" + std::to_string(i)] = quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0});
+      listen.pktListe["P" + std::to_string(i)] =
+          quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0});
     }
     g.grafikDim = quarvel::GrafikDimension::allfunktional;
   }
@@ -49,7 +50,8 @@ std::unique_ptr<QGuiApplication> anwendungFallsNoetig() {
 void BM_GrafikBauen(benchmark::State& state) {
   VolleGrafik grafik;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2}));
+    benchmark::DoNotOptimize(
+        quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2}));
   }
 }
 BENCHMARK(BM_GrafikBauen)->Unit(benchmark::kMillisecond);
@@ -58,7 +60,8 @@ BENCHMARK(BM_GrafikBauen)->Unit(benchmark::kMillisecond);
 void BM_GrafikMalen(benchmark::State& state) {
   const auto anwendung = anwendungFallsNoetig();
   VolleGrafik grafik;
-  const quarvel::Anzeigeliste liste = quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
+  const quarvel::Anzeigeliste liste =
+      quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
   const quarvel::Anzeigemaler maler;
   // Opaque like the view's backing store.
   QImage bild(650, 580, QImage::Format_RGB32);
@@ -78,13 +81,17 @@ void BM_GrafikBauenUndMalen(benchmark::State& state) {
   const quarvel::Anzeigemaler maler;
   QImage bild(650, 580, QImage::Format_RGB32);
   for (auto _ : state) {
-    const quarvel::Anzeigeliste liste = quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
+    const quarvel::Anzeigeliste liste =
+        quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
     QPainter p(&bild);
     maler.male(p, liste);
     p.end();
     benchmark::DoNotOptimize(bild.constBits());
   }
 }
-BENCHMARK(BM_GrafikBauenUndMalen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_GrafikBauenUndMalen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

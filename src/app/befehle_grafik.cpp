@@ -162,10 +162,14 @@ void registriereGrafikbefehle(Befehlstabelle& t) {
   t.eintragen("fRahmenWahlB", fRahmenWahlB);
   t.eintragen("fRahmenUebernahmeB", fRahmenUebernahmeB);
 
-  t.eintragen("rasterAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::gitterpunkteSichtbar); });
-  t.eintragen("achsenZeigen", [](Zustand& z) { umschalten(z, &Grafikzustand::koordinatensystemSichtbar); });
-  t.eintragen("xSkalaAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::xSkalapunkteSichtbar); });
-  t.eintragen("ySkalaAendern", [](Zustand& z) { umschalten(z, &Grafikzustand::ySkalapunkteSichtbar); });
+  t.eintragen("rasterAendern",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::gitterpunkteSichtbar); });
+  t.eintragen("achsenZeigen",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::koordinatensystemSichtbar); });
+  t.eintragen("xSkalaAendern",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::xSkalapunkteSichtbar); });
+  t.eintragen("ySkalaAendern",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::ySkalapunkteSichtbar); });
 
   t.eintragen("punktSetzen", punktSetzenB);
   t.eintragen("punktLinksB", [](Zustand& z) { labelVerschieben(z, -2, 0); });

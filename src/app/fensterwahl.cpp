@@ -43,13 +43,15 @@ void fensterWahl(Zustand& z, FensterW wahl) {
   z.grafik.neuG = true;
   switch (wahl) {
     case FensterW::rechteckig:
-      knoepfe = {knoepfe.aktuellB, knoepfe.funktionalB, knoepfe.allfunktionalB, false, true, false,
-                 knoepfe.rechteckTitel};
+      knoepfe = {
+          knoepfe.aktuellB,     knoepfe.funktionalB, knoepfe.allfunktionalB, false, true, false,
+          knoepfe.rechteckTitel};
       z.grafik.fensterTyp = FensterW::rechteckig;
       break;
     case FensterW::grafbedingt:
-      knoepfe = {knoepfe.aktuellB, knoepfe.funktionalB, knoepfe.allfunktionalB, true, false, false,
-                 knoepfe.rechteckTitel};
+      knoepfe = {
+          knoepfe.aktuellB,     knoepfe.funktionalB, knoepfe.allfunktionalB, true, false, false,
+          knoepfe.rechteckTitel};
       z.grafik.fensterTyp = FensterW::grafbedingt;
       break;
     case FensterW::nachpunkten:
@@ -79,7 +81,8 @@ void grafWahl(Zustand& z, GrafikDimension wahl) {
       } else if (z.listen.spExistiert(name)) {
         ankreuzen(wahl);
       } else {
-        auswahl(z, "Im Feld <Name> ist kein Polynom der Funktionsliste eingetragen. ", "schade", "");
+        auswahl(z, "Im Feld <Name> ist kein Polynom der Funktionsliste eingetragen. ", "schade",
+                "");
         z.grafTarget = z.akt;
         grafWahl(z, GrafikDimension::aktuell);
       }

@@ -52,13 +52,18 @@ class Zeichner {
         text({ort.x + p->pos.dx, ort.y + p->pos.dy}, name, punktSchrift);
       }
     }
-    if (!pfad.linienzuege.empty() || !pfad.kreise.empty()) liste_.elemente.emplace_back(std::move(pfad));
+    if (!pfad.linienzuege.empty() || !pfad.kreise.empty())
+      liste_.elemente.emplace_back(std::move(pfad));
   }
 
   void funktionen() {
     switch (g_.grafikDim) {
-      case GrafikDimension::aktuell: fuZeichnen(q_.akt); break;
-      case GrafikDimension::nominal: fuZeichnen(q_.grafTarget); break;
+      case GrafikDimension::aktuell:
+        fuZeichnen(q_.akt);
+        break;
+      case GrafikDimension::nominal:
+        fuZeichnen(q_.grafTarget);
+        break;
       case GrafikDimension::allfunktional:
         for (const auto& [_, f] : q_.listen.fuListe) fuZeichnen(*f);
         break;
@@ -169,7 +174,9 @@ class Zeichner {
   Anzeigeliste liste_;
 };
 
-bool istEndlich(Bildpunkt p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool istEndlich(Bildpunkt p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
 
 // Liang-Barsky: cuts the segment a-b to r; false when nothing of it lies inside. A cut
 // end is put exactly on the edge it was cut at: with huge coordinates the interpolated
@@ -214,7 +221,8 @@ bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
 double abstandZurStrecke(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double laenge2 = dx * dx + dy * dy;
-  const double t = laenge2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / laenge2, 0.0, 1.0) : 0.0;
+  const double t =
+      laenge2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / laenge2, 0.0, 1.0) : 0.0;
   return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 

@@ -53,13 +53,13 @@ struct Anzeigeliste {
 // Colours and sizes of the drawing.
 inline constexpr Rgb schwarz{0, 0, 0};
 inline constexpr Rgb gitterBraun{0.6, 0.4, 0.2};
-inline constexpr double spitz = 4;             // half-size of the arrow heads
-inline constexpr double kurvenBreite = 2;      // axes and curves
-inline constexpr double punktSchrift = 14;     // names of points
-inline constexpr double kritSchrift = 16;      // letters of critical points
-inline constexpr double skalaSchrift = 12;     // scale labels
-inline constexpr int fuStuetzstellen = 461;    // samples of a function per drawing
-inline constexpr double splineDichte = 466;    // samples of a spline piece per frame width
+inline constexpr double spitz = 4;           // half-size of the arrow heads
+inline constexpr double kurvenBreite = 2;    // axes and curves
+inline constexpr double punktSchrift = 14;   // names of points
+inline constexpr double kritSchrift = 16;    // letters of critical points
+inline constexpr double skalaSchrift = 12;   // scale labels
+inline constexpr int fuStuetzstellen = 461;  // samples of a function per drawing
+inline constexpr double splineDichte = 466;  // samples of a spline piece per frame width
 
 // What is drawn besides the lists: the current function and the named-mode target.
 struct Zeichenquellen {

@@ -6,7 +6,9 @@ namespace quarvel {
 
 namespace {
 
-double vorzeichen(double s) { return s < 0 ? -1.0 : 1.0; }
+double vorzeichen(double s) {
+  return s < 0 ? -1.0 : 1.0;
+}
 
 }  // namespace
 
@@ -48,7 +50,8 @@ void klarSchiff(Grafikzustand& g) {
     if (g.fensterTyp == FensterW::nachpunkten) quelle = g.pRahmen;
     // A frame of no extent (nothing visible, a function without extents) would show
     // nothing: the view keeps what it shows.
-    if (istBrauchbarerRahmen(quelle)) setzeRahmen(g, quelle.links, quelle.rechts, quelle.unten, quelle.oben);
+    if (istBrauchbarerRahmen(quelle))
+      setzeRahmen(g, quelle.links, quelle.rechts, quelle.unten, quelle.oben);
   }
   g.neuG = false;
 }

@@ -27,7 +27,9 @@ bool istBrauchbarerRahmen(const Grenzen& r) {
   return istBrauchbareSpanne(r.links, r.rechts) && istBrauchbareSpanne(r.unten, r.oben);
 }
 
-Grenzen gezeigterRahmen(const Grafikzustand& g) { return {g.xlinks, g.xrechts, g.yunten, g.yoben}; }
+Grenzen gezeigterRahmen(const Grafikzustand& g) {
+  return {g.xlinks, g.xrechts, g.yunten, g.yoben};
+}
 
 void setzeRahmen(Grafikzustand& g, double li, double re, double unt, double ob) {
   g.xlinks = li;
@@ -61,8 +63,12 @@ double originalYw(Grafikzustand& g, double yw) {
   return g.tempY;
 }
 
-std::string originalX(Grafikzustand& g, double xw) { return zahlText(originalXw(g, xw)); }
-std::string originalY(Grafikzustand& g, double yw) { return zahlText(originalYw(g, yw)); }
+std::string originalX(Grafikzustand& g, double xw) {
+  return zahlText(originalXw(g, xw));
+}
+std::string originalY(Grafikzustand& g, double yw) {
+  return zahlText(originalYw(g, yw));
+}
 
 std::vector<double> skalaErzeugen(double von, double bis) {
   struct Stufe {
@@ -70,10 +76,9 @@ std::vector<double> skalaErzeugen(double von, double bis) {
     double schritt;
     bool gerundet;  // bases below 10 start one step early and their ticks are rounded
   };
-  static constexpr Stufe stufen[] = {{200, 20, false}, {100, 10, false}, {50, 5, false},
-                                     {30, 3, false},   {20, 2, false},   {10, 1, true},
-                                     {5, 0.5, true},   {4, 0.4, true},   {2, 0.2, true},
-                                     {1, 0.1, true}};
+  static constexpr Stufe stufen[] = {
+      {200, 20, false}, {100, 10, false}, {50, 5, false}, {30, 3, false}, {20, 2, false},
+      {10, 1, true},    {5, 0.5, true},   {4, 0.4, true}, {2, 0.2, true}, {1, 0.1, true}};
   const double spanne = bis - von;
   if (!std::isfinite(von) || !std::isfinite(spanne)) return {};
   for (const Stufe& stufe : stufen) {

@@ -28,13 +28,17 @@ bool imZeichenbereich(Bildpunkt p) {
          p.x <= zeichenbereich.rechts && p.y >= zeichenbereich.unten && p.y <= zeichenbereich.oben;
 }
 
-QColor farbe(const Rgb& rgb) { return QColor::fromRgbF(static_cast<float>(rgb.rot), static_cast<float>(rgb.gruen), static_cast<float>(rgb.blau)); }
+QColor farbe(const Rgb& rgb) {
+  return QColor::fromRgbF(static_cast<float>(rgb.rot), static_cast<float>(rgb.gruen),
+                          static_cast<float>(rgb.blau));
+}
 
 }  // namespace
 
 Anzeigemaler::Anzeigemaler() {
   const QStringList vorhanden = QFontDatabase::families();
-  for (const char* name : {"TeX Gyre Pagella", "P052", "Palatino", "Palatino Linotype", "URW Palladio L"}) {
+  for (const char* name :
+       {"TeX Gyre Pagella", "P052", "Palatino", "Palatino Linotype", "URW Palladio L"}) {
     if (vorhanden.contains(QString::fromLatin1(name))) {
       familie_ = QString::fromLatin1(name);
       return;
@@ -50,7 +54,8 @@ QFont Anzeigemaler::schrift(double pixelGroesse) const {
   return f;
 }
 
-void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala, QPointF ursprung) const {
+void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala,
+                        QPointF ursprung) const {
   const auto geraet = [&](Bildpunkt p) {
     return QPointF(ursprung.x() + skala * p.x, ursprung.y() + skala * (fensterHoehe - p.y));
   };
@@ -60,9 +65,11 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   double groesse = 0, unterlaenge = 0;
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
-      maler.fillRect(QRectF(ursprung, QSizeF(skala * fensterBreite, skala * fensterHoehe)), farbe(h->farbe));
+      maler.fillRect(QRectF(ursprung, QSizeF(skala * fensterBreite, skala * fensterHoehe)),
+                     farbe(h->farbe));
     } else if (const auto* pfad = std::get_if<Pfad>(&element)) {
-      QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+      QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::FlatCap,
+                 Qt::BevelJoin);
       maler.setPen(stift);
       maler.setBrush(Qt::NoBrush);
       QPolygonF zug;
@@ -77,7 +84,8 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
         }
       }
       for (const Kreis& k : pfad->kreise) {
-        if (imZeichenbereich(k.mitte)) maler.drawEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
+        if (imZeichenbereich(k.mitte))
+          maler.drawEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
       }
     } else if (const auto* b = std::get_if<Beschriftung>(&element)) {
       if (!imZeichenbereich(b->ort)) continue;
@@ -143,7 +151,8 @@ void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
   if (!p.begin(&drucker)) return;
   const QRectF seite = drucker.pageRect(QPrinter::DevicePixel);
   const double skala = std::min(seite.width() / fensterBreite, seite.height() / fensterHoehe);
-  const QPointF ursprung((seite.width() - skala * fensterBreite) / 2, (seite.height() - skala * fensterHoehe) / 2);
+  const QPointF ursprung((seite.width() - skala * fensterBreite) / 2,
+                         (seite.height() - skala * fensterHoehe) / 2);
   Anzeigemaler().male(p, liste, skala, ursprung);
 }
 

@@ -20,7 +20,9 @@ namespace quarvel {
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // A control whose look follows the state after every command.
 using Abgleich = std::function<void(const Zustand&)>;
@@ -29,7 +31,8 @@ using Abgleich = std::function<void(const Zustand&)>;
 // Its tick is set from the state only, so a refused choice shows no tick.
 template <typename Knopf>
 Knopf* schalter(Hauptfenster& f, std::vector<Abgleich>& abgleiche, const QString& text,
-                const std::string& befehl, std::function<bool(const Zustand&)> an, QWidget* eltern) {
+                const std::string& befehl, std::function<bool(const Zustand&)> an,
+                QWidget* eltern) {
   auto* knopf = new Knopf(text, eltern);
   knopf->setAutoExclusive(false);
   QObject::connect(knopf, &QAbstractButton::clicked, &f, [&f, befehl] { f.ausfuehren(befehl); });
@@ -76,12 +79,14 @@ void baueGrafik(Hauptfenster& f) {
   maus->setReadOnly(true);
   maus->setToolTip(QStringLiteral("Koordinaten der Maus (links ziehen)"));
   auto* traeger = new QLineEdit(leiste);
-  traeger->setToolTip(QStringLiteral("Gewählter Punkt (rechts ziehen) oder Name eines neuen Punktes"));
+  traeger->setToolTip(
+      QStringLiteral("Gewählter Punkt (rechts ziehen) oder Name eines neuen Punktes"));
   traeger->setMaximumWidth(70);
   QObject::connect(traeger, &QLineEdit::textEdited, &f,
                    [&f](const QString& text) { f.zustand().grafik.traeger = text.toStdString(); });
-  auto* punktKnopf = knopf(f, QStringLiteral("neu"), "punktSetzen", leiste,
-                           QStringLiteral("Neuer Punkt an der letzten Mausposition, oder Rückgängig"));
+  auto* punktKnopf =
+      knopf(f, QStringLiteral("neu"), "punktSetzen", leiste,
+            QStringLiteral("Neuer Punkt an der letzten Mausposition, oder Rückgängig"));
   auto* mausLabel = new QLabel(QStringLiteral("Maus:"), leiste);
   auto* punktLabel = new QLabel(QStringLiteral("&Punkt:"), leiste);
   punktLabel->setBuddy(traeger);
@@ -101,14 +106,18 @@ void baueGrafik(Hauptfenster& f) {
   raster->setColumnStretch(1, 1);
 
   auto* schalterZeile = new QHBoxLayout;
-  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("Gitterpunkte"), "rasterAendern",
-                                               [](const Zustand& z) { return z.grafik.gitterpunkteSichtbar; }, leiste));
-  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("Achsen"), "achsenZeigen",
-                                               [](const Zustand& z) { return z.grafik.koordinatensystemSichtbar; }, leiste));
-  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("x-Skala"), "xSkalaAendern",
-                                               [](const Zustand& z) { return z.grafik.xSkalapunkteSichtbar; }, leiste));
-  schalterZeile->addWidget(schalter<QCheckBox>(f, *abgleiche, QStringLiteral("y-Skala"), "ySkalaAendern",
-                                               [](const Zustand& z) { return z.grafik.ySkalapunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(
+      f, *abgleiche, QStringLiteral("Gitterpunkte"), "rasterAendern",
+      [](const Zustand& z) { return z.grafik.gitterpunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(
+      f, *abgleiche, QStringLiteral("Achsen"), "achsenZeigen",
+      [](const Zustand& z) { return z.grafik.koordinatensystemSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(
+      f, *abgleiche, QStringLiteral("x-Skala"), "xSkalaAendern",
+      [](const Zustand& z) { return z.grafik.xSkalapunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(
+      f, *abgleiche, QStringLiteral("y-Skala"), "ySkalaAendern",
+      [](const Zustand& z) { return z.grafik.ySkalapunkteSichtbar; }, leiste));
   schalterZeile->addStretch();
   raster->addLayout(schalterZeile, 2, 0, 1, 9);
   f.grafikLeiste()->addWidget(leiste);
@@ -117,26 +126,35 @@ void baueGrafik(Hauptfenster& f) {
   auto* platz = f.grafikPlatz()->parentWidget();
   auto* zeigt = new QGroupBox(QStringLiteral("Grafik zeigt"), platz);
   auto* zeigtSpalte = new QVBoxLayout(zeigt);
-  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("aktuelle Funktion"), "aktuellWahlB",
-                                                [](const Zustand& z) { return z.grafik.wahl.aktuellB; }, zeigt));
-  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("Funktion <Name>"), "funktionalWahlB",
-                                                [](const Zustand& z) { return z.grafik.wahl.funktionalB; }, zeigt));
-  zeigtSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral("alle Funktionen"), "allfunktionalWahlB",
-                                                [](const Zustand& z) { return z.grafik.wahl.allfunktionalB; }, zeigt));
+  zeigtSpalte->addWidget(schalter<QRadioButton>(
+      f, *abgleiche, QStringLiteral("aktuelle Funktion"), "aktuellWahlB",
+      [](const Zustand& z) { return z.grafik.wahl.aktuellB; }, zeigt));
+  zeigtSpalte->addWidget(schalter<QRadioButton>(
+      f, *abgleiche, QStringLiteral("Funktion <Name>"), "funktionalWahlB",
+      [](const Zustand& z) { return z.grafik.wahl.funktionalB; }, zeigt));
+  zeigtSpalte->addWidget(schalter<QRadioButton>(
+      f, *abgleiche, QStringLiteral("alle Funktionen"), "allfunktionalWahlB",
+      [](const Zustand& z) { return z.grafik.wahl.allfunktionalB; }, zeigt));
   auto* fenster = new QGroupBox(QStringLiteral("Fenster"), platz);
   auto* fensterSpalte = new QVBoxLayout(fenster);
-  fensterSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral(".. nach Funktion"), "nachFunktionB",
-                                                  [](const Zustand& z) { return z.grafik.wahl.nachFunktion; }, fenster));
-  auto* rechteck = schalter<QRadioButton>(f, *abgleiche, {}, "rechteckWahlB",
-                                          [](const Zustand& z) { return z.grafik.wahl.rechteckGB; }, fenster);
-  abgleiche->push_back([rechteck](const Zustand& z) { rechteck->setText(q(z.grafik.wahl.rechteckTitel)); });
+  fensterSpalte->addWidget(schalter<QRadioButton>(
+      f, *abgleiche, QStringLiteral(".. nach Funktion"), "nachFunktionB",
+      [](const Zustand& z) { return z.grafik.wahl.nachFunktion; }, fenster));
+  auto* rechteck = schalter<QRadioButton>(
+      f, *abgleiche, {}, "rechteckWahlB", [](const Zustand& z) { return z.grafik.wahl.rechteckGB; },
+      fenster);
+  abgleiche->push_back(
+      [rechteck](const Zustand& z) { rechteck->setText(q(z.grafik.wahl.rechteckTitel)); });
   fensterSpalte->addWidget(rechteck);
-  fensterSpalte->addWidget(schalter<QRadioButton>(f, *abgleiche, QStringLiteral(".. nach Punkten"), "nachPunktenWahlB",
-                                                  [](const Zustand& z) { return z.grafik.wahl.nachPunktenGB; }, fenster));
+  fensterSpalte->addWidget(schalter<QRadioButton>(
+      f, *abgleiche, QStringLiteral(".. nach Punkten"), "nachPunktenWahlB",
+      [](const Zustand& z) { return z.grafik.wahl.nachPunktenGB; }, fenster));
   auto* rahmenKnoepfe = new QHBoxLayout;
-  rahmenKnoepfe->addWidget(knopf(f, QStringLiteral("Rechteck aus x, y"), "fRahmenWahlB", fenster,
-                                 QStringLiteral("Die Intervalle in den Feldern x und y werden das Rechteck")));
-  rahmenKnoepfe->addWidget(knopf(f, QStringLiteral("Ausschnitt als Rechteck"), "fRahmenUebernahmeB", fenster,
+  rahmenKnoepfe->addWidget(
+      knopf(f, QStringLiteral("Rechteck aus x, y"), "fRahmenWahlB", fenster,
+            QStringLiteral("Die Intervalle in den Feldern x und y werden das Rechteck")));
+  rahmenKnoepfe->addWidget(knopf(f, QStringLiteral("Ausschnitt als Rechteck"), "fRahmenUebernahmeB",
+                                 fenster,
                                  QStringLiteral("Der gezeigte Ausschnitt wird das Rechteck")));
   fensterSpalte->addLayout(rahmenKnoepfe);
   const int vorDemProtokoll = f.optionsLeiste()->count() - 2;
@@ -146,7 +164,8 @@ void baueGrafik(Hauptfenster& f) {
   // Menu entries: printing, export and the display switches.
   QMenu* datei = f.menue(QStringLiteral("Datei"));
   // Ctrl+P already shows the protocol.
-  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB", QKeySequence(QStringLiteral("Ctrl+Shift+R")));
+  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB",
+                   QKeySequence(QStringLiteral("Ctrl+Shift+R")));
   QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren (PDF, PNG, SVG) …"));
   export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+X")));
   QObject::connect(export_, &QAction::triggered, &f, [&f] { exportieren(f); });
@@ -171,7 +190,8 @@ void baueGrafik(Hauptfenster& f) {
   };
   // Every command may have changed what is drawn (a new current function, a colour):
   // drawing is cheap, so the view follows each one.
-  QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, ansicht, [abgleichen](bool) { abgleichen(); });
+  QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, ansicht,
+                   [abgleichen](bool) { abgleichen(); });
   abgleichen();
 }
 

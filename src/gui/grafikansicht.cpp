@@ -11,7 +11,8 @@
 
 namespace quarvel {
 
-Grafikansicht::Grafikansicht(Hauptfenster& fenster, QWidget* eltern) : QWidget(eltern), fenster_(fenster) {
+Grafikansicht::Grafikansicht(Hauptfenster& fenster, QWidget* eltern)
+    : QWidget(eltern), fenster_(fenster) {
   setFixedSize(sizeHint());
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -87,13 +88,27 @@ void Grafikansicht::keyPressEvent(QKeyEvent* ereignis) {
   const bool umschalt = ereignis->modifiers() & Qt::ShiftModifier;
   switch (ereignis->key()) {
     case Qt::Key_Plus:
-    case Qt::Key_Equal: befehl("scrollWheel", {"0", "-1"}); break;
-    case Qt::Key_Minus: befehl("scrollWheel", {"0", "1"}); break;
-    case Qt::Key_Left: befehl("scrollWheel", {"0", "-1", "ctrl"}); break;
-    case Qt::Key_Right: befehl("scrollWheel", {"0", "1", "ctrl"}); break;
-    case Qt::Key_Up: befehl("scrollWheel", {"0", "1", umschalt ? "cmd" : "alt"}); break;
-    case Qt::Key_Down: befehl("scrollWheel", {"0", "-1", umschalt ? "cmd" : "alt"}); break;
-    default: QWidget::keyPressEvent(ereignis); return;
+    case Qt::Key_Equal:
+      befehl("scrollWheel", {"0", "-1"});
+      break;
+    case Qt::Key_Minus:
+      befehl("scrollWheel", {"0", "1"});
+      break;
+    case Qt::Key_Left:
+      befehl("scrollWheel", {"0", "-1", "ctrl"});
+      break;
+    case Qt::Key_Right:
+      befehl("scrollWheel", {"0", "1", "ctrl"});
+      break;
+    case Qt::Key_Up:
+      befehl("scrollWheel", {"0", "1", umschalt ? "cmd" : "alt"});
+      break;
+    case Qt::Key_Down:
+      befehl("scrollWheel", {"0", "-1", umschalt ? "cmd" : "alt"});
+      break;
+    default:
+      QWidget::keyPressEvent(ereignis);
+      return;
   }
   ereignis->accept();
 }

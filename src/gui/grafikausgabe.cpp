@@ -12,8 +12,9 @@ bool DialogOberflaeche::grafikAusgeben(const Anzeigeliste& liste, const std::str
   }
   const QString pfad = QString::fromStdString(datei);
   if (grafikSchreiben(liste, pfad)) return true;
-  QMessageBox::warning(eltern_, QStringLiteral("Quarvel"),
-                       QStringLiteral("Die Grafik konnte nicht als %1 gespeichert werden.").arg(pfad));
+  QMessageBox::warning(
+      eltern_, QStringLiteral("Quarvel"),
+      QStringLiteral("Die Grafik konnte nicht als %1 gespeichert werden.").arg(pfad));
   return false;
 }
 

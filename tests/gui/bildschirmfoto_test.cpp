@@ -16,7 +16,8 @@ TEST(Bildschirmfoto, Hauptfenster) {
   if (datei.isEmpty()) GTEST_SKIP() << "QUARVEL_BILDSCHIRMFOTO not set";
   Hauptfenster f(1);
   Zustand& z = f.zustand();
-  const auto befehl = [&f, &z](const std::string& name, const std::string& eingabe, const std::string& feld) {
+  const auto befehl = [&f, &z](const std::string& name, const std::string& eingabe,
+                               const std::string& feld) {
     z.felder.eingabe = eingabe;
     z.felder.name = feld;
     f.felderZeigen();

@@ -1,13 +1,15 @@
+#include "gui/grafikansicht.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
@@ -15,7 +17,6 @@
 #include "app/listenpflege.h"
 #include "graph/rahmen.h"
 #include "gui/anzeigemaler.h"
-#include "gui/grafikansicht.h"
 #include "gui/hauptfenster.h"
 
 namespace quarvel {
@@ -46,9 +47,15 @@ bool inDerNaehe(const QImage& bild, QPoint ort, int radius, Test passt) {
   return false;
 }
 
-bool schwarz(const QColor& c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; }
-bool rot(const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; }
-bool weiss(const QColor& c) { return c == QColor(Qt::white); }
+bool schwarz(const QColor& c) {
+  return c.red() < 60 && c.green() < 60 && c.blue() < 60;
+}
+bool rot(const QColor& c) {
+  return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+bool weiss(const QColor& c) {
+  return c == QColor(Qt::white);
+}
 
 TEST(GrafikMalen, AchsenSchwarzFunktionInIhrerFarbe) {
   Hauptfenster f(1);
@@ -87,30 +94,33 @@ TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
   EXPECT_EQ(ansicht->size(), QSize(650, 580));
   f.zustand().grafik.neuG = false;
   setzeRahmen(f.zustand().grafik, -4, 4, -4, 4);
-  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, 120),
-                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
+                  QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(ansicht, &rad);
   EXPECT_EQ(gezeigterRahmen(f.zustand().grafik), (Grenzen{-4.1, 4.1, -4.1, 4.1}));
   bool legendeGezeigt = false;
-  for (QLabel* l : f.findChildren<QLabel*>()) legendeGezeigt |= l->text() == " -4.1 < x < 4.1,           -4.1 < y < 4.1 ";
+  for (QLabel* l : f.findChildren<QLabel*>())
+    legendeGezeigt |= l->text() == " -4.1 < x < 4.1,           -4.1 < y < 4.1 ";
   EXPECT_TRUE(legendeGezeigt);
 
   // Alt turns the wheel into a horizontal delta on Linux: it still shifts vertically.
-  QWheelEvent alt(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(120, 0),
-                  Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
+  QWheelEvent alt(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
+                  QPoint(120, 0), Qt::NoButton, Qt::AltModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(ansicht, &alt);
   EXPECT_DOUBLE_EQ(f.zustand().grafik.yunten, -4.1 + 8.2 / 100);
 
   const QImage bild = ansicht->grab().toImage();
-  EXPECT_TRUE(schwarz(bild.pixelColor(pixel(f.zustand().grafik, -3, 0)))) << "the view shows the axes";
+  EXPECT_TRUE(schwarz(bild.pixelColor(pixel(f.zustand().grafik, -3, 0))))
+      << "the view shows the axes";
 }
 
 // The help names these keys; each must do what it says.
 TEST(Grafikansicht, TastenDerHilfeWirken) {
   const std::string& hilfe = anzeigeOptionen();
-  for (const char* taste : {" Strg: Horizontale", " Alt: Vertikale", " Umschalt: Vertikale", " + und -: Zoomen",
-                            " Pfeil links und rechts: Horizontale", " Pfeil hoch und runter: Vertikale",
-                            " Umschalt mit Pfeil hoch und runter: Vertikale"}) {
+  for (const char* taste :
+       {" Strg: Horizontale", " Alt: Vertikale", " Umschalt: Vertikale", " + und -: Zoomen",
+        " Pfeil links und rechts: Horizontale", " Pfeil hoch und runter: Vertikale",
+        " Umschalt mit Pfeil hoch und runter: Vertikale"}) {
     EXPECT_NE(hilfe.find(taste), std::string::npos) << taste;
   }
   EXPECT_EQ(hilfe.find("Apfeltaste"), std::string::npos);
@@ -139,8 +149,8 @@ TEST(Grafikansicht, TastenDerHilfeWirken) {
   taste(Qt::Key_Up, Qt::ShiftModifier);
   EXPECT_DOUBLE_EQ(g.yoben - g.yunten, 8.16);
   // Shift and the wheel stretch as well.
-  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(), QPoint(0, -120),
-                  Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
+  QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
+                  QPoint(0, -120), Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(ansicht, &rad);
   EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
 }

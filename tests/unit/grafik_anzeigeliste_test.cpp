@@ -30,7 +30,8 @@ std::vector<const Pfad*> pfade(const Anzeigeliste& l) {
 std::vector<std::string> texte(const Anzeigeliste& l, double groesse) {
   std::vector<std::string> v;
   for (const auto& e : l.elemente) {
-    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == groesse) v.push_back(b->text);
+    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == groesse)
+      v.push_back(b->text);
   }
   return v;
 }
@@ -225,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ClipFall{"GanzInnen", {{1, 1}, {2, 2}, {3, 1}}, {{{1, 1}, {2, 2}, {3, 1}}}},
         ClipFall{"GanzAussen", {{-5, 1}, {-1, 20}}, {}},
-        ClipFall{"HinausUndZurueck", {{5, 5}, {5, 1e42}, {6, 5}},
+        ClipFall{"HinausUndZurueck",
+                 {{5, 5}, {5, 1e42}, {6, 5}},
                  {{{5, 5}, {5, 10}}, {{6, 10}, {6, 5}}}},
         ClipFall{"NichtEndlichTrennt", {{1, 1}, {2, NAN}, {3, 3}, {4, 4}}, {{{3, 3}, {4, 4}}}},
         ClipFall{"Durchquert", {{-10, 5}, {20, 5}}, {{{0, 5}, {10, 5}}}},
@@ -250,7 +252,8 @@ TEST(Vereinfachen, GeradeVerliertInnerePunkteKurveBehaeltSie) {
     for (std::size_t i = 0; i + 1 < p.size(); ++i) {
       const Bildpunkt a = p[i], b = p[i + 1];
       const double dx = b.x - a.x, dy = b.y - a.y;
-      const double t = std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+      const double t =
+          std::clamp(((q.x - a.x) * dx + (q.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
       naechster = std::min(naechster, std::hypot(q.x - a.x - t * dx, q.y - a.y - t * dy));
     }
     EXPECT_LE(naechster, 0.1 + 1e-12);

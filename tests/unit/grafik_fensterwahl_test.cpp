@@ -24,7 +24,8 @@ TEST_F(Fensterwahlbefehle, UnbekannterNameFaelltAufAktuelleZurueck) {
   s.z.felder.name = "q";
   befehl("funktionalWahlB");
   ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, "Im Feld <Name> ist kein Polynom der Funktionsliste eingetragen. ");
+  EXPECT_EQ(s.ui.fragen[0].meldung,
+            "Im Feld <Name> ist kein Polynom der Funktionsliste eingetragen. ");
   EXPECT_EQ(s.ui.fragen[0].option, "schade");
   EXPECT_EQ(s.ui.fragen[0].option2, "");
   EXPECT_EQ(s.z.grafik.grafikDim, GrafikDimension::aktuell);
@@ -85,7 +86,8 @@ TEST_F(Fensterwahlbefehle, UnbrauchbareFelderMelden) {
     s.z.felder.x = x;
     s.z.felder.y = y;
     befehl("fRahmenWahlB");
-    EXPECT_EQ(s.z.felder.ausgabe, "Die eingegebenen Werte in den Feldern x und y sind nicht verwertbar\n \n");
+    EXPECT_EQ(s.z.felder.ausgabe,
+              "Die eingegebenen Werte in den Feldern x und y sind nicht verwertbar\n \n");
     EXPECT_EQ(s.z.grafik.xyRahmen, (Grenzen{-2, 2, -2, 2}));
   }
 }
@@ -95,7 +97,8 @@ TEST_F(Fensterwahlbefehle, GezeigterAusschnittWirdRechteck) {
   befehl("scrollWheel", {"0", "-1", "ctrl"});
   const Grenzen r = rahmen();
   befehl("fRahmenUebernahmeB");
-  EXPECT_EQ(s.z.grafik.xyRahmen, (Grenzen{rund1(r.links), rund1(r.rechts), rund1(r.unten), rund1(r.oben)}));
+  EXPECT_EQ(s.z.grafik.xyRahmen,
+            (Grenzen{rund1(r.links), rund1(r.rechts), rund1(r.unten), rund1(r.oben)}));
 }
 
 TEST_F(Fensterwahlbefehle, NachPunktenVerlangtEinRechteck) {
@@ -128,7 +131,9 @@ TEST_F(Fensterwahlbefehle, SchalterUndBeschriftungspfeile) {
 
   pktEinlisten(s.z, "P", teile(Punkt{0, 0, 0, 0}));
   s.z.grafik.traeger = "P";
-  for (const char* b : {"punktLinksB", "punktLinksB", "punktHochB", "punktRechtsB", "punktTiefB", "punktTiefB"}) befehl(b);
+  for (const char* b :
+       {"punktLinksB", "punktLinksB", "punktHochB", "punktRechtsB", "punktTiefB", "punktTiefB"})
+    befehl(b);
   EXPECT_EQ(s.z.listen.pktListe.at("P")->pos, (LabelVersatz{-2, -2}));
 }
 

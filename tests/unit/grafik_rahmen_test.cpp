@@ -27,7 +27,8 @@ TEST(Abbildung, UrsprungDesStartrahmensLiegtBei330_311) {
 TEST(Abbildung, InverseGibtDenWeltpunktZurueck) {
   Grafikzustand g;
   setzeRahmen(g, -13.5, 2.25, 100, 1e4);
-  for (const auto& [x, y] : std::vector<std::pair<double, double>>{{-13.5, 100}, {0, 0}, {1.7, 5e3}}) {
+  for (const auto& [x, y] :
+       std::vector<std::pair<double, double>>{{-13.5, 100}, {0, 0}, {1.7, 5e3}}) {
     const Bildpunkt p = bildPunkt(g, x, y);
     EXPECT_NEAR(originalXw(g, p.x), x, 1e-9);
     EXPECT_NEAR(originalYw(g, p.y), y, 1e-9);
@@ -76,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         SkalaFall{"ZehntelAbMinusNullKommaEins", 0, 1.5, folge(-0.1, 0.1, 17)},
         // Span 310: step 20 from the integer part of -10, n = 15.
         SkalaFall{"ZwanzigerAbMinusZehn", -10, 300, folge(-30, 20, 17)},
-        SkalaFall{"LeeresIntervall", 3, 3, {}},
-        SkalaFall{"UmgekehrtesIntervall", 3, -3, {}},
+        SkalaFall{"LeeresIntervall", 3, 3, {}}, SkalaFall{"UmgekehrtesIntervall", 3, -3, {}},
         SkalaFall{"NichtEndlich", -INFINITY, 4, {}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
@@ -150,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PunktrahmenFall{"EinPunktMitUrsprung", {{3, 5, 0, 0}}, {0, 3, 0, 5}},
                     PunktrahmenFall{"NurUrsprungWirdVerbreitert", {{0, 0, 0, 0}}, {0, 1, 0, 1}},
                     PunktrahmenFall{"KeinePunkte", {}, {0, 1, 0, 1}},
-                    PunktrahmenFall{"InaktiveZaehlenNicht", {{-2, -1, 0, 0}, inaktiv({9, 9, 0, 0})}, {-2, 0, -1, 0}}),
+                    PunktrahmenFall{"InaktiveZaehlenNicht",
+                                    {{-2, -1, 0, 0}, inaktiv({9, 9, 0, 0})},
+                                    {-2, 0, -1, 0}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(Funktionsrahmen, FunktionOhneAusdehnungBekommtFrische) {
