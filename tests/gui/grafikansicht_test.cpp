@@ -155,6 +155,27 @@ TEST(Grafikansicht, TastenDerHilfeWirken) {
   EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
 }
 
+// A touchpad sends many small pixel deltas, and gesture begin/end events with none.
+TEST(Grafikansicht, TouchpadWieRad) {
+  Hauptfenster f(1);
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ASSERT_NE(ansicht, nullptr);
+  Grafikzustand& g = f.zustand().grafik;
+  g.neuG = false;
+  const auto wisch = [ansicht](QPoint pixel, Qt::ScrollPhase phase) {
+    QWheelEvent e(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), pixel, QPoint(), Qt::NoButton,
+                  Qt::NoModifier, phase, false);
+    QApplication::sendEvent(ansicht, &e);
+  };
+  wisch({}, Qt::ScrollBegin);
+  EXPECT_EQ(gezeigterRahmen(g), (Grenzen{-4, 4, -4, 4})) << "no movement, no zoom";
+  wisch({0, -3}, Qt::ScrollUpdate);
+  wisch({0, -2}, Qt::ScrollUpdate);
+  EXPECT_EQ(gezeigterRahmen(g), (Grenzen{-3.8, 3.8, -3.8, 3.8}));
+  wisch({}, Qt::ScrollEnd);
+  EXPECT_EQ(gezeigterRahmen(g), (Grenzen{-3.8, 3.8, -3.8, 3.8}));
+}
+
 TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
   Hauptfenster f(1);
   QPushButton* neu = nullptr;
