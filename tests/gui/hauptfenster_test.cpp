@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/schale.h"
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+namespace {
+
+QAction* eintrag(Hauptfenster& f, const QString& menue, const QString& text) {
+  for (QAction* m : f.menuBar()->actions()) {
+    if (m->text() != menue || m->menu() == nullptr) continue;
+    for (QAction* a : m->menu()->actions()) {
+      if (a->text() == text) return a;
+    }
+  }
+  return nullptr;
+}
+
+// Presses the button with `label` in the next modal question and records its text.
+void beantworteNaechsteFrage(const QString& label, QString* gestellt) {
+  QTimer::singleShot(0, [label, gestellt] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    *gestellt = box->text();
+    for (QAbstractButton* knopf : box->buttons()) {
+      if (knopf->text() == label) knopf->click();
+    }
+  });
+}
+
+TEST(Hauptfenster, ZeigtDenStarthinweisUndHatMenues) {
+  Hauptfenster f(1);
+  f.show();
+  EXPECT_TRUE(f.hinweisZeile()->text().contains("Beim Start hat die aktuelle Funktion"));
+  EXPECT_FALSE(f.windowIcon().isNull());
+  EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0, 255, 0));
+  ASSERT_NE(eintrag(f, "Datei", "&Beenden …"), nullptr);
+  EXPECT_EQ(eintrag(f, "Datei", "&Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
+  EXPECT_EQ(f.grafikPlatz()->size(), QSize(650, 580));
+}
+
+TEST(Hauptfenster, AusgabeUndProtokollErscheinenImFenster) {
+  Hauptfenster f(1);
+  ausgabe(f.zustand(), 0, "Ergebnis");
+  f.felderZeigen();
+  EXPECT_EQ(f.ausgabeFeld()->toPlainText(), "Ergebnis\n");
+  ausgabe(f.zustand(), -1, "nur sichtbar");
+  f.felderZeigen();
+  eintrag(f, "Zeige", "&Protokoll zeigen oder ausblenden")->trigger();
+  EXPECT_EQ(f.ausgabeFeld()->toPlainText(), "Ergebnis\n");
+  eintrag(f, "Zeige", "&Protokoll zeigen oder ausblenden")->trigger();
+  EXPECT_EQ(f.ausgabeFeld()->toPlainText(), "nur sichtbar");
+}
+
+TEST(Hauptfenster, AntwortAufDieFrageWirdWeitergegeben) {
+  Hauptfenster f(1);
+  f.show();
+  f.namensFeld()->setText("g");
+  QString frage;
+  beantworteNaechsteFrage("Lieber doch nicht", &frage);
+  eintrag(f, "Datei", "&Neustart …")->trigger();
+  EXPECT_TRUE(frage.startsWith("Wirklich neu Starten?"));
+  EXPECT_EQ(f.namensFeld()->text(), "g");
+
+  beantworteNaechsteFrage("Ja, Neustart", &frage);
+  eintrag(f, "Datei", "&Neustart …")->trigger();
+  EXPECT_EQ(f.namensFeld()->text(), "");
+  EXPECT_EQ(f.hinweisZeile()->text(), "\nAlle Listen wurden gelöscht.");
+}
+
+TEST(Hauptfenster, SchliessenFragtErst) {
+  Hauptfenster f(1);
+  f.show();
+  QString frage;
+  beantworteNaechsteFrage("Nein, noch nicht", &frage);
+  EXPECT_FALSE(f.close());
+  EXPECT_EQ(frage, "Wirklich das Programm verlassen?");
+  EXPECT_TRUE(f.isVisible());
+}
+
+}  // namespace
+}  // namespace quarvel
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine and runs every test: the release build with its unit,
+# end-to-end and window tests and a short benchmark run, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the term reader's fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+schritt() { printf '\n=== %s ===\n' "$*"; }
+
+schritt "Pakete"
+tools/pakete.sh
+
+schritt "Release: bauen und testen"
+cmake --preset release >/dev/null
+cmake --build --preset release
+ctest --preset release
+
+schritt "Benchmarks (kurzer Lauf)"
+build/release/bench/quarvel_bench --benchmark_min_time=0.01 >/dev/null
+
+schritt "AddressSanitizer und UndefinedBehaviorSanitizer: bauen und testen"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+if [ -x tools/fuzz.sh ]; then
+  schritt "Fuzzing des Termlesers"
+  tools/fuzz.sh
+fi
