@@ -35,6 +35,14 @@ Erzeugendensystem pp2vl(const Punktsystem& punktsys, int n);
 // The dot products es[i] * es[j]. Everything below needs only these, so each is formed once.
 Matrix gramMatrix(const std::vector<Vektor>& es);
 
+// The same dot products, and those with the ordinates, straight from the points without
+// forming the vectors: es[i] * es[j] = sum of x^(i+j), v * es[i] = sum of y x^i.
+struct Skalarprodukte {
+  Matrix gram;              // n × n
+  std::vector<double> ves;  // v * es[i]
+};
+Skalarprodukte skalarprodukte(const Punktsystem& punktsys, int n);
+
 // Norm of the vector that row `znr` of m describes over the generating vectors.
 double spezNorm(const Matrix& m, int znr, const Matrix& gram);
 
@@ -46,6 +54,8 @@ Matrix genONBausGram(const Matrix& gram);
 // Coefficients (lowest power first, at least 8) of the projection of v onto span(es);
 // magnitudes below 1e-7 become 0.
 Vektor approximation(const Vektor& v, const std::vector<Vektor>& es, const Matrix& onbMatrix);
+// The same from the dot products v * es[i].
+Vektor approximationAusSkalarprodukten(const std::vector<double>& ves, const Matrix& onbMatrix);
 
 struct Regression {
   std::optional<Polynom> p;

@@ -152,3 +152,34 @@ TEST(Regression, GradFuenfDurchVieleVerrauschtePunkte) {
 
 }  // namespace
 }  // namespace quarvel
+
+namespace quarvel {
+namespace {
+
+// The dot products from power sums agree with those of the sampled power vectors, and so
+// does the fit.
+TEST(Regression, PotenzsummenStimmenMitVektorenUeberein) {
+  const Punktsystem sys{{-1.5, 2}, {-0.5, 1}, {0.25, -1}, {1, 0.5}, {2, 3}, {3.5, -2}};
+  const Erzeugendensystem e = pp2vl(sys, 4);
+  const Skalarprodukte s = skalarprodukte(sys, 4);
+  const Matrix g = gramMatrix(e.es);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_NEAR(s.ves[static_cast<std::size_t>(i)], e.v * e.es[static_cast<std::size_t>(i)], 1e-12);
+    for (int j = 0; j < 4; ++j) EXPECT_NEAR(s.gram(i, j), g(i, j), 1e-12 * std::abs(g(i, j)));
+  }
+  const Vektor ueberVektoren = approximation(e.v, e.es, genONB(e.es));
+  const Polynom p = *regression(sys, 3).p;
+  ASSERT_EQ(ueberVektoren.dim(), 8);
+  for (int k = 0; k < 8; ++k) EXPECT_NEAR(p.koeff[static_cast<std::size_t>(k)], ueberVektoren.komp[static_cast<std::size_t>(k)], 1e-10);
+}
+
+TEST(Regression, NullUndMinusNullSindDieselbeAbszisse) {
+  Punktliste liste;
+  test::lege(liste, "A", test::bedingung(0.0, 1));
+  test::lege(liste, "B", test::bedingung(-0.0, 2));
+  test::lege(liste, "C", test::bedingung(1, 2));
+  EXPECT_EQ(erzeugePunktsystem(liste).size(), 2u);
+}
+
+}  // namespace
+}  // namespace quarvel
