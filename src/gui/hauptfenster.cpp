@@ -20,6 +20,9 @@
 #include "app/befehle.h"
 #include "app/schale.h"
 
+// The resources live in a static library; register them before first use.
+static void ressourcenLaden() { Q_INIT_RESOURCE(quarvel); }
+
 namespace quarvel {
 
 namespace {
@@ -37,6 +40,7 @@ void setzeText(QLineEdit* feld, const std::string& text) {
 }  // namespace
 
 QIcon anwendungsSymbol() {
+  ressourcenLaden();
   QSvgRenderer renderer(QStringLiteral(":/quarvel.svg"));
   QIcon symbol;
   for (int groesse : {16, 32, 48, 64, 128, 256}) {

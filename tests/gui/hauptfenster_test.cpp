@@ -41,7 +41,9 @@ TEST(Hauptfenster, ZeigtDenStarthinweisUndHatMenues) {
   Hauptfenster f(1);
   f.show();
   EXPECT_TRUE(f.hinweisZeile()->text().contains("Beim Start hat die aktuelle Funktion"));
-  EXPECT_FALSE(f.windowIcon().isNull());
+  const QImage symbol = f.windowIcon().pixmap(64, 64).toImage();
+  ASSERT_FALSE(symbol.isNull());
+  EXPECT_NE(symbol.pixelColor(32, 32).alpha(), 0) << "the icon is drawn, not empty";
   EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0, 255, 0));
   ASSERT_NE(eintrag(f, "Datei", "&Beenden …"), nullptr);
   EXPECT_EQ(eintrag(f, "Datei", "&Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
