@@ -1,5 +1,6 @@
 #include "construction/interpolation.h"
 
+#include "construction/endlichkeit.h"
 #include "model/toleranz.h"
 
 namespace quarvel {
@@ -46,6 +47,7 @@ Interpolation genInterpolPol(const Punktliste& punkte) {
   if (!doppelArgumenteAblehnen(arg)) return {};
   Polynom summe;
   for (int i = 0; i < static_cast<int>(arg.size()); ++i) summe = summe + elProdPoly(i, arg, werte);
+  if (!istEndlich(summe)) return {};
   return {true, summe, false};
 }
 

@@ -27,6 +27,7 @@ struct Interpolation {
   // Refused because more than 15 points would need a degree above 14.
   bool zuVielePunkte = false;
 };
+// Not ok also when the coefficients overflow.
 Interpolation genInterpolPol(const Punktliste& punkte);
 
 }  // namespace quarvel

@@ -39,6 +39,11 @@ inline std::string regressionOhnePunkte(int grad) {
          " beträgt die Anzahl der Stützstellen mindestens " + ganzText(grad + 1) +
          ". Die Punktliste enthält aber bisher keine Punkte mit vollständigen Koordinaten.";
 }
+inline std::string regressionNumerischUnmoeglich(int grad) {
+  return "Das Regressionspolynom vom Grade " + ganzText(grad) +
+         " lässt sich zu diesen Punkten nicht zuverlässig berechnen: ihre x-Werte liegen zu weit "
+         "vom Ursprung entfernt. Bitte einen kleineren Grad wählen.";
+}
 
 inline constexpr std::string_view splinelisteLeer = "Die Liste der Splines ist bereits leer.";
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "construction/endlichkeit.h"
 #include "construction/konstruktionstexte.h"
 #include "model/toleranz.h"
 
@@ -162,7 +163,10 @@ Regression regression(const Punktsystem& punktsys, int grad) {
   const int n = std::min(grad + 1, k);
   const Skalarprodukte s = skalarprodukte(punktsys, n);
   const Vektor c = approximationAusSkalarprodukten(s.ves, genONBausGram(s.gram));
-  return {Polynom(std::span<const double>(c.komp.data(), std::min<std::size_t>(c.komp.size(), anzahlKoeffizienten))), ""};
+  const Polynom p(std::span<const double>(c.komp.data(), std::min<std::size_t>(c.komp.size(), anzahlKoeffizienten)));
+  // Far from the origin the powers lose every digit and the basis breaks down.
+  if (!istEndlich(p)) return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};
+  return {p, ""};
 }
 
 Regression regression(const Punktliste& punkte, int grad) {

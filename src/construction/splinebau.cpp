@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "construction/endlichkeit.h"
 #include "construction/gleichungssystem.h"
 #include "construction/steckbrief.h"
 #include "model/toleranz.h"
@@ -201,8 +202,9 @@ Grenzen spRahmen(const Spline& f) {
 SplineBau genSpline(const Punktliste& punkte) {
   Stuetzstellen s = punktVorbereitung(genPunktfeld(punkte));
   if (s.X.size() <= 2) return {};
-  auto spline = std::make_shared<Spline>(
-      splineStuecke(genSplineKoeffizientenTridiagonal(s.X, s.Y)), std::move(s.X));
+  auto stuecke = splineStuecke(genSplineKoeffizientenTridiagonal(s.X, s.Y));
+  if (!std::all_of(stuecke.begin(), stuecke.end(), istEndlich)) return {};
+  auto spline = std::make_shared<Spline>(std::move(stuecke), std::move(s.X));
   spline->grenzen = spRahmen(*spline);
   return {true, spline};
 }

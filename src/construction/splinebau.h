@@ -43,7 +43,8 @@ std::vector<Polynom> splineStuecke(const Matrix& koeffizienten);
 Grenzen spRahmen(const Spline& f);
 
 struct SplineBau {
-  bool ok = false;  // at least three distinct active abscissas
+  // At least three distinct active abscissas, and pieces that fit into doubles.
+  bool ok = false;
   SplineRef s;      // with its extents; null when not ok
 };
 SplineBau genSpline(const Punktliste& punkte);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "construction/endlichkeit.h"
 #include "construction/gleichungssystem.h"
 
 namespace quarvel {
@@ -49,7 +50,9 @@ Konstruktion pktListe2Polynom(const std::vector<Punkt>& pfeld) {
   const Matrix loesung = loesbar ? lsgGlSys(b.system).werte : markerMatrix(markerUnloesbar);
   Koeffizienten k{};
   for (int i = 0; i < loesung.columns; ++i) k[static_cast<std::size_t>(i)] = loesung(0, i);
-  return {Polynom(k), loesbar};
+  const Polynom p(k);
+  if (loesbar && !istEndlich(p)) return {Polynom{markerUnloesbar}, false};
+  return {p, loesbar};
 }
 
 }  // namespace quarvel

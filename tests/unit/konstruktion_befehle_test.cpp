@@ -298,3 +298,38 @@ TEST(SplineKomponenten, UnbekannterName) {
 
 }  // namespace
 }  // namespace quarvel
+
+namespace quarvel {
+namespace {
+
+// Powers or coefficients beyond the range of doubles: the construction refuses instead of
+// storing a function with infinite or undefined coefficients.
+TEST(Ueberlauf, SteckbriefUndRegressionWeitVomUrsprung) {
+  TestSitzung s;
+  for (int i = 0; i < 5; ++i) punkt(s, "P" + std::to_string(i), bedingung(1e200 * (i + 1), i * i));
+  s.z.felder.x = "3";
+  ASSERT_TRUE(fuehreAus(s.z, "pktliste2PolynomB"));
+  ASSERT_TRUE(fuehreAus(s.z, "regressionB"));
+  EXPECT_TRUE(s.z.listen.fuListe.empty());
+  ASSERT_EQ(s.ui.fragen.size(), 1u);
+  EXPECT_EQ(s.ui.fragen[0].meldung,
+            "Die Funktion wird durch die angegebenen Koordinaten bzw. Ableitungen unter- oder "
+            "überbestimmt.");
+  EXPECT_EQ(s.z.felder.ausgabe,
+            "Das Regressionspolynom vom Grade 3 lässt sich zu diesen Punkten nicht zuverlässig "
+            "berechnen: ihre x-Werte liegen zu weit vom Ursprung entfernt. Bitte einen kleineren "
+            "Grad wählen.\n");
+}
+
+TEST(Ueberlauf, SplineMitRiesigenOrdinaten) {
+  TestSitzung s;
+  for (int i = 0; i < 4; ++i) punkt(s, "P" + std::to_string(i), bedingung(1e10 + i, 1e300 * (i % 2)));
+  ASSERT_TRUE(fuehreAus(s.z, "pktliste2SplineB"));
+  EXPECT_TRUE(s.z.listen.spListe.empty());
+  ASSERT_EQ(s.ui.fragen.size(), 1u);
+  EXPECT_EQ(s.ui.fragen[0].meldung,
+            "Die angegebenen Punkte sind unverträglich oder ihre Anzahl beträgt nicht mindestens 3.");
+}
+
+}  // namespace
+}  // namespace quarvel
