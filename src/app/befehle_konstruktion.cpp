@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/befehle.h"
+#include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
 #include "app/splinepflege.h"
@@ -36,8 +37,6 @@ std::optional<std::string> nameFuerNeueFunktion(Zustand& z) {
   auswahl(z, zufallsnameMeldung(name), "ok", "");
   return name;
 }
-
-void poly2Eingabe(Zustand& z, const Polynom& p) { z.felder.eingabe = text(z, p); }
 
 // The whole-number value of the field x as a number field would read it; below 1 (and
 // anything that is no number) counts as 0.

@@ -27,8 +27,8 @@ inline std::string zufallsnameMeldung(const std::string& name) {
          "einen Zufallsnamen, nämlich " + name + " erhalten. ";
 }
 inline constexpr std::string_view keinFreierFunktionsname =
-    "Es ist kein freier Funktionsname mehr übrig. Bitte einen zulässigen, noch freien Namen im "
-    "Feld <Name> eintragen oder eine Funktion löschen.";
+    "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in das Feld "
+    "'Name' eintragen oder Funktionen aus der Liste löschen.";
 
 inline std::string regressionGradZuHoch() {
   return "Dieses Programm berechnet durch Regression keine Funktionen höheren als " +

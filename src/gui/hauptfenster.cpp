@@ -71,10 +71,7 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
 
 void DialogOberflaeche::piep() { QApplication::beep(); }
 
-void DialogOberflaeche::beenden() {
-  beendetAngefordert = true;
-  QApplication::quit();
-}
+void DialogOberflaeche::beenden() { beendetAngefordert = true; }
 
 Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
     : QMainWindow(eltern),
@@ -152,7 +149,7 @@ void Hauptfenster::baueFelder() {
   hinweis_ = new QLabel(zentrum);
   hinweis_->setWordWrap(true);
   hinweis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  hinweis_->setMinimumHeight(64);
+  hinweis_->setMinimumHeight(6 * hinweis_->fontMetrics().lineSpacing());
   hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   hinweis_->setAutoFillBackground(true);
   QPalette hinweisPalette = hinweis_->palette();
@@ -252,6 +249,7 @@ void Hauptfenster::ausfuehren(const std::string& befehl) {
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();
+    QApplication::quit();
     return;
   }
   felderZeigen();

@@ -82,7 +82,9 @@ TEST(SteckbriefBefehl, LeererNamenspoolSpeichertNichts) {
   s.z.listen.fuNamen.clear();
   ASSERT_TRUE(fuehreAus(s.z, "pktliste2PolynomB"));
   ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_NE(s.ui.fragen[0].meldung.find("kein freier Funktionsname"), std::string::npos);
+  EXPECT_EQ(s.ui.fragen[0].meldung,
+            "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in "
+            "das Feld 'Name' eintragen oder Funktionen aus der Liste löschen.");
   EXPECT_TRUE(s.z.listen.fuListe.empty());
   EXPECT_TRUE(s.z.protokoll.empty());
 }

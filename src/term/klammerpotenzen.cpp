@@ -1,0 +1,149 @@
+#include "term/klammerpotenzen.h"
+
+#include "model/objektlisten.h"
+#include "model/polynom.h"
+#include "model/utf8.h"
+#include "term/keller.h"
+
+namespace quarvel {
+
+namespace {
+
+using Text = std::u32string;
+using TextView = std::u32string_view;
+
+Text alsText(std::string_view utf8Text) {
+  const std::vector<char32_t> zeichen = codepunkte(utf8Text);
+  return Text(zeichen.begin(), zeichen.end());
+}
+
+std::string alsUtf8(TextView text) {
+  std::string ergebnis;
+  ergebnis.reserve(text.size());
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      ergebnis.push_back(static_cast<char>(c));
+    } else {
+      ergebnis += utf8(c);
+    }
+  }
+  return ergebnis;
+}
+
+bool enthaeltKlammerHoch(TextView q) { return q.find(U")^") != TextView::npos; }
+
+Klammerpaar grenzenDerBasis(TextView q) {
+  Keller keller;
+  keller.kellerInit();
+  Klammerpaar letztesPaar;
+  char32_t vorher = U'?';
+  for (std::size_t i = 0; i < q.size(); ++i) {
+    const char32_t c = q[i];
+    const std::size_t p = i + 1;
+    if (c == U'^' && vorher == U')') return letztesPaar;
+    if (c == U'(') {
+      keller.einkellern(p);
+    } else if (c == U')') {
+      // An unmatched ")" cannot reach here after the bracket test; it leaves no base.
+      letztesPaar = {};
+      if (!keller.kellerLeer()) {
+        letztesPaar = {keller.peek(), p};
+        keller.auskellern();
+      }
+    }
+    vorher = c;
+  }
+  return {};
+}
+
+struct Schnitt {
+  Text vorne, mitte, hinten;
+  int n = 0;
+  bool exponentGelesen = false;
+  std::string fehlerMeldung;
+};
+
+Schnitt schneide(TextView q) {
+  const Klammerpaar basis = grenzenDerBasis(q);
+  Schnitt s;
+  if (basis.auf == 0) {
+    s.vorne = Text(q);
+    return s;
+  }
+  // Positions count from 1: [auf, zu] is the base, zu + 1 the caret, zu + 2 the exponent.
+  s.vorne = Text(q.substr(0, basis.auf - 1));
+  s.mitte = Text(q.substr(basis.auf - 1, basis.zu - basis.auf + 1));
+  if (basis.zu + 1 < q.size()) {
+    const char32_t exponent = q[basis.zu + 1];
+    if (istZiffer(exponent)) {
+      s.n = static_cast<int>(exponent - U'0');
+      s.exponentGelesen = true;
+      if (s.n * (pgrad - s.n) < 0) {
+        s.fehlerMeldung = std::string(exponentBereichMeldung) + std::to_string(pgrad);
+      }
+    }
+    s.hinten = Text(q.substr(basis.zu + 2));
+  }
+  return s;
+}
+
+Text vervielfache(TextView mitte, int n) {
+  if (mitte.empty()) return {};
+  if (n == 0) return U"1";
+  if (n < 2 || n > pgrad) return Text(mitte);
+  Text ergebnis;
+  ergebnis.reserve(static_cast<std::size_t>(n) * (mitte.size() + 1));
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) ergebnis += U'*';
+    ergebnis += mitte;
+  }
+  return ergebnis;
+}
+
+struct TextEntfaltung {
+  Text text;
+  bool ok = true;
+  std::string fehlerMeldung;
+};
+
+TextEntfaltung entfalteErste(TextView q) {
+  Schnitt s = schneide(q);
+  if (!s.exponentGelesen) return {Text(q), false, {}};
+  return {s.vorne + vervielfache(s.mitte, s.n) + s.hinten, true, s.fehlerMeldung};
+}
+
+}  // namespace
+
+bool termEnthaltKlammerHoch(std::string_view q) { return q.find(")^") != std::string_view::npos; }
+
+Klammerpaar basisgrenzen(std::string_view q) { return grenzenDerBasis(alsText(q)); }
+
+Basisschnitt trenneBasisVomText(std::string_view q) {
+  Schnitt s = schneide(alsText(q));
+  return {alsUtf8(s.vorne), alsUtf8(s.mitte), alsUtf8(s.hinten), s.n, s.exponentGelesen,
+          s.fehlerMeldung};
+}
+
+std::string vervielfacheTerm(std::string_view mitte, int n) {
+  return alsUtf8(vervielfache(alsText(mitte), n));
+}
+
+Entfaltung vervielfacheMitte(std::string_view q) {
+  TextEntfaltung e = entfalteErste(alsText(q));
+  return {alsUtf8(e.text), e.ok, e.fehlerMeldung};
+}
+
+Entfaltung entfaltePotenzen(std::string_view q) {
+  Text text = alsText(q);
+  std::string fehlerMeldung;
+  // Each pass removes one ")^", so the loop ends; the length bound stops runaway nesting.
+  while (enthaeltKlammerHoch(text)) {
+    TextEntfaltung e = entfalteErste(text);
+    if (!e.fehlerMeldung.empty()) fehlerMeldung = e.fehlerMeldung;
+    if (!e.ok || e.text.size() > groessteTermlaenge) return {alsUtf8(text), false, fehlerMeldung};
+    text = std::move(e.text);
+  }
+  return {alsUtf8(text), true, fehlerMeldung};
+}
+
+}  // namespace quarvel

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the term reader's libFuzzer target with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer (core libraries instrumented alike) and runs it on the seed
+# corpus for a bounded time. Exits non-zero on any finding (crash, sanitizer report, timeout,
+# memory blow-up); the offending input is left in build/fuzz/funde/.
+#   FUZZ_SEKUNDEN   run time in seconds (default 60)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bau=build/fuzz
+sekunden="${FUZZ_SEKUNDEN:-60}"
+
+CC=clang CXX=clang++ cmake -S . -B "$bau" -G Ninja \
+  -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g" \
+  -DQUARVEL_FUZZ=ON -DQUARVEL_SANITIZE=ON -DQUARVEL_GUI=OFF -DQUARVEL_TESTS=OFF >/dev/null
+cmake --build "$bau" --target fuzz_term2polynom
+
+mkdir -p "$bau/korpus" "$bau/funde"
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  "$bau/fuzz/fuzz_term2polynom" "$bau/korpus" fuzz/korpus \
+  -dict=fuzz/term.dict -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="$bau/funde/" -print_final_stats=1
