@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QWindow>
 #include <sstream>
 
@@ -9,22 +9,8 @@
 
 namespace {
 
-// One application object for all window benchmarks; the platform is taken from
-// QT_QPA_PLATFORM (offscreen when none is set), so the same run works under Xvfb.
-QApplication& anwendung() {
-  static int argc = 1;
-  static char name[] = "quarvel_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static QApplication app(argc, argv);
-  return app;
-}
-
 // From constructing the main window to its first exposure on screen.
 void BM_HauptfensterBisSichtbar(benchmark::State& state) {
-  anwendung();
   for (auto _ : state) {
     quarvel::Hauptfenster fenster(1);
     fenster.show();

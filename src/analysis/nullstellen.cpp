@@ -1,8 +1,285 @@
 #include "analysis/nullstellen.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "model/toleranz.h"
+#include "model/zahltext.h"
+
 namespace quarvel {
 
-// Placeholder until the root finder lands: no roots.
-std::vector<double> nullstMenge(const Polynom&, int) { return {}; }
+namespace {
+
+constexpr double maschinenEpsilon = std::numeric_limits<double>::epsilon();
+// Horner's scheme over n coefficients errs by at most about n·eps times the sum of
+// |a_i|·|x|^i; the coefficients themselves carry a representation error of the same
+// order. Twice that leaves room for both.
+constexpr double schrankenFaktorJeGrad = 2.0;
+constexpr int maxHalbierungen = 1000;
+constexpr double scheitelToleranz = 1e-5;
+
+// Horner's scheme from the leading coefficient down. For finite x this gives exactly the
+// value of Polynom::wert (the leading zeros it skips contribute exact zeros there).
+class Auswerter {
+ public:
+  explicit Auswerter(const Polynom& p) : koeff_(p.koeff), grad_(p.grad2()) {}
+
+  double operator()(double x) const {
+    if (grad_ < 0) return 0.0;
+    double y = koeff_[grad_];
+    for (int i = grad_ - 1; i >= 0; --i) y = x * y + koeff_[i];
+    return y;
+  }
+
+  // Zero up to the rounding error of evaluating at x (see wertIstNull).
+  bool istNullBei(double x, double wert) const {
+    if (istNull(wert)) return true;
+    if (grad_ < 0) return true;
+    const double betragX = std::abs(x);
+    double summe = std::abs(koeff_[grad_]);
+    for (int i = grad_ - 1; i >= 0; --i) summe = betragX * summe + std::abs(koeff_[i]);
+    const double faktor = schrankenFaktorJeGrad * (grad_ + 1) * maschinenEpsilon;
+    return std::abs(wert) <= faktor * summe;
+  }
+
+  // Values at up to four points in one pass over the coefficients. Each point gets exactly
+  // the operations of operator(); running the four independent chains side by side only
+  // hides their latency, which dominates the bisection.
+  void werte4(const double* x, double* y, std::size_t anzahl) const {
+    const double x0 = x[0];
+    const double x1 = x[anzahl > 1 ? 1 : 0];
+    const double x2 = x[anzahl > 2 ? 2 : 0];
+    const double x3 = x[anzahl > 3 ? 3 : 0];
+    double y0 = 0.0, y1 = 0.0, y2 = 0.0, y3 = 0.0;
+    if (grad_ >= 0) {
+      y0 = y1 = y2 = y3 = koeff_[grad_];
+      for (int i = grad_ - 1; i >= 0; --i) {
+        const double c = koeff_[i];
+        y0 = x0 * y0 + c;
+        y1 = x1 * y1 + c;
+        y2 = x2 * y2 + c;
+        y3 = x3 * y3 + c;
+      }
+    }
+    const double ergebnis[4] = {y0, y1, y2, y3};
+    std::copy_n(ergebnis, anzahl, y);
+  }
+
+  double wertOderNull(double x) const {
+    const double wert = (*this)(x);
+    return istNullBei(x, wert) ? 0.0 : wert;
+  }
+
+ private:
+  Koeffizienten koeff_;
+  int grad_;
+};
+
+// Opposite signs, both non-zero. Unlike a product this cannot underflow to zero.
+bool vorzeichenwechsel(double u, double v) {
+  return (u < 0 && v > 0) || (u > 0 && v < 0);
+}
+
+double findeNullstMit(const Auswerter& fu, double von, double bis) {
+  const double wertVon = fu(von);
+  if (fu.istNullBei(von, wertVon)) return von;
+  if (fu.istNullBei(bis, fu(bis))) return bis;
+  double a = von;
+  double b = bis;
+  // The sign is compared with the value at `von`, the left end passed in.
+  for (int k = 0; !istFastNull(b - a) && k < maxHalbierungen; ++k) {
+    const double m = (a + b) / 2;
+    if (vorzeichenwechsel(fu(m), wertVon)) {
+      b = m;
+    } else {
+      a = m;
+    }
+  }
+  const double r = (a + b) / 2;
+  return istNull(r) ? 0.0 : r;
+}
+
+// The discriminant of x² + P·x + Q is zero up to the rounding error of computing it: a
+// double root of ordinary size would otherwise split into two roots about 1e-7 apart.
+bool diskriminanteIstNull(double d, double pHalbeQuadrat, double q) {
+  return istNull(d) || std::abs(d) <= 8 * maschinenEpsilon * (pHalbeQuadrat + std::abs(q));
+}
+
+// Degrees -1 to 2, in closed form, without Newton polish.
+std::vector<double> geschlosseneNullstellen(const Polynom& p) {
+  const auto& a = p.koeff;
+  switch (p.grad2()) {
+    case 1:
+      return {korr(-a[0] / a[1])};
+    case 2: {
+      const double q = a[0] / a[2];
+      const double pp = a[1] / a[2];
+      const double pHalbeQuadrat = pp * pp / 4;
+      const double d = pHalbeQuadrat - q;
+      if (diskriminanteIstNull(d, pHalbeQuadrat, q)) return {korr(-pp / 2)};
+      if (d >= 0) return {korr(-pp / 2 - std::sqrt(d)), korr(-pp / 2 + std::sqrt(d))};
+      return n2Menge(p);
+    }
+    default:
+      return {};
+  }
+}
+
+// A bracket [von, bis] whose end values have opposite signs, being halved.
+struct Klammer {
+  double a = 0;
+  double b = 0;
+  double wertVon = 0;  // the sign is always compared with the value at the left end passed in
+  int halbierungen = 0;
+  bool fertig() const { return istFastNull(b - a) || halbierungen >= maxHalbierungen; }
+};
+
+// Bisects every bracket as findeNullst does, all of them side by side.
+void halbiereGemeinsam(const Auswerter& fu, std::vector<Klammer>& klammern) {
+  constexpr std::size_t maxKlammern = anzahlKoeffizienten + 1;  // n + 1 brackets at most
+  std::array<double, maxKlammern> mitte{};
+  std::array<double, maxKlammern> wert{};
+  std::array<std::size_t, maxKlammern> aktiv{};
+  for (;;) {
+    std::size_t anzahl = 0;
+    for (std::size_t i = 0; i < klammern.size(); ++i) {
+      if (klammern[i].fertig()) continue;
+      aktiv[anzahl] = i;
+      mitte[anzahl] = (klammern[i].a + klammern[i].b) / 2;
+      ++anzahl;
+    }
+    if (anzahl == 0) return;
+    for (std::size_t j = 0; j < anzahl; j += 4) {
+      fu.werte4(&mitte[j], &wert[j], std::min<std::size_t>(4, anzahl - j));
+    }
+    for (std::size_t j = 0; j < anzahl; ++j) {
+      Klammer& k = klammern[aktiv[j]];
+      ++k.halbierungen;
+      if (vorzeichenwechsel(wert[j], k.wertVon)) {
+        k.b = mitte[j];
+      } else {
+        k.a = mitte[j];
+      }
+    }
+  }
+}
+
+// Degree 3 and more: the roots of p from the roots of p' (its stationary points).
+std::vector<double> nullstellenZwischenStationaeren(const Polynom& p,
+                                                    const std::vector<double>& stationaer,
+                                                    int dezimalen) {
+  const Auswerter fu(p);
+  const double grenze = p.nullstGrenze();
+  std::vector<double> enden;
+  enden.reserve(stationaer.size() + 2);
+  enden.push_back(-grenze);
+  enden.insert(enden.end(), stationaer.begin(), stationaer.end());
+  enden.push_back(grenze);
+
+  // Candidates in ascending order; those from a sign change are filled in after bisection.
+  std::vector<Nullstellenkandidat> kandidaten;
+  std::vector<Klammer> klammern;
+  std::vector<std::size_t> klammerKandidat;
+  double wertA = fu.wertOderNull(korr(enden[0]));
+  for (std::size_t i = 0; i + 1 < enden.size(); ++i) {
+    const double a = korr(enden[i]);
+    const double b = korr(enden[i + 1]);
+    const double wertB = fu.wertOderNull(b);
+    if (vorzeichenwechsel(wertA, wertB)) {
+      klammerKandidat.push_back(kandidaten.size());
+      kandidaten.push_back({0.0, a, b});
+      klammern.push_back({a, b, wertA, 0});
+    }
+    // A root at a stationary point, where the sign need not change (even multiplicity or
+    // a saddle on the axis). Its snap may move it up to the neighbouring bracket ends.
+    if (wertB == 0.0) {
+      const double rechts = i + 2 < enden.size() ? korr(enden[i + 2]) : b;
+      kandidaten.push_back({b, a, rechts});
+    }
+    wertA = wertB;
+  }
+  halbiereGemeinsam(fu, klammern);
+  for (std::size_t i = 0; i < klammern.size(); ++i) {
+    const double r = (klammern[i].a + klammern[i].b) / 2;
+    kandidaten[klammerKandidat[i]].x = istNull(r) ? 0.0 : r;
+  }
+  return newton(p, kandidaten, dezimalen);
+}
+
+// The derivatives of p down to degree 2 (or p alone when its degree is at most 2).
+std::vector<Polynom> ableitungsKette(const Polynom& p) {
+  std::vector<Polynom> kette{p.nurKoeffizienten()};
+  while (kette.back().grad2() > 2) kette.push_back(kette.back().abl());
+  return kette;
+}
+
+}  // namespace
+
+std::vector<double> n2Menge(const Polynom& p) {
+  const double v = (-p.koeff[1] * 0.5) / p.koeff[2];
+  if (std::abs(p.wert(v)) < scheitelToleranz) return {v};
+  return {};
+}
+
+double findeNullst(const Polynom& fu, double von, double bis) {
+  return findeNullstMit(Auswerter(fu), von, bis);
+}
+
+bool wertIstNull(const Polynom& p, double x) {
+  const Auswerter fu(p);
+  return fu.istNullBei(x, fu(x));
+}
+
+std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat> nM,
+                           int dezimalen) {
+  std::vector<double> ergebnis;
+  if (nM.empty()) return ergebnis;
+  ergebnis.reserve(nM.size());
+  const Auswerter fu(p);
+  const Auswerter ableitung(p.abl());
+  for (const Nullstellenkandidat& k : nM) {
+    double x = k.x;
+    const double wert = fu(x);
+    if (!fu.istNullBei(x, wert)) {
+      const double steigung = ableitung(x);
+      if (!istNull(steigung)) {
+        const double schritt = wert / steigung;
+        if (!istNull(schritt)) x -= schritt;
+      }
+    }
+    const double r = runden(x, dezimalen);
+    const bool imEigenenIntervall = k.links < r && r < k.rechts;
+    ergebnis.push_back(imEigenenIntervall && fu.istNullBei(r, fu(r)) ? r : x);
+  }
+  return ergebnis;
+}
+
+std::vector<std::vector<double>> nullstellenDerAbleitungen(const Polynom& p, int anzahl,
+                                                           int dezimalen) {
+  if (anzahl <= 0) return {};
+  std::vector<std::vector<double>> ergebnis(static_cast<std::size_t>(anzahl));
+  const std::vector<Polynom> kette = ableitungsKette(p);
+  // Up the chain: each polynomial's roots come from those of its derivative.
+  std::vector<double> nullstellen = geschlosseneNullstellen(kette.back());
+  for (std::size_t k = kette.size() - 1;; --k) {
+    if (k != kette.size() - 1)
+      nullstellen = nullstellenZwischenStationaeren(kette[k], nullstellen, dezimalen);
+    if (k < ergebnis.size()) ergebnis[k] = nullstellen;
+    if (k == 0) break;
+  }
+  // Derivatives below the quadratic one are solved directly.
+  Polynom ableitung = kette.back();
+  for (std::size_t k = kette.size(); k < ergebnis.size(); ++k) {
+    ableitung = ableitung.abl();
+    ergebnis[k] = geschlosseneNullstellen(ableitung);
+  }
+  return ergebnis;
+}
+
+std::vector<double> nullstMenge(const Polynom& p, int dezimalen) {
+  return std::move(nullstellenDerAbleitungen(p, 1, dezimalen).front());
+}
 
 }  // namespace quarvel
