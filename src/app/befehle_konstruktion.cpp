@@ -107,7 +107,7 @@ void regressionB(Zustand& z) {
 }
 
 void pktliste2SplineB(Zustand& z) {
-  const SplineBau bau = genSpline(z.listen.pktListe);
+  const SplineBau bau = genSpline(z.listen.pktListe, z.dezimalen);
   if (!bau.ok) {
     auswahl(z, std::string(splinePunkteUnvertraeglich), std::string(habIchGelesen), "");
     return;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "analysis/kritischestellen.h"
 #include "construction/endlichkeit.h"
 #include "construction/gleichungssystem.h"
 #include "construction/steckbrief.h"
@@ -34,37 +35,6 @@ void kruemmungsZeile(Matrix& m, int zeile, int stueck, double t, double vorzeich
   const int s = 4 * stueck;
   m(zeile, s + 2) += vorzeichen * 2;
   m(zeile, s + 3) += vorzeichen * 6 * t;
-}
-
-// Smallest and largest value of a piece of degree at most 3 on [von, bis]: the ends and
-// the stationary points strictly inside.
-std::pair<double, double> extremaImStueck(const Polynom& p, double von, double bis) {
-  double lo = std::min(p.wert(von), p.wert(bis));
-  double hi = std::max(p.wert(von), p.wert(bis));
-  const auto beachte = [&](double x) {
-    if (von < x && x < bis) {
-      lo = std::min(lo, p.wert(x));
-      hi = std::max(hi, p.wert(x));
-    }
-  };
-  // p'(x) = a + b x + c x^2
-  const double a = p.koeff[1], b = 2 * p.koeff[2], c = 3 * p.koeff[3];
-  if (c != 0.0) {
-    const double diskriminante = b * b - 4 * a * c;
-    if (diskriminante >= 0) {
-      // The cancellation-free pair of roots.
-      const double q = -0.5 * (b + std::copysign(std::sqrt(diskriminante), b));
-      if (q != 0.0) {
-        beachte(q / c);
-        beachte(a / q);
-      } else {
-        beachte(0.0);
-      }
-    }
-  } else if (b != 0.0) {
-    beachte(-a / b);
-  }
-  return {lo, hi};
 }
 
 }  // namespace
@@ -184,28 +154,29 @@ std::vector<Polynom> splineStuecke(const Matrix& koeffizienten) {
   return stuecke;
 }
 
-Grenzen spRahmen(const Spline& f) {
+Grenzen spRahmen(const Spline& f, int dezimalen) {
   assert(f.istKorrekt());
   const double x0 = f.zerlegung.front();
   const double xm = f.zerlegung.back();
   const double dx = (xm - x0) / 20;
   double ymin = 0, ymax = 0;
   for (std::size_t i = 0; i < f.stuecke.size(); ++i) {
-    const auto [lo, hi] = extremaImStueck(f.stuecke[i], f.zerlegung[i], f.zerlegung[i + 1]);
-    ymin = std::min(ymin, lo);
-    ymax = std::max(ymax, hi);
+    const Wertebereich w =
+        extremaImIntervall(f.stuecke[i], f.zerlegung[i], f.zerlegung[i + 1], dezimalen);
+    ymin = std::min(ymin, w.lo);
+    ymax = std::max(ymax, w.hi);
   }
   const double dy = (ymax - ymin) / 20;
   return {x0 - dx, xm + dx, ymin - dy, ymax + dy};
 }
 
-SplineBau genSpline(const Punktliste& punkte) {
+SplineBau genSpline(const Punktliste& punkte, int dezimalen) {
   Stuetzstellen s = punktVorbereitung(genPunktfeld(punkte));
   if (s.X.size() <= 2) return {};
   auto stuecke = splineStuecke(genSplineKoeffizientenTridiagonal(s.X, s.Y));
   if (!std::all_of(stuecke.begin(), stuecke.end(), istEndlich)) return {};
   auto spline = std::make_shared<Spline>(std::move(stuecke), std::move(s.X));
-  spline->grenzen = spRahmen(*spline);
+  spline->grenzen = spRahmen(*spline, dezimalen);
   return {true, spline};
 }
 

@@ -40,13 +40,13 @@ std::vector<Polynom> splineStuecke(const Matrix& koeffizienten);
 
 // Drawing extents: the value range of every piece on its interval, the x-axis always
 // inside, widened by a twentieth on each side.
-Grenzen spRahmen(const Spline& f);
+Grenzen spRahmen(const Spline& f, int dezimalen);
 
 struct SplineBau {
   // At least three distinct active abscissas, and pieces that fit into doubles.
   bool ok = false;
   SplineRef s;      // with its extents; null when not ok
 };
-SplineBau genSpline(const Punktliste& punkte);
+SplineBau genSpline(const Punktliste& punkte, int dezimalen);
 
 }  // namespace quarvel

@@ -268,7 +268,7 @@ TEST(SplineListeLoeschen, RahmenVergisstDieSplines) {
   s.z.grafik.grafikDim = GrafikDimension::allfunktional;
   Spline weit({Polynom{0.0, 1.0}}, {0, 100});
   auto spline = std::make_shared<Spline>(weit);
-  spline->grenzen = spRahmen(*spline);
+  spline->grenzen = spRahmen(*spline, 2);
   splineEinlisten(s.z, "w", spline);
   const Grenzen ohneSplines = allFuGrenzen(Objektlisten{}, s.z.dezimalen);
   ASSERT_TRUE(fuehreAus(s.z, "splineListeLoeschB"));

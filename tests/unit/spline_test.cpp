@@ -45,7 +45,7 @@ void erwarteNatuerlichenSpline(const Spline& s, const std::vector<double>& Y, do
 }
 
 TEST(Spline, DreiPunkteBeispiel) {
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}));
+  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}), 2);
   ASSERT_TRUE(b.ok);
   const Spline& s = *b.s;
   EXPECT_EQ(s.zerlegung, (std::vector<double>{0, 1, 2}));
@@ -62,23 +62,23 @@ TEST(Spline, DreiPunkteBeispiel) {
 }
 
 TEST(Spline, KollinearePunkteGebenGleicheGeraden) {
-  const SplineBau b = genSpline(liste({{0, 1}, {1, 3}, {3, 7}}));
+  const SplineBau b = genSpline(liste({{0, 1}, {1, 3}, {3, 7}}), 2);
   ASSERT_TRUE(b.ok);
   for (const Polynom& p : b.s->stuecke) erwartePolynom(p, {1, 2});
 }
 
 TEST(Spline, ReihenfolgeDerPunkteSpieltKeineRolle) {
-  const SplineBau a = genSpline(liste({{2, 0}, {0, 0}, {1, 1}}));
+  const SplineBau a = genSpline(liste({{2, 0}, {0, 0}, {1, 1}}), 2);
   ASSERT_TRUE(a.ok);
   EXPECT_EQ(a.s->zerlegung, (std::vector<double>{0, 1, 2}));
   erwartePolynom(a.s->stuecke[0], {0, 1.5, 0, -0.5});
 }
 
 TEST(Spline, ZuWenigeVerschiedeneAbszissen) {
-  EXPECT_FALSE(genSpline({}).ok);
-  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}})).ok);
-  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}, {1, 2}})).ok);
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {1, 2}, {2, 0}}));
+  EXPECT_FALSE(genSpline({}, 2).ok);
+  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}}), 2).ok);
+  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}, {1, 2}}), 2).ok);
+  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {1, 2}, {2, 0}}), 2);
   ASSERT_TRUE(b.ok);
   EXPECT_EQ(b.s->zerlegung.size(), 3u);
 }
@@ -140,7 +140,7 @@ TEST(Spline, VieleKnotenBleibenGlatt) {
   for (int i = 0; i < 500; ++i) {
     lege(l, "P" + std::to_string(i), bedingung(i * 0.1, std::sin(i * 0.1)));
   }
-  const SplineBau b = genSpline(l);
+  const SplineBau b = genSpline(l, 2);
   ASSERT_TRUE(b.ok);
   std::vector<double> Y;
   for (double x : b.s->zerlegung) Y.push_back(std::sin(x));
@@ -148,7 +148,7 @@ TEST(Spline, VieleKnotenBleibenGlatt) {
 }
 
 TEST(Spline, RahmenEnthaeltDieXAchseUndDieExtrema) {
-  const SplineBau b = genSpline(liste({{0, 2}, {1, 3}, {2, 2}}));
+  const SplineBau b = genSpline(liste({{0, 2}, {1, 3}, {2, 2}}), 2);
   ASSERT_TRUE(b.ok);
   const Grenzen g = b.s->grenzen;
   EXPECT_DOUBLE_EQ(g.links, -0.1);
@@ -157,7 +157,7 @@ TEST(Spline, RahmenEnthaeltDieXAchseUndDieExtrema) {
   EXPECT_DOUBLE_EQ(g.unten, -0.15);
   EXPECT_DOUBLE_EQ(g.oben, 3.15);
   // A maximum inside a piece widens the range: (0,0), (1,1), (3,0) peaks right of x = 1.
-  const SplineBau c = genSpline(liste({{0, 0}, {1, 1}, {3, 0}}));
+  const SplineBau c = genSpline(liste({{0, 0}, {1, 1}, {3, 0}}), 2);
   double hoechst = 0;
   for (int i = 0; i <= 3000; ++i) {
     const double x = i / 1000.0;
@@ -169,7 +169,7 @@ TEST(Spline, RahmenEnthaeltDieXAchseUndDieExtrema) {
 
 TEST(SplineText, ListeUndKomponenten) {
   Objektlisten l;
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}));
+  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}), 2);
   b.s->name = "s";
   l.spListe["s"] = b.s;
   auto versteckt = std::make_shared<Spline>(*b.s);
