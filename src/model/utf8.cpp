@@ -72,11 +72,26 @@ std::string utf8(char32_t c) {
   return s;
 }
 
-std::string utf8(const std::vector<char32_t>& zeichen) {
+std::string utf8(std::u32string_view zeichen) {
   std::string s;
   s.reserve(zeichen.size());
-  for (char32_t c : zeichen) s += utf8(c);
+  for (char32_t c : zeichen) {
+    if (c < 0x80) {
+      s.push_back(static_cast<char>(c));
+    } else {
+      s += utf8(c);
+    }
+  }
   return s;
+}
+
+std::string utf8(const std::vector<char32_t>& zeichen) {
+  return utf8(std::u32string_view(zeichen.data(), zeichen.size()));
+}
+
+std::u32string u32Text(std::string_view text) {
+  const std::vector<char32_t> zeichen = codepunkte(text);
+  return std::u32string(zeichen.begin(), zeichen.end());
 }
 
 char32_t ersterCodepunkt(std::string_view text) {

@@ -9,4 +9,9 @@ std::string nummeriert(const Punktliste& punkte, const std::string& name) {
   }
 }
 
+std::string FreieNummern::naechster() {
+  while (punkte_.contains(buchstabe_ + std::to_string(k_))) ++k_;
+  return buchstabe_ + std::to_string(k_++);
+}
+
 }  // namespace quarvel

@@ -12,24 +12,6 @@ namespace {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
-Text alsText(std::string_view utf8Text) {
-  const std::vector<char32_t> zeichen = codepunkte(utf8Text);
-  return Text(zeichen.begin(), zeichen.end());
-}
-
-std::string alsUtf8(TextView text) {
-  std::string ergebnis;
-  ergebnis.reserve(text.size());
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      ergebnis.push_back(static_cast<char>(c));
-    } else {
-      ergebnis += utf8(c);
-    }
-  }
-  return ergebnis;
-}
-
 bool enthaeltKlammerHoch(TextView q) { return q.find(U")^") != TextView::npos; }
 
 Klammerpaar grenzenDerBasis(TextView q) {
@@ -116,34 +98,34 @@ TextEntfaltung entfalteErste(TextView q) {
 
 bool termEnthaltKlammerHoch(std::string_view q) { return q.find(")^") != std::string_view::npos; }
 
-Klammerpaar basisgrenzen(std::string_view q) { return grenzenDerBasis(alsText(q)); }
+Klammerpaar basisgrenzen(std::string_view q) { return grenzenDerBasis(u32Text(q)); }
 
 Basisschnitt trenneBasisVomText(std::string_view q) {
-  Schnitt s = schneide(alsText(q));
-  return {alsUtf8(s.vorne), alsUtf8(s.mitte), alsUtf8(s.hinten), s.n, s.exponentGelesen,
+  Schnitt s = schneide(u32Text(q));
+  return {utf8(s.vorne), utf8(s.mitte), utf8(s.hinten), s.n, s.exponentGelesen,
           s.fehlerMeldung};
 }
 
 std::string vervielfacheTerm(std::string_view mitte, int n) {
-  return alsUtf8(vervielfache(alsText(mitte), n));
+  return utf8(vervielfache(u32Text(mitte), n));
 }
 
 Entfaltung vervielfacheMitte(std::string_view q) {
-  TextEntfaltung e = entfalteErste(alsText(q));
-  return {alsUtf8(e.text), e.ok, e.fehlerMeldung};
+  TextEntfaltung e = entfalteErste(u32Text(q));
+  return {utf8(e.text), e.ok, e.fehlerMeldung};
 }
 
 Entfaltung entfaltePotenzen(std::string_view q) {
-  Text text = alsText(q);
+  Text text = u32Text(q);
   std::string fehlerMeldung;
   // Each pass removes one ")^", so the loop ends; the length bound stops runaway nesting.
   while (enthaeltKlammerHoch(text)) {
     TextEntfaltung e = entfalteErste(text);
     if (!e.fehlerMeldung.empty()) fehlerMeldung = e.fehlerMeldung;
-    if (!e.ok || e.text.size() > groessteTermlaenge) return {alsUtf8(text), false, fehlerMeldung};
+    if (!e.ok || e.text.size() > groessteTermlaenge) return {utf8(text), false, fehlerMeldung};
     text = std::move(e.text);
   }
-  return {alsUtf8(text), true, fehlerMeldung};
+  return {utf8(text), true, fehlerMeldung};
 }
 
 }  // namespace quarvel

@@ -22,10 +22,6 @@ namespace {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
-Text alsText(std::string_view utf8Text) {
-  const std::vector<char32_t> zeichen = codepunkte(utf8Text);
-  return Text(zeichen.begin(), zeichen.end());
-}
 
 // While a term is read, every bracket and every function name in the text is replaced by
 // one placeholder character standing for a polynomial already computed. The pool is fresh
@@ -316,7 +312,7 @@ Termergebnis term2Polynom(std::string_view s, const Funktionsliste& fuListe) {
   } else {
     const std::string normalisiert = trimmString(sterneEinschieben(s, funktionsnamen), funktionsnamen);
     const Entfaltung entfaltet = entfaltePotenzen(normalisiert);
-    Text q = alsText(entfaltet.text);
+    Text q = u32Text(entfaltet.text);
     if (!entfaltet.ok || !alleFuNamenErsetzen(leser, q, einbuchstabige)) {
       ergebnis.ok = false;
     } else if (!entfaltet.fehlerMeldung.empty()) {
