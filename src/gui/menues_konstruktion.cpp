@@ -4,9 +4,9 @@
 
 namespace quarvel {
 
-// Constructions from the point list under "Erzeuge"; the spline list's own commands sit
-// with them and under "Zeige"; renaming under "Optionen" (old name in the name field, new
-// name in the field x).
+// The constructions from the point list under "Erzeuge"; deleting all splines beside
+// deleting all functions; a spline's pieces under "Zeige"; renaming under "Optionen" (old
+// name in the name field, new name in the field x).
 void baueKonstruktionsmenues(Hauptfenster& f) {
   QMenu* erzeuge = f.menue(QStringLiteral("Erzeuge"));
   f.befehlsEintrag(erzeuge, QStringLiteral("&Polynom aus den Bedingungen der Punktliste"),
@@ -17,13 +17,12 @@ void baueKonstruktionsmenues(Hauptfenster& f) {
                    "regressionB", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
   f.befehlsEintrag(erzeuge, QStringLiteral("Kubische &Spline-Funktion zur Punktliste"),
                    "pktliste2SplineB", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-  erzeuge->addSeparator();
-  f.befehlsEintrag(erzeuge, QStringLiteral("&Komponenten des Splines <Name> anzeigen"),
-                   "alleSplineKomponentenAnzeigB");
-  f.befehlsEintrag(erzeuge, QStringLiteral("Spline&liste löschen …"), "splineListeLoeschB");
 
-  QMenu* zeige = f.menue(QStringLiteral("Zeige"));
-  f.befehlsEintrag(zeige, QStringLiteral("Komponenten des &Splines <Name>"),
+  f.befehlsEintrag(f.menue(QStringLiteral("Funktionen")),
+                   QStringLiteral("Gesamte Splineliste löschen …"), "splineListeLoeschB");
+
+  f.befehlsEintrag(f.menue(QStringLiteral("Zeige")),
+                   QStringLiteral("Komponenten des &Splines <Name>"),
                    "alleSplineKomponentenAnzeigB");
 
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));
