@@ -29,21 +29,6 @@ void dreiPunkte(TestSitzung& s) {
   punkt(s, "C", bedingung(2, 0));
 }
 
-TEST(SteckbriefBefehl, SpeichertUndBerichtet) {
-  TestSitzung s;
-  punkt(s, "A", bedingung(0, 0, 0));
-  punkt(s, "B", bedingung(1, 1, 0));
-  s.z.felder.name = "k";
-  ASSERT_TRUE(fuehreAus(s.z, "pktliste2PolynomB"));
-  EXPECT_TRUE(s.ui.fragen.empty());
-  EXPECT_EQ(s.z.felder.hinweis, "\nDas Polynom k wurde gemäß den Bedingungen der Punktliste bestimmt.");
-  EXPECT_EQ(s.z.felder.ausgabe, "\nk(x) = 3.0x^2 - 2.0x^3\n");
-  EXPECT_EQ(s.z.protokoll, "\nk(x) = 3.0x^2 - 2.0x^3\n");
-  EXPECT_EQ(s.z.felder.eingabe, "3.0x^2 - 2.0x^3");
-  ASSERT_TRUE(s.z.listen.fuExistiert("k"));
-  EXPECT_EQ(s.z.listen.fuListe.at("k")->name, "k");
-}
-
 TEST(SteckbriefBefehl, BelegterNameFuehrtZuZufallsname) {
   TestSitzung s;
   punkt(s, "A", bedingung(0, 1));
@@ -89,21 +74,6 @@ TEST(SteckbriefBefehl, LeererNamenspoolSpeichertNichts) {
   EXPECT_TRUE(s.z.protokoll.empty());
 }
 
-TEST(InterpolationsBefehl, SpeichertUndBerichtet) {
-  TestSitzung s;
-  punkt(s, "A", bedingung(-1, 1));
-  punkt(s, "B", bedingung(0, 0));
-  punkt(s, "C", bedingung(1, 1));
-  s.z.felder.name = "q";
-  ASSERT_TRUE(fuehreAus(s.z, "pktliste2IntPolPolB"));
-  EXPECT_EQ(s.z.felder.hinweis, "\nDas Polynom q wurde als Interpolationspolynom zur Punktliste bestimmt.");
-  EXPECT_EQ(s.z.felder.ausgabe,
-            "Die durch Interpolation erhaltene Funktion wurde als q eingelesen. Ihre "
-            "Funktionsgleichung ist \n\nq(x) = x^2\n");
-  EXPECT_EQ(s.z.felder.eingabe, "x^2");
-  EXPECT_TRUE(s.z.listen.fuExistiert("q"));
-}
-
 TEST(InterpolationsBefehl, Ablehnungen) {
   TestSitzung s;
   punkt(s, "A", bedingung(0, 1));
@@ -119,27 +89,6 @@ TEST(InterpolationsBefehl, Ablehnungen) {
             "Durch mehr als 15 Punkte lässt sich kein Interpolationspolynom höchstens 14. Grades "
             "legen. Bitte höchstens 15 Punkte mit y-Wert aktivieren.");
   EXPECT_TRUE(s.z.listen.fuListe.empty());
-}
-
-TEST(RegressionsBefehl, ErgebnisWirdAktuelleFunktion) {
-  TestSitzung s;
-  punkt(s, "A", bedingung(0, 0));
-  punkt(s, "B", bedingung(1, 1));
-  punkt(s, "C", bedingung(2, 4));
-  s.z.felder.x = "1";
-  s.z.felder.name = "r";
-  ASSERT_TRUE(fuehreAus(s.z, "regressionB"));
-  EXPECT_EQ(s.z.felder.ausgabe,
-            "Die durch Regression erhaltene Funktion wurde als r eingelesen. Ihre "
-            "Funktionsgleichung ist \n r(x) =  - 0.33 + 2.0x\n");
-  EXPECT_EQ(s.z.felder.hinweis,
-            "\nDie durch Regression erhaltene Funktion wurde als Funktion r in die "
-            "Funktionsliste eingetragen.");
-  EXPECT_EQ(s.z.felder.eingabe, " - 0.33 + 2.0x");
-  ASSERT_TRUE(s.z.listen.fuExistiert("r"));
-  EXPECT_EQ(s.z.akt, s.z.listen.fuListe.at("r"));
-  // The current function has its extents.
-  EXPECT_LT(s.z.akt->grenzen.links, s.z.akt->grenzen.rechts);
 }
 
 struct GradFeld {
@@ -189,19 +138,6 @@ TEST(RegressionsBefehl, ZuHoherGrad) {
   EXPECT_TRUE(s.z.listen.fuListe.empty());
 }
 
-TEST(SplineBefehl, SpeichertUnterFreiemNamen) {
-  TestSitzung s;
-  dreiPunkte(s);
-  s.z.felder.name = "s";
-  ASSERT_TRUE(fuehreAus(s.z, "pktliste2SplineB"));
-  EXPECT_TRUE(s.ui.fragen.empty());
-  EXPECT_EQ(s.z.felder.hinweis, "\nDie Funktion s wurde als Spline zur Punktliste bestimmt.");
-  EXPECT_TRUE(s.z.protokoll.empty());
-  ASSERT_TRUE(s.z.listen.spExistiert("s"));
-  EXPECT_EQ(s.z.listen.spListe.at("s")->name, "s");
-  EXPECT_FALSE(s.z.listen.fuNamen.contains("s"));
-}
-
 TEST(SplineBefehl, NameEinesSplinesIstBelegt) {
   // A second spline under the same name would silently replace the first.
   TestSitzung s;
@@ -217,52 +153,6 @@ TEST(SplineBefehl, NameEinesSplinesIstBelegt) {
   EXPECT_EQ(s.z.listen.namensBewertung("s", ObjektTyp::f), NamensAttribut::belegt);
 }
 
-TEST(SplineBefehl, ZuWenigePunkte) {
-  TestSitzung s;
-  punkt(s, "A", bedingung(0, 0));
-  punkt(s, "B", bedingung(1, 1));
-  punkt(s, "C", bedingung(2, 1, std::nullopt, std::nullopt, false));
-  const auto pool = s.z.listen.fuNamen;
-  ASSERT_TRUE(fuehreAus(s.z, "pktliste2SplineB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung,
-            "Die angegebenen Punkte sind unverträglich oder ihre Anzahl beträgt nicht mindestens 3.");
-  EXPECT_EQ(s.ui.fragen[0].option, "Hab ich gelesen");
-  EXPECT_TRUE(s.z.listen.spListe.empty());
-  EXPECT_EQ(s.z.listen.fuNamen, pool);
-}
-
-TEST(SplineListeLoeschen, LeereListe) {
-  TestSitzung s;
-  ASSERT_TRUE(fuehreAus(s.z, "splineListeLoeschB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, "Die Liste der Splines ist bereits leer.");
-  EXPECT_EQ(s.ui.fragen[0].option, "ok");
-}
-
-TEST(SplineListeLoeschen, NurNachZustimmung) {
-  TestSitzung s;
-  dreiPunkte(s);
-  for (const char* name : {"s", "t"}) {
-    s.z.felder.name = name;
-    ASSERT_TRUE(fuehreAus(s.z, "pktliste2SplineB"));
-  }
-  s.ui.antworten = {" Lieber doch nicht"};
-  ASSERT_TRUE(fuehreAus(s.z, "splineListeLoeschB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, "Wirklich die Splineliste (Spline-Anzahl beträgt 2) Löschen?");
-  EXPECT_EQ(s.ui.fragen[0].option, "Ja, weg damit");
-  EXPECT_EQ(s.ui.fragen[0].option2, " Lieber doch nicht");
-  EXPECT_EQ(s.z.listen.spListe.size(), 2u);
-
-  ASSERT_TRUE(fuehreAus(s.z, "splineListeLoeschB"));
-  EXPECT_TRUE(s.z.listen.spListe.empty());
-  EXPECT_TRUE(s.z.listen.fuNamen.contains("s"));
-  EXPECT_TRUE(s.z.listen.fuNamen.contains("t"));
-  EXPECT_EQ(s.z.felder.hinweis, "\nDie gesamte Slineliste wurde gelöscht.");
-  EXPECT_EQ(s.z.felder.ausgabe, "Alle Spline-Funktionen (Anzahl: 2) wurden aus der Splineliste entfernt.\n");
-}
-
 TEST(SplineListeLoeschen, RahmenVergisstDieSplines) {
   TestSitzung s;
   s.z.grafik.grafikDim = GrafikDimension::allfunktional;
@@ -273,29 +163,6 @@ TEST(SplineListeLoeschen, RahmenVergisstDieSplines) {
   const Grenzen ohneSplines = allFuGrenzen(Objektlisten{}, s.z.dezimalen);
   ASSERT_TRUE(fuehreAus(s.z, "splineListeLoeschB"));
   EXPECT_EQ(s.z.grafik.fuRahmen, ohneSplines);
-}
-
-TEST(SplineKomponenten, ZeigtStueckeOhneProtokoll) {
-  TestSitzung s;
-  dreiPunkte(s);
-  s.z.felder.name = "s";
-  ASSERT_TRUE(fuehreAus(s.z, "pktliste2SplineB"));
-  ASSERT_TRUE(fuehreAus(s.z, "alleSplineKomponentenAnzeigB"));
-  EXPECT_EQ(s.z.felder.hinweis, "\n");
-  EXPECT_EQ(s.z.felder.ausgabe,
-            "\nBeschreibung der Komponenten der Splinefunktion s \n\n"
-            "[0.0, 1.0]: y = 1.5x - 0.5x^3\n"
-            "[1.0, 2.0]: y =  -1  + 4.5x - 3.0x^2 + 0.5x^3\n");
-  EXPECT_TRUE(s.z.protokoll.empty());
-}
-
-TEST(SplineKomponenten, UnbekannterName) {
-  TestSitzung s;
-  s.z.felder.name = "s ";
-  ASSERT_TRUE(fuehreAus(s.z, "alleSplineKomponentenAnzeigB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].meldung, " In der Liste gibt es keine Splinefunktion mit dem Namen s .");
-  EXPECT_EQ(s.ui.fragen[0].option, "Gelesen");
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/befehle.h"
 #include "points/umbenennung.h"
-#include "testoberflaeche.h"
 
 namespace quarvel {
 namespace {
@@ -105,16 +103,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "einer Funktion. Daher konnte keine Ersetzung erfolgen"}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
-TEST(Umbenennung, BefehlNimmtNamensfeldUndFeldX) {
-  test::TestSitzung s;
-  s.z.listen = beispiel();
-  s.z.felder.name = "f";
-  s.z.felder.x = "h";
-  ASSERT_TRUE(fuehreAus(s.z, "umbezeichneB"));
-  EXPECT_EQ(s.z.felder.hinweis, "\nDer Name f wurde durch h ersetzt.");
-  EXPECT_TRUE(s.z.listen.fuExistiert("h"));
-  EXPECT_TRUE(s.z.protokoll.empty());
-}
 
 }  // namespace
 }  // namespace quarvel
