@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/zustand.h"
+
+namespace quarvel {
+
+// Names and storing for the functions that the calculation commands create.
+
+// The announcement when the typed name could not be used, for the commands that read the
+// name field as it stands; the name and " erhalten. " follow.
+inline constexpr std::string_view zufallsnameAnsage =
+    "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie den "
+    "Zufallsnamen ";
+// The same announcement of the derivative command.
+inline constexpr std::string_view zufallsnameAnsageAbleitung =
+    "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie einen "
+    "Zufallsnamen, nämlich ";
+// The same words as when a term finds no free name.
+inline constexpr std::string_view keinFreierNameMeldung =
+    "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in das Feld "
+    "'Name' eintragen oder Funktionen aus der Liste löschen.";
+
+// True when a new function may be stored under `name`: a free function name that is not
+// "akt" (which always means the current function).
+bool istFreierNeuerName(const Zustand& z, const std::string& name);
+
+// The name for a new function: `gewuenscht` (without surrounding blanks) when it is free,
+// else the first name of the pool, taken out of it and announced with `ansage` + name +
+// " erhalten. ". When the pool is exhausted the user is told so and the result is empty:
+// the caller stores nothing.
+std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
+                                              std::string_view ansage);
+
+// Stores a result under `name` as it is, without extents and critical points; the name
+// leaves the pool. Quotient, remainder, gcd and antiderivative are stored this way, so a
+// stored function may have the frame (0, 0, 0, 0): a graph must never map a frame of zero
+// width.
+void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p);
+
+}  // namespace quarvel

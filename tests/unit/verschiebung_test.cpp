@@ -1,0 +1,137 @@
+#include "analysis/verschiebung.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include "model/polynomtext.h"
+
+namespace quarvel {
+namespace {
+
+const Polynom startfunktion{-2, -2, 2};  // 2x^2 - 2x - 2
+
+void erwarteGleich(const Polynom& ist, const Polynom& soll, double toleranz = 1e-9) {
+  for (std::size_t i = 0; i < ist.koeff.size(); ++i) {
+    const double massstab = std::max({1.0, std::abs(ist.koeff[i]), std::abs(soll.koeff[i])});
+    EXPECT_NEAR(ist.koeff[i], soll.koeff[i], toleranz * massstab) << "bei x^" << i;
+  }
+}
+
+// A polynomial of degree 9 with mixed signs.
+const Polynom hoherGrad{0.5, -1, 2, 0, -0.75, 1, 0, 0.25, -0.5, 0.125};
+
+TEST(Hilfen, PotenzUndFakultaet) {
+  EXPECT_EQ(pHochn(2, 10), 1024.0);
+  EXPECT_EQ(pHochn(-3, 3), -27.0);
+  EXPECT_EQ(pHochn(5, 0), 1.0);
+  EXPECT_EQ(pHochn(5, -2), 1.0);
+  EXPECT_EQ(fakul(0), 1.0);
+  EXPECT_EQ(fakul(-1), 1.0);
+  EXPECT_EQ(fakul(5), 120.0);
+  EXPECT_EQ(fakul(14), 87178291200.0);
+}
+
+TEST(Koff, BinomischeKoeffizientenDerVerschiebung) {
+  // (x - 1)^3 = x^3 - 3x^2 + 3x - 1
+  const Polynom x3{0, 0, 0, 1};
+  EXPECT_EQ(koff(x3, 1, 0), -1.0);
+  EXPECT_EQ(koff(x3, 1, 1), 3.0);
+  EXPECT_EQ(koff(x3, 1, 2), -3.0);
+  EXPECT_EQ(koff(x3, 1, 3), 1.0);
+}
+
+struct AbbildungsFall {
+  std::string name;
+  Polynom ergebnis;
+  std::string text;
+};
+void PrintTo(const AbbildungsFall& fall, std::ostream* os) { *os << fall.name; }
+
+
+class Abbildungen : public testing::TestWithParam<AbbildungsFall> {};
+
+TEST_P(Abbildungen, TextMitZweiDezimalen) {
+  EXPECT_EQ(polynomString(GetParam().ergebnis, 2), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Startfunktion, Abbildungen,
+    testing::Values(
+        AbbildungsFall{"VerschiebungUmEinsZwei", verschAktPolynom(startfunktion, 1, 2),
+                       "4.0 - 6.0x + 2.0x^2"},
+        AbbildungsFall{"SpiegelungAnYGleichEins", spiegeleAnHor(startfunktion, 1),
+                       "4.0 + 2.0x - 2.0x^2"},
+        AbbildungsFall{"SpiegelungAnXGleichEins", spiegeleAnVer(startfunktion, 1),
+                       "2.0 - 6.0x + 2.0x^2"},
+        AbbildungsFall{"PunktspiegelungAnEinsEins", spiegeleAmPunkt(startfunktion, 1, 1),
+                       "6.0x - 2.0x^2"},
+        AbbildungsFall{"DrittePotenzUmEinsNachRechts", verschAktPolynom(Polynom{0, 0, 0, 1}, 1, 0),
+                       " -1  + 3.0x - 3.0x^2 + x^3"},
+        AbbildungsFall{"SpiegelungAnDerYAchse", spiegeleAnVer(startfunktion, 0),
+                       " - 2.0 + 2.0x + 2.0x^2"}),
+    [](const auto& zeile) { return zeile.param.name; });
+
+TEST(Verschiebung, WerteSindDieDesVerschobenenGraphen) {
+  const double h = 1.5;
+  const double v = -2.25;
+  const Polynom r = verschAktPolynom(hoherGrad, h, v);
+  EXPECT_EQ(r.grad2(), hoherGrad.grad2());
+  for (const double x : {-2.0, -0.5, 0.0, 1.0, 3.25}) {
+    const double soll = hoherGrad.wert(x - h) + v;
+    EXPECT_NEAR(r.wert(x), soll, 1e-9 * std::max(1.0, std::abs(soll))) << "x = " << x;
+  }
+}
+
+TEST(Verschiebung, HinUndZurueckGibtDasOriginal) {
+  erwarteGleich(verschAktPolynom(verschAktPolynom(hoherGrad, 0.75, 2), -0.75, -2), hoherGrad);
+}
+
+TEST(Verschiebung, VierzehnterGrad) {
+  Polynom x14;
+  x14.koeff[14] = 1;
+  // (x - 1)^14 has the coefficients C(14, j) (-1)^(14-j).
+  const Polynom r = verschAktPolynom(x14, 1, 0);
+  EXPECT_EQ(r.koeff[0], 1.0);
+  EXPECT_EQ(r.koeff[1], -14.0);
+  EXPECT_EQ(r.koeff[7], -3432.0);
+  EXPECT_EQ(r.koeff[13], -14.0);
+  EXPECT_EQ(r.koeff[14], 1.0);
+}
+
+TEST(Verschiebung, FolgeVerschiebungenSindUnabhaengig) {
+  (void)verschAktPolynom(Polynom{0, 0, 0, 0, 1}, 2, 1);
+  const Polynom r = verschAktPolynom(Polynom{0, 1}, 2, 1);
+  EXPECT_EQ(r.koeff, (Polynom{-1, 1}).koeff);
+}
+
+TEST(Verschiebung, NullpolynomWirdZurKonstanten) {
+  EXPECT_EQ(verschAktPolynom(Polynom{}, 3, 2.5).koeff, Polynom{2.5}.koeff);
+}
+
+TEST(Spiegelung, ZweimalAnDerselbenSenkrechtenGibtDasOriginal) {
+  erwarteGleich(spiegeleAnVer(spiegeleAnVer(hoherGrad, 1.25), 1.25), hoherGrad, 1e-8);
+}
+
+TEST(Spiegelung, ZweimalAnDerselbenWaagerechtenGibtDasOriginal) {
+  EXPECT_EQ(spiegeleAnHor(spiegeleAnHor(hoherGrad, -0.5), -0.5).koeff, hoherGrad.koeff);
+}
+
+TEST(Spiegelung, ZweimalAmSelbenPunktGibtDasOriginal) {
+  erwarteGleich(spiegeleAmPunkt(spiegeleAmPunkt(hoherGrad, 0.5, 2), 0.5, 2), hoherGrad, 1e-8);
+}
+
+TEST(Spiegelung, WerteSindDieDesGespiegeltenGraphen) {
+  const double c = -0.75;
+  const double d = 1.5;
+  for (const double x : {-1.0, 0.0, 0.5, 2.0}) {
+    EXPECT_NEAR(spiegeleAnVer(hoherGrad, c).wert(x), hoherGrad.wert(2 * c - x), 1e-9);
+    EXPECT_NEAR(spiegeleAnHor(hoherGrad, d).wert(x), 2 * d - hoherGrad.wert(x), 1e-12);
+    EXPECT_NEAR(spiegeleAmPunkt(hoherGrad, c, d).wert(x), 2 * d - hoherGrad.wert(2 * c - x), 1e-9);
+  }
+}
+
+}  // namespace
+}  // namespace quarvel
