@@ -11,19 +11,11 @@ void splineEinlisten(Zustand& z, const std::string& name, const SplineRef& s) {
   neuF(z);
 }
 
-void splineAuslisten(Zustand& z, const std::string& name) {
-  z.listen.spListe.erase(name);
-  z.listen.fuNamen.insert(name);
-  neuF(z);
-}
-
-std::size_t splinelisteLeeren(Zustand& z) {
-  const std::size_t anzahl = z.listen.spListe.size();
+void splinelisteLeeren(Zustand& z) {
   for (const auto& [name, _] : z.listen.spListe) z.listen.fuNamen.insert(name);
   z.listen.spListe.clear();
   // The deleted splines' extents must leave the function frame too.
   neuF(z);
-  return anzahl;
 }
 
 }  // namespace quarvel
