@@ -21,9 +21,7 @@ namespace {
 // Critical positions closer than this to the previously entered one are not entered again.
 constexpr double gleicheStelle = 0.0001;
 
-// The two refusals about the name field keep the placeholder "<name>" as it stands.
-constexpr const char* keinPolynomImFeld =
-    "Im Feld <name> ist kein Name eines Polynoms aus der Funktionsliste eingetragen.";
+// The refusal about the name field keeps the placeholder "<name>" as it stands.
 constexpr const char* keinPolynomAusDerListe =
     "Im Feld <name> ist kein Polynom aus der Liste angegeben";
 
@@ -47,21 +45,6 @@ std::string keinPolynomMitDemNamen(const std::string& name) {
   return " In der Liste gibt es kein Polynom mit dem Namen " + name + ".";
 }
 
-struct GewaehlteFunktion {
-  std::string name;
-  PolynomRef p;  // null when the name field names no function
-};
-
-// The function named in the name field ("akt" or a stored one); a warning when there is none.
-GewaehlteFunktion gewaehlteFunktionOderWarnung(Zustand& z) {
-  const Funktionswahl wahl = fuNameok(z);
-  if (!wahl.ok) {
-    warnung(z, keinPolynomImFeld);
-    return {wahl.name, nullptr};
-  }
-  return {wahl.name, gewaehltePolynom(z, wahl.name)};
-}
-
 std::string gerundetText(const Zustand& z, double x) {
   return zahlText(gerundet(x, z.dezimalen));
 }
@@ -82,8 +65,9 @@ std::string kritischeEintraege(const Zustand& z, const std::vector<double>& stel
 
 // Lists the critical points of the named function with both derivatives there.
 void tuEs(Zustand& z) {
-  const auto [name, p] = gewaehlteFunktionOderWarnung(z);
-  if (!p) return;
+  const auto gewaehlt = gewaehlteFunktion(z);
+  if (!gewaehlt) return;
+  const auto& [name, p] = *gewaehlt;
   const Polynom d1 = p->abl();
   const Polynom d2 = d1.abl();
   const auto n = nullstellenDerAbleitungen(*p, 3, z.dezimalen);

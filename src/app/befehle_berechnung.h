@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/befehle.h"
+#include "app/funktionswahl.h"
 #include "app/funktionsbefehle.h"
 #include "app/schale.h"
 #include "app/zustand.h"
@@ -14,14 +15,5 @@ namespace quarvel::berechnung {
 void registriereDivisionsbefehle(Befehlstabelle& t);
 void registriereIntegralbefehle(Befehlstabelle& t);
 void registriereVerschiebungsbefehle(Befehlstabelle& t);
-
-struct GewaehlteFunktion {
-  std::string name;
-  PolynomRef p;
-};
-
-// The function named in the name field ("akt" for the current one); when there is none,
-// the user is warned and the result is empty.
-std::optional<GewaehlteFunktion> gewaehlteFunktion(Zustand& z);
 
 }  // namespace quarvel::berechnung

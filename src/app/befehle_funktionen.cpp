@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/befehle.h"
+#include "app/ergebnisablage.h"
 #include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
@@ -24,9 +25,7 @@ std::string zufallsname(const std::string& name) {
          "Zufallsnamen " +
          name + " erhalten. ";
 }
-constexpr const char* keinNameFrei =
-    "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in das Feld "
-    "'Name' eintragen oder Funktionen aus der Liste löschen.";
+constexpr std::string_view keinNameFrei = keinFreierNameMeldung;
 constexpr const char* aktUeberschreiben =
     "Soll die aktuelle Funktion wirklich mit dem neuen Term überschreiben werden?";
 std::string alsFunktionEingetragen(const std::string& t, const std::string& name) {
@@ -254,7 +253,7 @@ Funktionsname fuNamenTest(Zustand& z) {
   }
   const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
   if (name.empty()) {
-    auswahl(z, texte::keinNameFrei, "ok", "");
+    auswahl(z, std::string(texte::keinNameFrei), "ok", "");
     return {};
   }
   auswahl(z, texte::zufallsname(name), "ok", "");
@@ -315,7 +314,7 @@ void aktEinlisten(Zustand& z, const PolynomRef& p) {
   }
   name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
   if (name.empty()) {
-    auswahl(z, texte::keinNameFrei, "ok", "");
+    auswahl(z, std::string(texte::keinNameFrei), "ok", "");
     return;
   }
   bemerkung(z, texte::unterZufallsnamen(name));

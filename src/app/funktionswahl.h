@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/zustand.h"
@@ -16,5 +17,14 @@ Funktionswahl fuNameok(const Zustand& z);
 
 // The function a name stands for: the current one for "akt", else the stored one (or null).
 PolynomRef gewaehltePolynom(const Zustand& z, const std::string& name);
+
+struct GewaehlteFunktion {
+  std::string name;
+  PolynomRef p;
+};
+
+// The function named in the name field ("akt" for the current one); when there is none,
+// the user is warned and the result is empty.
+std::optional<GewaehlteFunktion> gewaehlteFunktion(Zustand& z);
 
 }  // namespace quarvel
