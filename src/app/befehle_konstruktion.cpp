@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/befehle.h"
+#include "app/ergebnisablage.h"
 #include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
@@ -20,22 +21,10 @@ namespace quarvel {
 
 namespace {
 
-// The name for a newly constructed function or spline: the name field when that name is
-// free, else the first free pool name, announced to the user. "akt" keeps meaning the
-// current function, so nothing is stored under it. Nothing when the pool is exhausted.
+// The name for a newly constructed function or spline: the name field (letters and digits)
+// when that name is free, else a pool name, announced. Nothing when the pool is exhausted.
 std::optional<std::string> nameFuerNeueFunktion(Zustand& z) {
-  const std::string gewuenscht = neuNamenLesen(z);
-  if (gewuenscht != "akt" &&
-      z.listen.namensBewertung(gewuenscht, ObjektTyp::f) == NamensAttribut::frei) {
-    return gewuenscht;
-  }
-  const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
-  if (name.empty()) {
-    auswahl(z, std::string(keinFreierFunktionsname), "ok", "");
-    return std::nullopt;
-  }
-  auswahl(z, zufallsnameMeldung(name), "ok", "");
-  return name;
+  return neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageAbleitung);
 }
 
 // The whole-number value of the field x as a number field would read it; below 1 (and

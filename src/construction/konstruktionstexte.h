@@ -22,14 +22,6 @@ inline constexpr std::string_view splinePunkteUnvertraeglich =
     "Die angegebenen Punkte sind unverträglich oder ihre Anzahl beträgt nicht mindestens 3.";
 inline constexpr std::string_view habIchGelesen = "Hab ich gelesen";
 
-inline std::string zufallsnameMeldung(const std::string& name) {
-  return "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie "
-         "einen Zufallsnamen, nämlich " + name + " erhalten. ";
-}
-inline constexpr std::string_view keinFreierFunktionsname =
-    "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen in das Feld "
-    "'Name' eintragen oder Funktionen aus der Liste löschen.";
-
 inline std::string regressionGradZuHoch() {
   return "Dieses Programm berechnet durch Regression keine Funktionen höheren als " +
          ganzText(pgrad) + ". Grades!";
