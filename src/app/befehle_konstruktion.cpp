@@ -1,9 +1,9 @@
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 #include "app/befehle.h"
 #include "app/ergebnisablage.h"
+#include "app/feldwerte.h"
 #include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
@@ -14,7 +14,6 @@
 #include "construction/splinebau.h"
 #include "construction/steckbrief.h"
 #include "model/splinetext.h"
-#include "points/punktauswahl.h"
 #include "points/umbenennung.h"
 
 namespace quarvel {
@@ -27,17 +26,12 @@ std::optional<std::string> nameFuerNeueFunktion(Zustand& z) {
   return neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageAbleitung);
 }
 
-// The whole-number value of the field x as a number field would read it; below 1 (and
-// anything that is no number) counts as 0.
+// The whole-number value of the field x; below 1 (and anything that is no number) counts
+// as 0, fractions are cut off.
 int gradAusFeld(const std::string& feld) {
-  std::string zahl;
-  for (char c : feld) {
-    if (c == ' ') continue;
-    zahl += c == ',' ? '.' : c;
-  }
-  const double wert = alsZahl(zahl).value_or(0.0);
+  const double wert = feldZahl(feld);
   if (!(wert >= 1.0)) return 0;
-  // Far above the highest degree: the refusal names it.
+  // Far above the highest degree, which the refusal names.
   return static_cast<int>(std::min(wert, 1000.0));
 }
 
