@@ -204,7 +204,7 @@ void zeigeGelFunktionenB(Zustand& z) {
 
 std::string splinelisteOderLeer(const Zustand& z) {
   if (z.listen.spListe.empty()) return "Die Splineliste ist leer.\n\n";
-  return gesamtSplineliste(z.listen, z.dezimalen) + "\n\n";
+  return gesamtSplineliste(z.listen) + "\n\n";
 }
 
 void alleFuAnzeigB(Zustand& z) {

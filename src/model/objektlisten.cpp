@@ -54,7 +54,8 @@ NamensAttribut Objektlisten::namensBewertung(const std::string& name, ObjektTyp 
   if (name.empty() || !istKleinbuchstabe(erstes) || name.find('x') != std::string::npos) {
     return NamensAttribut::unerlaubt;
   }
-  if (fuListe.contains(name)) return NamensAttribut::belegt;
+  // Splines draw their names from the same pool, so a spline's name is taken as well.
+  if (fuListe.contains(name) || spListe.contains(name)) return NamensAttribut::belegt;
   return NamensAttribut::frei;
 }
 

@@ -6,7 +6,12 @@
 
 namespace quarvel {
 
-// "Liste der gespeicherten Spline-Funktionen …": every stored spline by name with its colour.
-std::string gesamtSplineliste(const Objektlisten& listen, int dezimalen);
+// "Liste der gespeicherten Spline-Funktionen …": each spline's name with its colour (or
+// "unsichtbar"), names in ascending order. Callers say so themselves when the list is empty.
+std::string gesamtSplineliste(const Objektlisten& listen);
+
+// The pieces of one stored spline with their intervals; callers check the name first.
+std::string splineKomponentenAnzeigen(const Objektlisten& listen, const std::string& name,
+                                      int dezimalen);
 
 }  // namespace quarvel

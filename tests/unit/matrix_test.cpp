@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "construction/gleichungssystem.h"
+#include "construction/matrix.h"
+
+namespace quarvel {
+namespace {
+
+Matrix aus(int zeilen, int spalten, std::initializer_list<double> werte) {
+  Matrix m(zeilen, spalten);
+  m.grid.assign(werte);
+  return m;
+}
+
+// The defining cofactor expansion along row 0, as a reference for det().
+double kofaktorDet(const Matrix& m) {
+  if (m.rows <= 1) return m(0, 0);
+  double d = 0.0;
+  for (int j = 0; j < m.rows; ++j) d += m(0, j) * kofaktorDet(adiunkte(m, j)) * vorz(j);
+  return d;
+}
+
+TEST(Matrix, NeueMatrixIstNullUndHatZeilenMalSpaltenEintraege) {
+  const Matrix m(2, 3);
+  EXPECT_EQ(m.grid.size(), 6u);
+  for (double e : m.grid) EXPECT_EQ(e, 0.0);
+  EXPECT_TRUE(m.indexIsValid(1, 2));
+  EXPECT_FALSE(m.indexIsValid(2, 0));
+  EXPECT_FALSE(m.indexIsValid(0, -1));
+  EXPECT_FALSE(m.istQuadratisch());
+}
+
+TEST(Matrix, EintraegeLiegenZeilenweise) {
+  Matrix m(2, 3);
+  m(1, 2) = 5.0;
+  EXPECT_EQ(m.grid[5], 5.0);
+  EXPECT_EQ(matrixZeile2Feld(aus(2, 2, {1, 2, 3, 4}), 1), (std::vector<double>{3, 4}));
+}
+
+TEST(Matrix, Zeilenoperationen) {
+  Matrix m = aus(2, 2, {1, 2, 3, 4});
+  const Matrix vorher = m;
+  m.zeilenTausch(1, 1);
+  EXPECT_EQ(m, vorher);
+  m.zeilenTausch(0, 1);
+  EXPECT_EQ(m, aus(2, 2, {3, 4, 1, 2}));
+  m.zeileMalZahl(1, -2);
+  EXPECT_EQ(m, aus(2, 2, {3, 4, -2, -4}));
+  m.zeilenRedux(1, 0, 0.5);  // row 0 - 0.5 row 1
+  EXPECT_EQ(m, aus(2, 2, {4, 6, -2, -4}));
+}
+
+TEST(Matrix, DeterminanteKleinerOrdnungen) {
+  EXPECT_EQ(aus(1, 1, {-7}).det(), -7.0);
+  EXPECT_EQ(aus(2, 2, {2, 3, 5, 7}).det(), 2 * 7 - 3 * 5);
+  // A leading zero forces a row exchange, which flips the sign.
+  EXPECT_DOUBLE_EQ(aus(3, 3, {0, 1, 2, 1, 0, 3, 4, -3, 8}).det(), -2.0);
+  EXPECT_EQ(aus(2, 2, {1, 2, 2, 4}).det(), 0.0);
+  // Only the leading square block counts (augmented matrices).
+  EXPECT_EQ(aus(2, 3, {2, 3, 100, 5, 7, 100}).det(), -1.0);
+}
+
+TEST(Matrix, DeterminanteStimmtMitKofaktorentwicklungUeberein) {
+  std::mt19937 zufall(7);
+  std::uniform_real_distribution<double> wert(-5, 5);
+  for (int n = 1; n <= 7; ++n) {
+    for (int versuch = 0; versuch < 5; ++versuch) {
+      Matrix m(n, n);
+      for (double& e : m.grid) e = std::round(wert(zufall) * 4) / 4;
+      const double referenz = kofaktorDet(m);
+      EXPECT_NEAR(m.det(), referenz, 1e-9 * std::max(1.0, std::abs(referenz))) << "n = " << n;
+    }
+  }
+}
+
+TEST(Matrix, RegulaerNurQuadratischMitDeterminante) {
+  EXPECT_TRUE(aus(2, 2, {1, 2, 3, 4}).istRegulaer());
+  EXPECT_FALSE(aus(2, 2, {1, 2, 2, 4}).istRegulaer());
+  EXPECT_FALSE(aus(2, 3, {1, 0, 0, 0, 1, 0}).istRegulaer());
+}
+
+TEST(Matrix, ProduktUndSumme) {
+  const Matrix a = aus(2, 3, {1, 2, 3, 4, 5, 6});
+  const Matrix b = aus(3, 1, {1, 0, -1});
+  EXPECT_EQ(produkt(a, b), aus(2, 1, {-2, -2}));
+  EXPECT_EQ(produkt(a, a), markerMatrix(markerProdukt));
+  EXPECT_EQ(summe(a, a), aus(2, 3, {2, 4, 6, 8, 10, 12}));
+  EXPECT_EQ(summe(aus(2, 2, {1, 2, 3, 4}), a), markerMatrix(markerSumme));
+  EXPECT_EQ(markerMatrix(markerSumme)(0, 0), 777.0);
+}
+
+TEST(Matrix, Textformen) {
+  const Matrix m = aus(2, 3, {1, -2.5, 3, 0, 1, 4});
+  EXPECT_EQ(m.matrix2String(), "1.0  -2.5  3.0  \n0.0  1.0  4.0  \n");
+  EXPECT_EQ(matrix2String(m), "\n1.0  -2.5  3.0  \n0.0  1.0  4.0  \n");
+  EXPECT_EQ(matrix2LinGl(m), "\n1.0x  -2.5y   = 3.0  \n0.0x  1.0y   = 4.0  \n");
+}
+
+TEST(Cramer, HilfenUndLoesung) {
+  EXPECT_EQ(vorz(0), 1.0);
+  EXPECT_EQ(vorz(3), -1.0);
+  const Matrix sys = aus(2, 3, {2, 1, 5, 1, -1, 1});  // 2x + y = 5, x − y = 1
+  EXPECT_EQ(adiunkte(aus(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9}), 1), aus(2, 2, {4, 6, 7, 9}));
+  EXPECT_EQ(cramerMatrix(sys, 0), aus(2, 2, {5, 1, 1, -1}));
+  EXPECT_EQ(systemDet(sys), -3.0);
+  ASSERT_TRUE(glSystemOk(sys));
+  const Loesung l = lsgGlSys(sys);
+  EXPECT_TRUE(l.ok);
+  EXPECT_DOUBLE_EQ(l.werte(0, 0), 2.0);
+  EXPECT_DOUBLE_EQ(l.werte(0, 1), 1.0);
+}
+
+TEST(Cramer, WaechterLehntSingulaereUndFalschGeformteSystemeAb) {
+  EXPECT_FALSE(glSystemOk(aus(2, 3, {1, 2, 3, 2, 4, 6})));
+  EXPECT_FALSE(glSystemOk(aus(1, 2, {1e-16, 1})));  // |D| below 1e-15
+  EXPECT_TRUE(glSystemOk(aus(1, 2, {1e-15, 1})));   // exactly 1e-15 counts
+  EXPECT_FALSE(glSystemOk(aus(2, 2, {1, 0, 0, 1})));  // no right-hand side
+  EXPECT_FALSE(glSystemOk(aus(2, 4, {1, 0, 0, 0, 0, 1, 0, 0})));
+}
+
+TEST(Gauss, PivotsucheNimmtDasErsteGroessteUndNieDieRechteSeite) {
+  const Matrix m = aus(3, 4, {1, -3, 2, 99, 3, 0, -3, 99, 0, 1, 1, 99});
+  EXPECT_EQ(posMaxEl(m, 0), (Position{0, 1}));  // ties keep the earliest in row-major order
+  EXPECT_EQ(posMaxEl(m, 1), (Position{1, 0}));
+  EXPECT_EQ(posMaxEl(m, 2), (Position{2, 1}));
+  EXPECT_EQ(posMaxEl(m, 3), (Position{3, 0}));  // past the last row
+}
+
+TEST(Gauss, LoestSystemMitPivotAusserhalbDerDiagonale) {
+  // x + 10y + z = 12, 2x + y + z = 4, x + y + 5z = 7: solution (1, 1, 1).
+  const Matrix sys = aus(3, 4, {1, 10, 1, 12, 2, 1, 1, 4, 1, 1, 5, 7});
+  const Matrix l = gaussMatrix2Lsg(gaussMatrix(sys));
+  ASSERT_EQ(l.columns, 3);
+  for (int i = 0; i < 3; ++i) EXPECT_NEAR(l(0, i), 1.0, 1e-14);
+  // Cramer agrees.
+  const Matrix c = lsgGlSys(sys).werte;
+  for (int i = 0; i < 3; ++i) EXPECT_NEAR(c(0, i), l(0, i), 1e-14);
+}
+
+TEST(Gauss, ZufaelligeSystemeStimmenMitCramerUeberein) {
+  std::mt19937 zufall(3);
+  std::uniform_real_distribution<double> wert(-10, 10);
+  for (int n = 1; n <= 8; ++n) {
+    Matrix sys(n, n + 1);
+    for (double& e : sys.grid) e = wert(zufall);
+    ASSERT_TRUE(glSystemOk(sys));
+    const Matrix g = gaussMatrix2Lsg(gaussMatrix(sys));
+    const Matrix c = lsgGlSys(sys).werte;
+    for (int i = 0; i < n; ++i) EXPECT_NEAR(g(0, i), c(0, i), 1e-8 * std::max(1.0, std::abs(c(0, i))));
+  }
+}
+
+TEST(Gauss, SingulaeresSystemGibtNichtEndlicheWerte) {
+  const Matrix l = gaussMatrix2Lsg(gaussMatrix(aus(2, 3, {1, 2, 3, 2, 4, 6})));
+  EXPECT_FALSE(std::isfinite(l(0, 0)) && std::isfinite(l(0, 1)));
+}
+
+}  // namespace
+}  // namespace quarvel
