@@ -21,6 +21,10 @@ void neu(Zustand& z) {
   z.listen.fuNamen = startFunktionsnamen();
   z.listen.punktNamen = startPunktnamen();
   z.protokoll.clear();
+  // With the points gone there is nothing left to move back or take away.
+  z.grafik.geste = {};
+  z.grafik.punktButton = "neu";
+  z.grafik.traeger.clear();
 }
 
 void neuB(Zustand& z) {

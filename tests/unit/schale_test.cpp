@@ -110,6 +110,23 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   EXPECT_TRUE(s.z.akt->name.empty());
 }
 
+TEST(Neustart, VergisstDieLetztePunktgeste) {
+  TestSitzung s;
+  pktEinlisten(s.z, "A", teile(Punkt{1, 2, 0, 0}));
+  s.z.grafik.geste.letzteAktion = Rueckgaengig::verschoben;
+  s.z.grafik.geste.backPunkt = Punkt{1, 2, 0, 0};
+  s.z.grafik.geste.backPunkt.name = "A";
+  s.z.grafik.punktButton = "Undo";
+  fuehreAus(s.z, "neuB");
+  EXPECT_EQ(s.z.grafik.punktButton, "neu");
+  EXPECT_EQ(s.z.grafik.geste.letzteAktion, Rueckgaengig::nichts);
+  // The button now places a new point at the last mouse position instead of bringing the
+  // deleted A back at (1, 2).
+  fuehreAus(s.z, "punktSetzen");
+  ASSERT_TRUE(s.z.listen.pktExistiert("A"));
+  EXPECT_EQ(s.z.listen.pktListe.at("A")->x(), s.z.grafik.tempX);
+}
+
 TEST(Neustart, AbgelehntAendertNichts) {
   TestSitzung s;
   fuEinlisten(s.z, "f", teile(Polynom{1}));
