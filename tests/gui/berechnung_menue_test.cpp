@@ -6,20 +6,16 @@
 #include <QMap>
 
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-QMenu* berechneMenue(Hauptfenster& f) {
-  for (QAction* m : f.menuBar()->actions()) {
-    if (m->text() == "Berechne") return m->menu();
-  }
-  return nullptr;
-}
+using namespace test;
 
 TEST(BerechneMenue, EintragFuehrtDenBefehlAus) {
   Hauptfenster f(1);
-  QMenu* menue = berechneMenue(f);
+  QMenu* menue = hauptmenue(f, "Berechne");
   ASSERT_NE(menue, nullptr);
   QAction* werte = nullptr;
   int rechnungen = 0;

@@ -7,31 +7,12 @@
 #include <QPushButton>
 
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-QMenu* menueNamens(QMenu* oben, const QString& titel) {
-  for (QAction* a : oben->actions()) {
-    if (a->menu() != nullptr && a->text() == titel) return a->menu();
-  }
-  return nullptr;
-}
-
-QAction* eintragIn(QMenu* m, const QString& text) {
-  if (m == nullptr) return nullptr;
-  for (QAction* a : m->actions()) {
-    if (a->text() == text) return a;
-  }
-  return nullptr;
-}
-
-QMenu* hauptmenue(Hauptfenster& f, const QString& titel) {
-  for (QAction* m : f.menuBar()->actions()) {
-    if (m->text() == titel) return m->menu();
-  }
-  return nullptr;
-}
+using namespace test;
 
 TEST(Funktionsmenue, PfeilknopfLiestDenTerm) {
   Hauptfenster f(1);
@@ -56,7 +37,7 @@ TEST(Funktionsmenue, TrageAlsAktuelleFunktionEinUndFarbe) {
   QMenu* funktionen = hauptmenue(f, "Funktionen");
   ASSERT_NE(funktionen, nullptr);
   f.namensFeld()->setText("g");
-  QAction* rot = eintragIn(menueNamens(funktionen, "&Farbe"), "&Rot");
+  QAction* rot = eintragIn(untermenue(funktionen, "&Farbe"), "&Rot");
   ASSERT_NE(rot, nullptr);
   rot->trigger();
   EXPECT_EQ(f.zustand().listen.fuListe.at("g")->color, Farbe::rot);

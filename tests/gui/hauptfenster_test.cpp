@@ -11,19 +11,12 @@
 
 #include "app/schale.h"
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-QAction* eintrag(Hauptfenster& f, const QString& menue, const QString& text) {
-  for (QAction* m : f.menuBar()->actions()) {
-    if (m->text() != menue || m->menu() == nullptr) continue;
-    for (QAction* a : m->menu()->actions()) {
-      if (a->text() == text) return a;
-    }
-  }
-  return nullptr;
-}
+using namespace test;
 
 // Presses the button with `label` in the next modal question and records its text.
 void beantworteNaechsteFrage(const QString& label, QString* gestellt) {

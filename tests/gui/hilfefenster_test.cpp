@@ -13,19 +13,12 @@
 #include "app/hilfetexte.h"
 #include "app/verlaufsbeschreibung.h"
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-QAction* eintrag(Hauptfenster& f, const QString& menue, const QString& text) {
-  for (QAction* oben : f.menuBar()->actions()) {
-    if (oben->text() != menue || oben->menu() == nullptr) continue;
-    for (QAction* a : oben->menu()->actions()) {
-      if (a->text() == text) return a;
-    }
-  }
-  return nullptr;
-}
+using namespace test;
 
 class HilfefensterTest : public testing::Test {
  protected:

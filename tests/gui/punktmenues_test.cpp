@@ -9,32 +9,21 @@
 #include <QTest>
 
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-QMenu* menue(Hauptfenster& f, const QString& titel) {
-  for (QAction* m : f.menuBar()->actions()) {
-    if (m->text() == titel && m->menu() != nullptr) return m->menu();
-  }
-  return nullptr;
-}
-
-QAction* eintragFuer(QMenu* m, const QString& text) {
-  for (QAction* a : m->actions()) {
-    if (a->text() == text) return a;
-  }
-  return nullptr;
-}
+using namespace test;
 
 TEST(Punktmenues, MenuePunkteHatJedenPunktbefehl) {
   Hauptfenster f(1);
-  QMenu* punkte = menue(f, "Punkte");
+  QMenu* punkte = hauptmenue(f, "Punkte");
   ASSERT_NE(punkte, nullptr);
   int eintraege = 0;
   for (QAction* a : punkte->actions()) eintraege += a->isSeparator() ? 0 : 1;
   EXPECT_EQ(eintraege, 11);
-  EXPECT_NE(eintragFuer(menue(f, "Zeige"), "Punkt&liste zeigen"), nullptr);
+  EXPECT_NE(eintragIn(hauptmenue(f, "Zeige"), "Punkt&liste zeigen"), nullptr);
 }
 
 TEST(Punktmenues, KnopfUndEnterNehmenDenPunktAuf) {
@@ -53,7 +42,7 @@ TEST(Punktmenues, KnopfUndEnterNehmenDenPunktAuf) {
   QTest::keyClick(f.eingabeFeld(), Qt::Key_Return);
   EXPECT_TRUE(f.zustand().listen.pktListe.contains("B"));
 
-  eintragFuer(menue(f, "Zeige"), "Punkt&liste zeigen")->trigger();
+  eintragIn(hauptmenue(f, "Zeige"), "Punkt&liste zeigen")->trigger();
   EXPECT_TRUE(f.ausgabeFeld()->toPlainText().startsWith("Liste der gespeicherten Punkte"));
 }
 
