@@ -21,9 +21,7 @@ namespace {
 // Every text these commands show.
 namespace texte {
 std::string zufallsname(const std::string& name) {
-  return "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie den "
-         "Zufallsnamen " +
-         name + " erhalten. ";
+  return std::string(zufallsnameAnsage) + name + " erhalten. ";
 }
 constexpr std::string_view keinNameFrei = keinFreierNameMeldung;
 constexpr const char* aktUeberschreiben =

@@ -37,7 +37,7 @@ void wertBerechnen(Zustand& z) {
 
 // The derivative of the current function as a new function of the list.
 void fErsatzfStrichB(Zustand& z) {
-  const auto name = neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageAbleitung);
+  const auto name = neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageNaemlich);
   if (!name) return;
   const Polynom d = Polynom(einlesen(z)).abl();
   poly2Eingabe(z, d);

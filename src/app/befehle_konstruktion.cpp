@@ -23,7 +23,7 @@ namespace {
 // The name for a newly constructed function or spline: the name field (letters and digits)
 // when that name is free, else a pool name, announced. Nothing when the pool is exhausted.
 std::optional<std::string> nameFuerNeueFunktion(Zustand& z) {
-  return neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageAbleitung);
+  return neuerFunktionsname(z, neuNamenLesen(z), zufallsnameAnsageNaemlich);
 }
 
 // The whole-number value of the field x; below 1 (and anything that is no number) counts

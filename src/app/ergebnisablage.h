@@ -15,8 +15,9 @@ namespace quarvel {
 inline constexpr std::string_view zufallsnameAnsage =
     "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie den "
     "Zufallsnamen ";
-// The same announcement of the derivative command.
-inline constexpr std::string_view zufallsnameAnsageAbleitung =
+// The same announcement in the words "einen Zufallsnamen, nämlich", used by the derivative
+// and the constructions.
+inline constexpr std::string_view zufallsnameAnsageNaemlich =
     "Da kein zulässiger und noch freier Name für die Funktion angegeben wurde, hat sie einen "
     "Zufallsnamen, nämlich ";
 // The same words as when a term finds no free name.
