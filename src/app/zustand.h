@@ -44,7 +44,6 @@ class Zustand {
 
   // Message slots the term reader and the point routines leave for the command to show.
   std::string testString;
-  std::string fehlerMeldung;
 
   // The text of the help window.
   std::string hilfe;

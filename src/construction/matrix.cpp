@@ -103,25 +103,6 @@ std::vector<double> matrixZeile2Feld(const Matrix& m, int znr) {
   return zeile;
 }
 
-Matrix produkt(const Matrix& m1, const Matrix& m2) {
-  if (m1.columns != m2.rows) return markerMatrix(markerProdukt);
-  Matrix p(m1.rows, m2.columns);
-  for (int r = 0; r < m1.rows; ++r) {
-    for (int k = 0; k < m1.columns; ++k) {
-      const double a = m1(r, k);
-      for (int c = 0; c < m2.columns; ++c) p(r, c) += a * m2(k, c);
-    }
-  }
-  return p;
-}
-
-Matrix summe(const Matrix& m1, const Matrix& m2) {
-  if (m1.rows != m2.rows || m1.columns != m2.columns) return markerMatrix(markerSumme);
-  Matrix s = m1;
-  for (std::size_t i = 0; i < s.grid.size(); ++i) s.grid[i] += m2.grid[i];
-  return s;
-}
-
 std::string matrix2String(const Matrix& m) { return "\n" + m.matrix2String(); }
 
 std::string matrix2LinGl(const Matrix& m) {

@@ -46,20 +46,13 @@ class Matrix {
   bool operator==(const Matrix&) const = default;
 };
 
-// Single entries of the 1 × 1 marker matrices returned where a result cannot be formed.
-inline constexpr double markerProdukt = 666.0;
-inline constexpr double markerSumme = 777.0;
+// The single entry of the 1 × 1 marker matrix returned for a system without a solution.
 inline constexpr double markerUnloesbar = 9001.0;
 
 // A 1 × 1 matrix holding `wert`.
 Matrix markerMatrix(double wert);
 
 std::vector<double> matrixZeile2Feld(const Matrix& m, int znr);
-
-// The product m1 · m2, or the marker 666 when m1.columns ≠ m2.rows.
-Matrix produkt(const Matrix& m1, const Matrix& m2);
-// The entry-wise sum, or the marker 777 when the shapes differ.
-Matrix summe(const Matrix& m1, const Matrix& m2);
 
 // Diagnostic text forms: every entry followed by two blanks, one line per row; this form
 // begins with a line feed.

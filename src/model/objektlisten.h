@@ -41,11 +41,8 @@ struct Objektlisten {
   Funktionsliste fuListe;
   Punktliste pktListe;
   Splineliste spListe;
-  std::map<std::string, PunktmengeRef> pMengenListe;
   // Text forms of deleted functions, in order of deletion.
   std::vector<std::string> backupf;
-  // Abscissas of the critical points last computed.
-  std::vector<double> kritStellenListe;
   Namenspool fuNamen = startFunktionsnamen();
   Namenspool punktNamen = startPunktnamen();
 

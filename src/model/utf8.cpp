@@ -100,10 +100,4 @@ char32_t ersterCodepunkt(std::string_view text) {
   return naechster(text, pos);
 }
 
-std::vector<std::string> string2ZeichenFeld(std::string_view quelle) {
-  std::vector<std::string> feld;
-  for (char32_t c : codepunkte(quelle)) feld.push_back(utf8(c));
-  return feld;
-}
-
 }  // namespace quarvel

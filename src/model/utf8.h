@@ -17,7 +17,5 @@ std::string utf8(std::u32string_view zeichen);
 std::u32string u32Text(std::string_view text);
 // The first code point, U+0000 for the empty text.
 char32_t ersterCodepunkt(std::string_view text);
-// One text per code point, in order.
-std::vector<std::string> string2ZeichenFeld(std::string_view quelle);
 
 }  // namespace quarvel

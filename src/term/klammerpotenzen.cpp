@@ -4,6 +4,7 @@
 #include "model/polynom.h"
 #include "model/utf8.h"
 #include "term/keller.h"
+#include "term/zeichen.h"
 
 namespace quarvel {
 
@@ -95,25 +96,6 @@ TextEntfaltung entfalteErste(TextView q) {
 }
 
 }  // namespace
-
-bool termEnthaltKlammerHoch(std::string_view q) { return q.find(")^") != std::string_view::npos; }
-
-Klammerpaar basisgrenzen(std::string_view q) { return grenzenDerBasis(u32Text(q)); }
-
-Basisschnitt trenneBasisVomText(std::string_view q) {
-  Schnitt s = schneide(u32Text(q));
-  return {utf8(s.vorne), utf8(s.mitte), utf8(s.hinten), s.n, s.exponentGelesen,
-          s.fehlerMeldung};
-}
-
-std::string vervielfacheTerm(std::string_view mitte, int n) {
-  return utf8(vervielfache(u32Text(mitte), n));
-}
-
-Entfaltung vervielfacheMitte(std::string_view q) {
-  TextEntfaltung e = entfalteErste(u32Text(q));
-  return {utf8(e.text), e.ok, e.fehlerMeldung};
-}
 
 Entfaltung entfaltePotenzen(std::string_view q) {
   Text text = u32Text(q);

@@ -82,16 +82,6 @@ TEST(Matrix, RegulaerNurQuadratischMitDeterminante) {
   EXPECT_FALSE(aus(2, 3, {1, 0, 0, 0, 1, 0}).istRegulaer());
 }
 
-TEST(Matrix, ProduktUndSumme) {
-  const Matrix a = aus(2, 3, {1, 2, 3, 4, 5, 6});
-  const Matrix b = aus(3, 1, {1, 0, -1});
-  EXPECT_EQ(produkt(a, b), aus(2, 1, {-2, -2}));
-  EXPECT_EQ(produkt(a, a), markerMatrix(markerProdukt));
-  EXPECT_EQ(summe(a, a), aus(2, 3, {2, 4, 6, 8, 10, 12}));
-  EXPECT_EQ(summe(aus(2, 2, {1, 2, 3, 4}), a), markerMatrix(markerSumme));
-  EXPECT_EQ(markerMatrix(markerSumme)(0, 0), 777.0);
-}
-
 TEST(Matrix, Textformen) {
   const Matrix m = aus(2, 3, {1, -2.5, 3, 0, 1, 4});
   EXPECT_EQ(m.matrix2String(), "1.0  -2.5  3.0  \n0.0  1.0  4.0  \n");
