@@ -30,6 +30,7 @@ TEST_F(HilfefensterTest, OeffnetMitDemProgrammtextUndDemKnopf) {
   ASSERT_NE(hilfe, nullptr);
   EXPECT_FALSE(hilfe->isVisible());
   EXPECT_EQ(hilfe->text().toStdString(), info());
+  EXPECT_EQ(info().rfind("Zum Programm Quarvel\n\n", 0), 0u);
   auto* knopf = f.findChild<QPushButton*>(QStringLiteral("hilfeKnopf"));
   ASSERT_NE(knopf, nullptr);
   EXPECT_EQ(knopf->text(), QStringLiteral("&Hilfe"));

@@ -6,21 +6,16 @@
 #include <string>
 
 #include "model/polynomtext.h"
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {
 
+using test::erwarteGleich;
+
 // Texts and coefficients of everyday divisions, gcds and factorisations are checked end to end
 // (berechnung_division, berechnung_grenzfaelle, berechnung_linearfaktoren); here stand the
 // identities that hold for any operands and the cases no script reaches.
-
-// Coefficient-wise comparison with a tolerance relative to the larger coefficient.
-void erwarteGleich(const Polynom& ist, const Polynom& soll, double toleranz = 1e-9) {
-  for (std::size_t i = 0; i < ist.koeff.size(); ++i) {
-    const double massstab = std::max({1.0, std::abs(ist.koeff[i]), std::abs(soll.koeff[i])});
-    EXPECT_NEAR(ist.koeff[i], soll.koeff[i], toleranz * massstab) << "bei x^" << i;
-  }
-}
 
 Polynom linear(double a) { return Polynom{-a, 1}; }  // x - a
 

@@ -3,230 +3,56 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "app/befehle.h"
-#include "app/listenpflege.h"
-#include "testoberflaeche.h"
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {
 
-// True when `text` contains `teil`, with both shown on failure.
-testing::AssertionResult enthaelt(const std::string& text, const std::string& teil) {
-  if (text.find(teil) != std::string::npos) return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "«" << teil << "» not in «" << text << "»";
-}
-
-TEST(Kurvendiskussion, BeispielKubikMitDoppelterNullstelle) {
-  test::TestSitzung s;
-  s.z.akt = teile(Polynom{27, -9, -3, 1});  // (x - 3)²(x + 3)
-  ASSERT_TRUE(fuehreAus(s.z, "beschreibeGraphB"));
-  EXPECT_EQ(s.z.felder.ausgabe,
-            "Beschreibung des Kurvenverlaufs zur aktuellen Funktion mit der Gleichung \n"
-            " y =  27.0 - 9.0x - 3.0x^2 + x^3\n"
-            "\n"
-            "Der Graph ist eine Parabel 3. Ordnung. Er kommt  rechtsdrehend aus dem negativen "
-            "Unendlichen. \n"
-            "\n"
-            "A (-3.0 | 0.0)) ist ein Nullpunkt, Steigung dort: 36.0. \n"
-            "B (-1.0 | 32.0)) ist ein Hochpunkt. \n"
-            "C (1.0 | 16.0)) ist ein r-l-Wendepunkt, Steigung dort: -12.0. \n"
-            "D (3.0 | 0.0)) ist ein Nullpunkt und Tiefpunkt. \n"
-            "\n"
-            "Der Graph strebt  linksdrehend ins positive Unendliche.\n"
-            "\n"
-            "Symmetrie zum Punkt  (1.0; 16.0)");
-  EXPECT_EQ(s.z.felder.hinweis,
-            "\nDie Beschreibung des Kurvenverlaufs ist auch über das Hilfe-Fenster (Button: "
-            "Hilfe) zu erreichen.");
-  EXPECT_EQ(s.z.protokoll, "") << "the description is not protocolled";
-}
-
-struct Beschreibungsfall {
-  std::string name;
-  Polynom p;
-  std::vector<std::string> teile;
-  int dezimalen = 2;
-};
-
-class Beschreibung : public testing::TestWithParam<Beschreibungsfall> {};
-
-TEST_P(Beschreibung, EnthaeltDieErwartetenSaetze) {
-  const std::string text = kurvendiskussion2fu(GetParam().p, GetParam().dezimalen);
-  for (const std::string& teil : GetParam().teile) EXPECT_TRUE(enthaelt(text, teil));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Beschreibung,
-    testing::Values(
-        Beschreibungsfall{"Normalparabel",
-                          Polynom{0, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und Tiefpunkt. \n\n",
-                           "Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
-        Beschreibungsfall{"ParabelOhneNullstelle",
-                          Polynom{1, 0, 1},
-                          {"\n\nA (0.0 | 1.0)) ist ein Tiefpunkt. \n\n"}},
-        Beschreibungsfall{"Kubik",
-                          Polynom{0, 0, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. \n\n",
-                           "Symmetrie zum Punkt  (0.0; 0.0)"}},
-        Beschreibungsfall{"NegativeKubik",
-                          Polynom{0, 0, 0, -1},
-                          {"Er kommt  linksdrehend aus dem positiven Unendlichen. ",
-                           "ist ein Nullpunkt und l-r-Sattelpunkt. ",
-                           "Der Graph strebt  rechtsdrehend ins negative Unendliche."}},
-        Beschreibungsfall{"Startfunktion",
-                          Polynom{-2, -2, 2},
-                          {"A (-0.62 | 0.0)) ist ein Nullpunkt, Steigung dort: -4.47. \n"
-                           "B (0.5 | -2.5)) ist ein Tiefpunkt. \n"
-                           "C (1.62 | 0.0)) ist ein Nullpunkt, Steigung dort: 4.47. \n\n",
-                           "Symmetrie zur Vertikalen durch (0.5; 0.0)"}},
-        Beschreibungsfall{"AchsensymmetrischeQuartik",
-                          Polynom{1, 0, 0, 0, 1},
-                          {"Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
-        Beschreibungsfall{"QuartikOhneSymmetrie",
-                          Polynom{0, 1, 0, 0, 1},
-                          {"Der Graph ist weder punkt- noch achsensymmetrisch."}},
-        // p'' = 12x² vanishes at 0 without changing sign and p' does not: no root, no
-        // extremum, no inflection. A German teacher calls this a Flachpunkt.
-        Beschreibungsfall{"Flachpunkt",
-                          Polynom{1, 1, 0, 0, 1},
-                          {"B (0.0 | 1.0)) ist ein Flachpunkt, Steigung dort: 1.0. \n"}},
-        // At 0 the slope is 0.04: with two decimals an inflection point, with one it
-        // rounds to 0 and counts as vanishing.
-        Beschreibungsfall{
-            "SteigungZweiDezimalen",
-            Polynom{0, 0.04, 0, 1},
-            {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "}},
-        Beschreibungsfall{"SteigungEineDezimale",
-                          Polynom{0, 0.04, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. "},
-                          1}),
-    [](const auto& zeile) { return zeile.param.name; });
-
-TEST(Kurvendiskussion, GradUnterZwei) {
-  const std::string gerade = "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{5}, 2),
-            "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "
-            "Punkt mit den Koordinaten (0, 5.0)." +
-                gerade);
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{3, 2}, 2),
-            "Der Graph ist eine Gerade mit der Steigung 2.0 durch den Punkt   S(0, 3.0)." + gerade);
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{0}, 2),
-            "Der Graph der Nullfunktion fällt mit der x-Achse zusammen." + gerade);
-  // Plain numbers, not rounded.
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{1.0 / 3}, 2),
-            "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "
-            "Punkt mit den Koordinaten (0, 0.3333333333333333)." +
-                gerade);
-}
-
-TEST(Kurvendiskussion, MehrAls25StellenZaehlenMitIndexWeiter) {
-  Polynom p{1};
-  for (int k = 1; k <= 14; ++k) p = p * Polynom{-static_cast<double>(k), 1.0};
-  const std::string text = kurvendiskussion2fu(p, 2);
-  EXPECT_TRUE(enthaelt(text, "\nZ (9.1 | "));  // the 25th position
-  EXPECT_TRUE(enthaelt(text, "\nA1 (9.56 | -2023433.53)) ist ein Tiefpunkt. \n"));
-  EXPECT_TRUE(enthaelt(text, "\nN1 (14.0 | 0.0)) ist ein Nullpunkt"));
-  EXPECT_FALSE(enthaelt(text, "\nO ("));
-  EXPECT_FALSE(enthaelt(text, "\nP1 ("));
-  // The values are in the millions; the rounding noise of p' and p'' at their own roots
-  // must not hide the maxima and inflection points.
-  EXPECT_TRUE(enthaelt(text, "\nK (4.41 | 4381310.2)) ist ein Hochpunkt. \n"));
-  EXPECT_TRUE(enthaelt(text, "\nW (8.03 | 115320.0)) ist ein l-r-Wendepunkt, "));
-  EXPECT_FALSE(enthaelt(text, "Flachpunkt"));
-}
-
-TEST(Kurvendiskussion, NaheStellenWerdenNurEinmalBeschrieben) {
-  // Positions 0, 0.00004, 0.00008, 0.00012: the middle two lie within 0.0001 of the first.
-  const std::string text = kurvendiskussion2fu(Polynom{0, 0, -0.00012, 1}, 2);
-  EXPECT_TRUE(enthaelt(text, "A (0.0 | 0.0)) ist ein Nullpunkt und "));
-  EXPECT_TRUE(enthaelt(text, "\nB (0.0 | "));
-  EXPECT_FALSE(enthaelt(text, "\nC ("));
-}
-
-struct EndenFall {
-  std::string name;
-  Polynom p;
-  std::string links, rechts;
-};
-
-class KurvenEndenTest : public testing::TestWithParam<EndenFall> {};
-
-TEST_P(KurvenEndenTest, NachGradUndLeitkoeffizient) {
-  const KurvenEnden e = kurvenEnden(GetParam().p);
-  EXPECT_EQ(e.links, GetParam().links);
-  EXPECT_EQ(e.rechts, GetParam().rechts);
-}
-
-INSTANTIATE_TEST_SUITE_P(Faelle, KurvenEndenTest,
-                         testing::Values(EndenFall{"GeradeNegativ", Polynom{0, 0, -1},
-                                                   " rechtsdrehend aus dem negativen Unendlichen",
-                                                   " rechtsdrehend ins negative Unendliche"},
-                                         EndenFall{"GeradePositiv", Polynom{0, 0, 0, 0, 2},
-                                                   " linksdrehend aus dem positiven Unendlichen",
-                                                   " linksdrehend ins positive Unendliche"},
-                                         EndenFall{"UngeradeNegativ", Polynom{0, 0, 0, -3},
-                                                   " linksdrehend aus dem positiven Unendlichen",
-                                                   " rechtsdrehend ins negative Unendliche"},
-                                         EndenFall{"UngeradePositiv", Polynom{1, 0, 0, 0, 0, 0.5},
-                                                   " rechtsdrehend aus dem negativen Unendlichen",
-                                                   " linksdrehend ins positive Unendliche"}),
-                         [](const auto& zeile) { return zeile.param.name; });
-
-TEST(Symmetrie, MitteUndArt) {
-  const Symmetrie punkt = symmetrieVerhalten(Polynom{27, -9, -3, 1}, 2);
-  EXPECT_EQ(punkt.art, Symmetrieverhalten::psym);
-  EXPECT_EQ(punkt.c, 1.0);
-  const Symmetrie achse = symmetrieVerhalten(
-      Polynom{1, -4, 0, 0, 0, 0, 0, 0, 0}.nurKoeffizienten() + Polynom{0, 0, 1}, 2);
-  EXPECT_EQ(achse.art, Symmetrieverhalten::asym);
-  EXPECT_EQ(achse.c, 2.0);  // x² - 4x + 1
-  EXPECT_EQ(symmetrieVerhalten(Polynom{4, 3}, 2).art, Symmetrieverhalten::bisymm);
-  EXPECT_EQ(symmetrieVerhalten(Polynom{0, 1, 0, 0, 1}, 2).art, Symmetrieverhalten::ohne);
-  EXPECT_EQ(symVerhalten(Polynom{0, 1, 0, 0, 1}, 2),
-            "Der Graph ist weder punkt- noch achsensymmetrisch.");
-}
-
-TEST(Verlauf, ArtenUndSteigung) {
-  const Polynom p{27, -9, -3, 1};
-  EXPECT_EQ(verlauf(p, 1.0, 2), "r-l-Wendepunkt, Steigung dort: -12.0");
-  EXPECT_EQ(verlauf(p, 3.0, 2), "Nullpunkt und Tiefpunkt");
-  EXPECT_EQ(verlauf(p, -1.0, 2), "Hochpunkt");
-  EXPECT_EQ(verlauf(Polynom{0, 0, 0, 0, -1}, 0.0, 2), "Nullpunkt und Hochpunkt")
-      << "x⁴: order 4 decides";
-}
-
-class BeschreibungsBefehle : public testing::Test {
- protected:
-  test::TestSitzung s;
-  Zustand& z = s.z;
-};
-
-TEST_F(BeschreibungsBefehle, NameBeschreibtDieFunktionDerListeAllein) {
-  fuEinlisten(z, "f", teile(Polynom{0, 0, 0, -1}));
-  z.felder.name = "f";
-  z.felder.ausgabe = "vorher";
-  ASSERT_TRUE(fuehreAus(z, "beschreibeGraphNameB"));
-  EXPECT_EQ(
-      z.felder.ausgabe,
-      "\nBeschreibung des Kurvenverlaufs zur Funktion mit der Gleichung \n f(x) =   - x^3\n\n" +
-          kurvendiskussion2fu(Polynom{0, 0, 0, -1}, 2));
-  EXPECT_EQ(z.felder.hinweis, "\n");
-  EXPECT_EQ(z.protokoll, "");
-}
-
-TEST_F(BeschreibungsBefehle, NameWarntBeiUnbekanntemNamenUndAktIstKeinName) {
-  for (const char* name : {"q", "akt"}) {
-    s.ui.fragen.clear();
-    z.felder.name = name;
-    z.felder.ausgabe = "vorher";
-    ASSERT_TRUE(fuehreAus(z, "beschreibeGraphNameB"));
-    ASSERT_EQ(s.ui.fragen.size(), 1u);
-    EXPECT_EQ(s.ui.fragen[0].meldung,
-              std::string(" In der Liste gibt es kein Polynom mit dem Namen ") + name + ".");
-    EXPECT_EQ(s.ui.fragen[0].option, "Gelesen");
-    EXPECT_EQ(z.felder.ausgabe, "vorher");
+// The everyday descriptions are checked word for word end to end (analyse_beschreibung,
+// analyse_beschreibung_sonderfaelle); here stand the cases no script reaches.
+TEST(Kurvendiskussion, EnthaeltDieErwartetenSaetze) {
+  struct Fall {
+    Polynom p;
+    std::vector<std::string> enthalten;
+    std::vector<std::string> fehlend = {};
+  };
+  const Fall faelle[] = {
+      {Polynom{0, 0, 0, -1},
+       {"Er kommt  linksdrehend aus dem positiven Unendlichen. ",
+        "ist ein Nullpunkt und l-r-Sattelpunkt. ",
+        "Der Graph strebt  rechtsdrehend ins negative Unendliche."}},
+      {Polynom{0, 0, -1},
+       {"Er kommt  rechtsdrehend aus dem negativen Unendlichen. ",
+        "Der Graph strebt  rechtsdrehend ins negative Unendliche."}},
+      {Polynom{1, 0, 0, 0, 0, 0.5},
+       {"Er kommt  rechtsdrehend aus dem negativen Unendlichen. ",
+        "Der Graph strebt  linksdrehend ins positive Unendliche."}},
+      {Polynom{0, 0, 0, 0, -1}, {"A (0.0 | 0.0)) ist ein Nullpunkt und Hochpunkt. "}},
+      {Polynom{1, 0, 0, 0, 1}, {"Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
+      {Polynom{1, -4, 1}, {"Symmetrie zur Vertikalen durch (2.0; 0.0)"}},
+      {Polynom{0, 1, 0, 0, 1}, {"Der Graph ist weder punkt- noch achsensymmetrisch."}},
+      // Plain numbers, not rounded.
+      {Polynom{1.0 / 3}, {"Punkt mit den Koordinaten (0, 0.3333333333333333)."}},
+      // Positions 0, 0.00004, 0.00008, 0.00012: the middle two lie within 0.0001 of the first.
+      {Polynom{0, 0, -0.00012, 1},
+       {"A (0.0 | 0.0)) ist ein Nullpunkt und ", "\nB (0.0 | "},
+       {"\nC ("}},
+      // 39 positions letter on with A1, B1, … after Z, leaving out O. The values are in the
+      // millions; the rounding noise of p' and p'' at their own roots must not hide the
+      // maxima and inflection points.
+      {test::vierzehnNullstellen(),
+       {"\nZ (9.1 | ", "\nA1 (9.56 | -2023433.53)) ist ein Tiefpunkt. \n",
+        "\nN1 (14.0 | 0.0)) ist ein Nullpunkt", "\nK (4.41 | 4381310.2)) ist ein Hochpunkt. \n",
+        "\nW (8.03 | 115320.0)) ist ein l-r-Wendepunkt, "},
+       {"\nO (", "\nP1 (", "Flachpunkt"}},
+  };
+  for (const Fall& f : faelle) {
+    const std::string text = kurvendiskussion2fu(f.p, 2);
+    SCOPED_TRACE(text);
+    for (const std::string& teil : f.enthalten) EXPECT_NE(text.find(teil), std::string::npos) << teil;
+    for (const std::string& teil : f.fehlend) EXPECT_EQ(text.find(teil), std::string::npos) << teil;
   }
 }
 

@@ -1,4 +1,5 @@
 #include "analysis/nullstellen.h"
+#include "testpolynome.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +12,7 @@
 namespace quarvel {
 namespace {
 
-// a · (x - r1)(x - r2)…, multiplied out in double as a user's term would be.
-Polynom ausNullstellen(double a, const std::vector<double>& nullstellen) {
-  Polynom p{a};
-  for (double r : nullstellen) p = p * Polynom{-r, 1.0};
-  return p;
-}
+using test::ausNullstellen;
 
 std::vector<double> ohneWiederholung(std::vector<double> v) {
   std::sort(v.begin(), v.end());

@@ -7,18 +7,14 @@
 #include <string>
 
 #include "model/polynomtext.h"
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {
 
-const Polynom startfunktion{-2, -2, 2};  // 2x^2 - 2x - 2
+using test::erwarteGleich;
 
-void erwarteGleich(const Polynom& ist, const Polynom& soll, double toleranz = 1e-9) {
-  for (std::size_t i = 0; i < ist.koeff.size(); ++i) {
-    const double massstab = std::max({1.0, std::abs(ist.koeff[i]), std::abs(soll.koeff[i])});
-    EXPECT_NEAR(ist.koeff[i], soll.koeff[i], toleranz * massstab) << "bei x^" << i;
-  }
-}
+const Polynom startfunktion{-2, -2, 2};  // 2x^2 - 2x - 2
 
 // A polynomial of degree 9 with mixed signs.
 const Polynom hoherGrad{0.5, -1, 2, 0, -0.75, 1, 0, 0.25, -0.5, 0.125};
