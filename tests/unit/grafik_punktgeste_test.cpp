@@ -6,6 +6,9 @@
 namespace quarvel {
 namespace {
 
+// Placing, selecting, moving and undoing are checked end to end (grafik_maus); here stand
+// the details of the moved point, the pools and the states a script cannot reach.
+
 // On the start frame (-4 … 4) these view positions map exactly onto whole numbers.
 double ansichtX(double x) {
   return lux + (rox - lux) / 8 * (x + 4);
@@ -68,15 +71,6 @@ TEST_F(Geste, RechtsWaehlenLinksVerschiebenUndZurueck) {
   EXPECT_EQ(listen.pktListe.size(), 2u);
 }
 
-TEST_F(Geste, WeitWegGewaehltVerschiebtNichts) {
-  waehle(-3, -3);
-  EXPECT_EQ(g.traeger, "?");
-  EXPECT_EQ(g.geste.phase, Punktgeste::Phase::ruhe);
-  ziehe(2, 2);
-  EXPECT_EQ(punkt("P").ko[0], 1);
-  EXPECT_EQ(g.punktButton, "neu");
-}
-
 TEST_F(Geste, NeueRechtsauswahlEntschaerftDieAlte) {
   waehle(1, 1);
   waehle(-3, -3);  // a miss after a hit must not leave the old selection armed
@@ -90,21 +84,6 @@ TEST_F(Geste, GeloeschterPunktWirdNichtVerschoben) {
   ziehe(2, 2);
   EXPECT_TRUE(listen.pktListe.empty());
   EXPECT_EQ(g.punktButton, "neu");
-}
-
-TEST_F(Geste, NeuerPunktNimmtFreienNamenAusDemPool) {
-  mouseDragged(g, ansichtX(-1), ansichtY(2));
-  g.traeger = "?";
-  punktSetzen(g, listen);
-  ASSERT_TRUE(listen.pktExistiert("A"));
-  EXPECT_EQ(punkt("A").ko, (std::array<double, 4>{-1, 2, 0, 0}));
-  EXPECT_FALSE(listen.punktNamen.contains("A"));
-  EXPECT_EQ(g.punktButton, "Undo");
-  EXPECT_EQ(g.maus, "(-1.0;2.0)");
-
-  punktSetzen(g, listen);  // undo
-  EXPECT_FALSE(listen.pktExistiert("A"));
-  EXPECT_TRUE(listen.punktNamen.contains("A"));
 }
 
 TEST_F(Geste, GetippterFreierNameVerlaesstDenPool) {
@@ -133,23 +112,6 @@ TEST_F(Geste, LeererPoolAendertNichts) {
   neuPunkt(g, listen);
   EXPECT_EQ(listen.pktListe.size(), 1u);
   EXPECT_EQ(g.punktButton, "neu");
-}
-
-TEST_F(Geste, LinksklickNachPlatzierungMachtKnopfZuNeu) {
-  punktSetzen(g, listen);
-  ASSERT_EQ(g.punktButton, "Undo");
-  ziehe(3, 3);
-  EXPECT_EQ(g.punktButton, "neu");
-  // The button does what it says: it places a second point.
-  punktSetzen(g, listen);
-  EXPECT_EQ(listen.pktListe.size(), 3u);
-}
-
-TEST_F(Geste, RechtsZiehenVerwirftUndo) {
-  punktSetzen(g, listen);
-  waehle(1, 1);
-  EXPECT_EQ(g.punktButton, "neu");
-  EXPECT_EQ(g.geste.letzteAktion, Rueckgaengig::nichts);
 }
 
 TEST_F(Geste, BeschriftungVerschieben) {

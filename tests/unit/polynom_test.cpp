@@ -14,26 +14,50 @@ Polynom grad(int n, double c = 1.0) {
   return p;
 }
 
-TEST(Polynom, NullpolynomHatGradMinusEinsUndIstGerade) {
-  const Polynom null;
-  EXPECT_EQ(null.grad2(), -1);
-  EXPECT_FALSE(null.istNormiert());
-  EXPECT_EQ(null.normiert().koeff, null.koeff);
-  EXPECT_EQ(null.nullstGrenze(), 1.0);
-  EXPECT_TRUE(null.istGerade());
-}
-
-TEST(Polynom, KonstanteHatGradNullUndAbleitungNull) {
-  const Polynom fuenf{5};
-  EXPECT_EQ(fuenf.grad2(), 0);
-  EXPECT_EQ(fuenf.abl().grad2(), -1);
-}
-
-TEST(Polynom, AbleitungUndWertNachHorner) {
+TEST(Polynom, RechnungenKoeffizientenweise) {
   const Polynom p{1, 2, 3};
-  EXPECT_EQ(p.abl().koeff, (Polynom{2, 6}).koeff);
-  EXPECT_EQ(p.wert(2), 17.0);
-  EXPECT_EQ(grad(14).abl().koeff[13], 14.0);
+  const Polynom q{0, -2, 0, 4};
+  struct Fall {
+    const char* was;
+    Polynom ist, soll;
+  };
+  const Fall faelle[] = {
+      {"p'", p.abl(), Polynom{2, 6}},
+      {"(x^14)'", grad(14).abl(), grad(13, 14.0)},
+      {"5'", Polynom{5}.abl(), Polynom{}},
+      {"p + q", p + q, Polynom{1, 0, 3, 4}},
+      {"p - q", p - q, Polynom{1, 4, 3, -4}},
+      {"-2p", -2.0 * p, Polynom{-2, -4, -6}},
+      {"(1 + x)(x - 1)", Polynom{1, 1} * Polynom{-1, 1}, Polynom{-1, 0, 1}},
+      {"2x^7 · 2x^7", grad(7, 2.0) * grad(7, 2.0), grad(14, 4.0)},
+      {"x^8 · x^8 is too large", grad(8) * grad(8), Polynom{}},
+      {"x · 0", Polynom{0, 1} * Polynom{}, Polynom{}},
+      {"normiert", Polynom{2, 4, -2}.normiert(), Polynom{-1, -2, 1}},
+      {"0 normiert", Polynom{}.normiert(), Polynom{}},
+      {"reduxGerade", Polynom{1, 0, 1, 0, 1}.reduxGerade(), Polynom{1, 1, 1}},
+      {"x^14 reduxGerade", grad(14).reduxGerade(), grad(7)},
+  };
+  for (const Fall& f : faelle) EXPECT_EQ(f.ist.koeff, f.soll.koeff) << f.was;
+}
+
+TEST(Polynom, GradWertUndEigenschaften) {
+  EXPECT_EQ(Polynom{}.grad2(), -1);
+  EXPECT_EQ(Polynom{5}.grad2(), 0);
+  EXPECT_EQ((Polynom{1, 2, 3}).wert(2), 17.0);
+  EXPECT_TRUE((Polynom{2, 4, -2}).normiert().istNormiert());
+  EXPECT_FALSE((Polynom{2, 4, -2}).istNormiert());
+  EXPECT_FALSE(Polynom{}.istNormiert());
+  EXPECT_TRUE(Polynom{}.istGerade());
+  EXPECT_TRUE((Polynom{1, 0, 1, 0, 1}).istGerade());
+  EXPECT_FALSE((Polynom{0, 1, 1}).istGerade());
+  EXPECT_TRUE(produktZuGross(grad(8), grad(8)));
+  EXPECT_FALSE(produktZuGross(grad(7), grad(7)));
+  EXPECT_FALSE(produktZuGross(Polynom{0, 1}, Polynom{}));
+  // The root bound counts from degree 3 on.
+  for (const auto& [p, schranke] : {std::pair{Polynom{1, -2, 0, 1}, 4.0}, std::pair{Polynom{100, -50, 7}, 1.0},
+                                     std::pair{Polynom{6, 0, 0, -2}, 4.0}, std::pair{Polynom{}, 1.0}}) {
+    EXPECT_EQ(p.nullstGrenze(), schranke);
+  }
 }
 
 // The degree counts every coefficient that is not exactly zero; smoothing clears those
@@ -41,63 +65,9 @@ TEST(Polynom, AbleitungUndWertNachHorner) {
 TEST(Polynom, GlaettenLoeschtNurWasKleinerAls1eMinus7Ist) {
   Polynom p{1, 0, 1e-8};
   EXPECT_EQ(p.grad2(), 2);
-  const Polynom glatt = p.geglaettet();
-  EXPECT_EQ(glatt.grad2(), 0);
+  EXPECT_EQ(p.geglaettet().grad2(), 0);
   EXPECT_EQ(p.grad2(), 0);
-
-  Polynom grenzfall{1, 1e-7};
-  EXPECT_EQ(grenzfall.geglaettet().grad2(), 1);
-}
-
-TEST(Polynom, NormiertTeiltDurchDenLeitkoeffizienten) {
-  const Polynom p{2, 4, -2};
-  const Polynom n = p.normiert();
-  EXPECT_TRUE(n.istNormiert());
-  EXPECT_EQ(n.koeff[0], -1.0);
-  EXPECT_EQ(n.koeff[1], -2.0);
-  EXPECT_FALSE(p.istNormiert());
-}
-
-TEST(Polynom, NullstellenschrankeAbGradDrei) {
-  EXPECT_EQ((Polynom{1, -2, 0, 1}).nullstGrenze(), 4.0);
-  EXPECT_EQ((Polynom{100, -50, 7}).nullstGrenze(), 1.0);
-  EXPECT_EQ((Polynom{6, 0, 0, -2}).nullstGrenze(), 4.0);
-}
-
-TEST(Polynom, GeradePolynomeUndIhreReduktion) {
-  const Polynom p{1, 0, 1, 0, 1};
-  EXPECT_TRUE(p.istGerade());
-  EXPECT_EQ(p.reduxGerade().koeff, (Polynom{1, 1, 1}).koeff);
-  EXPECT_FALSE((Polynom{0, 1, 1}).istGerade());
-  EXPECT_EQ(grad(14).reduxGerade().koeff, grad(7).koeff);
-}
-
-TEST(Polynom, SummeDifferenzUndSkalarprodukt) {
-  const Polynom p{1, 2, 3};
-  const Polynom q{0, -2, 0, 4};
-  EXPECT_EQ((p + q).koeff, (Polynom{1, 0, 3, 4}).koeff);
-  EXPECT_EQ((p - q).koeff, (Polynom{1, 4, 3, -4}).koeff);
-  EXPECT_EQ((-2.0 * p).koeff, (Polynom{-2, -4, -6}).koeff);
-}
-
-TEST(Polynom, ProduktBisGrad14) {
-  const Polynom a{1, 1};   // 1 + x
-  const Polynom b{-1, 1};  // -1 + x
-  EXPECT_EQ((a * b).koeff, (Polynom{-1, 0, 1}).koeff);
-  const Polynom sieben = grad(7, 2.0);
-  EXPECT_FALSE(produktZuGross(sieben, sieben));
-  EXPECT_EQ((sieben * sieben).koeff, grad(14, 4.0).koeff);
-}
-
-TEST(Polynom, ProduktUeberGrad14IstNullUndWirdErkannt) {
-  const Polynom acht = grad(8);
-  EXPECT_TRUE(produktZuGross(acht, acht));
-  EXPECT_EQ((acht * acht).grad2(), -1);
-}
-
-TEST(Polynom, ProduktMitNullOhneMeldung) {
-  EXPECT_FALSE(produktZuGross(Polynom{0, 1}, Polynom{}));
-  EXPECT_EQ((Polynom{0, 1} * Polynom{}).grad2(), -1);
+  EXPECT_EQ((Polynom{1, 1e-7}).geglaettet().grad2(), 1);
 }
 
 TEST(Polynom, ErgebnisseTragenFrischeAnzeigefelder) {
