@@ -3,7 +3,6 @@
 #include "model/objektlisten.h"
 #include "model/polynom.h"
 #include "model/utf8.h"
-#include "term/keller.h"
 #include "term/zeichen.h"
 
 namespace quarvel {
@@ -15,26 +14,14 @@ using TextView = std::u32string_view;
 
 bool enthaeltKlammerHoch(TextView q) { return q.find(U")^") != TextView::npos; }
 
+// The brackets around the base of the first bracket power: the pair closed right before
+// the first ")^", so nested powers are expanded from the inside out; (0, 0) when there is
+// none or its ")" closes nothing.
 Klammerpaar grenzenDerBasis(TextView q) {
-  Keller keller;
-  keller.kellerInit();
-  Klammerpaar letztesPaar;
-  char32_t vorher = U'?';
-  for (std::size_t i = 0; i < q.size(); ++i) {
-    const char32_t c = q[i];
-    const std::size_t p = i + 1;
-    if (c == U'^' && vorher == U')') return letztesPaar;
-    if (c == U'(') {
-      keller.einkellern(p);
-    } else if (c == U')') {
-      // An unmatched ")" cannot reach here after the bracket test; it leaves no base.
-      letztesPaar = {};
-      if (!keller.kellerLeer()) {
-        letztesPaar = {keller.peek(), p};
-        keller.auskellern();
-      }
-    }
-    vorher = c;
+  const std::size_t dach = q.find(U")^");
+  if (dach == TextView::npos) return {};
+  for (const Klammerpaar& paar : klammerung(q).paare) {
+    if (paar.zu == dach + 1) return paar;
   }
   return {};
 }

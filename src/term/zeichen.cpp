@@ -4,7 +4,6 @@
 
 #include "model/objektlisten.h"
 #include "model/utf8.h"
-#include "term/keller.h"
 
 namespace quarvel {
 
@@ -144,36 +143,31 @@ std::size_t posZeichen(std::string_view quelle, std::string_view zeichen) {
   return 0;
 }
 
-bool klammerTest(std::string_view q) {
-  Keller keller;
-  keller.kellerInit();
-  bool ok = true;
-  std::size_t position = 0;
-  for (char32_t c : codepunkte(q)) {
-    ++position;
-    if (c == U'(') {
-      keller.einkellern(position);
-    } else if (c == U')') {
-      if (keller.kellerLeer()) {
-        ok = false;
+Klammerung klammerung(std::u32string_view text) {
+  Klammerung k;
+  std::vector<std::size_t> offen;  // indices into k.paare
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == U'(') {
+      offen.push_back(k.paare.size());
+      k.paare.push_back({i + 1, 0});
+    } else if (text[i] == U')') {
+      if (offen.empty()) {
+        k.ausgeglichen = false;
       } else {
-        keller.auskellern();
+        k.paare[offen.back()].zu = i + 1;
+        offen.pop_back();
       }
     }
   }
-  return ok && keller.kellerLeer();
+  if (!offen.empty()) k.ausgeglichen = false;
+  return k;
 }
 
+bool klammerTest(std::string_view q) { return klammerung(u32Text(q)).ausgeglichen; }
+
 Klammerpaar klammerpositionen(std::string_view quelle) {
-  const std::vector<char32_t> zeichen = codepunkte(quelle);
-  Klammerpaar paar;
-  for (std::size_t i = 0; i < zeichen.size(); ++i) {
-    if (zeichen[i] == U'(') paar.auf = i + 1;
-  }
-  for (std::size_t i = 0; i < zeichen.size(); ++i) {
-    if (zeichen[i] == U')' && paar.zu < paar.auf) paar.zu = i + 1;
-  }
-  return paar;
+  const Klammerung k = klammerung(u32Text(quelle));
+  return k.paare.empty() ? Klammerpaar{} : k.paare.back();
 }
 
 namespace {

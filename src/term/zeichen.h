@@ -45,16 +45,27 @@ std::size_t nameEnthaeltZeichen(std::string_view name, std::string_view zeichen)
 // Position (from 1) of the first occurrence of `zeichen`; 0 when there is none.
 std::size_t posZeichen(std::string_view quelle, std::string_view zeichen);
 
-// True when every ")" closes an earlier "(" and every "(" is closed.
-bool klammerTest(std::string_view q);
-
-// Positions (from 1) of the last "(" and of the first ")" after it; 0 where there is none.
-// For a balanced text this is an innermost pair.
+// Positions (from 1) of a "(" and of the ")" that closes it; 0 where there is none.
 struct Klammerpaar {
   std::size_t auf = 0;
   std::size_t zu = 0;
   bool operator==(const Klammerpaar&) const = default;
 };
+
+// The brackets of a text, each ")" closing the latest open "(": every "(" in text order
+// with its ")" (zu = 0 while unclosed). Not balanced when a ")" closes nothing or a "("
+// stays open. The one bracket matcher of the term reader and the point entry.
+struct Klammerung {
+  std::vector<Klammerpaar> paare;
+  bool ausgeglichen = true;
+};
+Klammerung klammerung(std::u32string_view text);
+
+// True when every ")" closes an earlier "(" and every "(" is closed.
+bool klammerTest(std::string_view q);
+
+// The last "(" with the ")" that closes it; (0, 0) without brackets. For a balanced text
+// this is an innermost pair.
 Klammerpaar klammerpositionen(std::string_view quelle);
 
 // Makes implicit multiplication explicit and turns a unary minus into a product:

@@ -91,12 +91,32 @@ TEST(Zeichen, ZaehlenFindenKlammern) {
   EXPECT_EQ(nameEnthaeltZeichen("fx1x", "x"), 2u);
   EXPECT_EQ(posZeichen("12", "x"), 0u);
   EXPECT_EQ(posZeichen("äöx", "x"), 3u);  // characters, not bytes
-  for (const char* falsch : {"(x+1))(", "((", ")("}) EXPECT_FALSE(klammerTest(falsch)) << falsch;
-  EXPECT_TRUE(klammerTest("((x)(x))"));
-  EXPECT_TRUE(klammerTest(""));
-  EXPECT_EQ(klammerpositionen("1*(2*(x+1)+3)*1"), (Klammerpaar{6, 10}));
-  EXPECT_EQ(klammerpositionen("x+1"), (Klammerpaar{0, 0}));
-  EXPECT_EQ(klammerpositionen("(a)+(b)"), (Klammerpaar{5, 7}));
+}
+
+// The one bracket matcher behind the bracket test, the point entry and the bracket powers.
+TEST(Zeichen, Klammerung) {
+  struct Fall {
+    const char* text;
+    bool ausgeglichen;
+    Klammerpaar letztes;  // klammerpositionen
+  };
+  const Fall faelle[] = {
+      {"", true, {}},
+      {"x+1", true, {}},
+      {"((x)(x))", true, {5, 7}},
+      {"1*(2*(x+1)+3)*1", true, {6, 10}},
+      {"(a)+(b)", true, {5, 7}},
+      {"(x+1))(", false, {7, 0}},  // the last "(" stays open
+      {"((", false, {2, 0}},
+      {")(", false, {2, 0}},
+      {"A(1,2))", false, {2, 6}},
+      {"ä(ö)", true, {2, 4}},  // characters, not bytes
+  };
+  for (const Fall& f : faelle) {
+    EXPECT_EQ(klammerTest(f.text), f.ausgeglichen) << f.text;
+    EXPECT_EQ(klammerpositionen(f.text), f.letztes) << f.text;
+  }
+  EXPECT_EQ(klammerung(U"((x)^2)").paare, (std::vector<Klammerpaar>{{1, 7}, {2, 4}}));
 }
 
 }  // namespace
