@@ -61,10 +61,6 @@ Ableitungen ableitungenVon(const Polynom& p) {
   return d;
 }
 
-std::string gerundetText(double x, int dezimalen) {
-  return zahlText(gerundet(x, dezimalen));
-}
-
 std::string verlaufMit(const Ableitungen& d, double x, int dezimalen) {
   // w(i): the i-th derivative at x, rounded. A value that is nothing but the rounding error
   // of evaluating there counts as 0 too; for school polynomials that error lies far below

@@ -45,10 +45,6 @@ std::string keinPolynomMitDemNamen(const std::string& name) {
   return " In der Liste gibt es kein Polynom mit dem Namen " + name + ".";
 }
 
-std::string gerundetText(const Zustand& z, double x) {
-  return zahlText(gerundet(x, z.dezimalen));
-}
-
 // One entry " (x, p(x); p'(x) , p''(x)),   " per position; stationary points are written
 // with two blanks after the semicolon and none before the second comma.
 std::string kritischeEintraege(const Zustand& z, const std::vector<double>& stellen,
@@ -56,9 +52,9 @@ std::string kritischeEintraege(const Zustand& z, const std::vector<double>& stel
                                bool stationaer) {
   std::string text;
   for (double x : stellen) {
-    text += " (" + gerundetText(z, x) + ", " + gerundetText(z, p.wert(x)) +
-            (stationaer ? ";  " : "; ") + gerundetText(z, d1.wert(x)) +
-            (stationaer ? ", " : " , ") + gerundetText(z, d2.wert(x)) + "),   ";
+    text += " (" + gerundetText(x, z.dezimalen) + ", " + gerundetText(p.wert(x), z.dezimalen) +
+            (stationaer ? ";  " : "; ") + gerundetText(d1.wert(x), z.dezimalen) +
+            (stationaer ? ", " : " , ") + gerundetText(d2.wert(x), z.dezimalen) + "),   ";
   }
   return text;
 }

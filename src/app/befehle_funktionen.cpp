@@ -97,13 +97,6 @@ void gibNamenFrei(Zustand& z, const std::string& name) {
   if (istEinbuchstabigerFunktionsname(name)) z.listen.fuNamen.insert(name);
 }
 
-std::string ohneRandLeerzeichen(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return {};
-  const auto ende = text.find_last_not_of(' ');
-  return text.substr(anfang, ende - anfang + 1);
-}
-
 void liesTermB(Zustand& z) {
   const Funktionsname name = fuNamenTest(z);
   if (name.name.empty()) return;
@@ -245,7 +238,7 @@ void setzeFarbe(Zustand& z, const std::string& name, Farbe farbe) {
 }  // namespace
 
 Funktionsname fuNamenTest(Zustand& z) {
-  const std::string gewuenscht = ohneRandLeerzeichen(z.felder.name);
+  const std::string gewuenscht(ohneRand(z.felder.name));
   if (z.listen.namensBewertung(gewuenscht, ObjektTyp::f) == NamensAttribut::frei) {
     return {gewuenscht, false};
   }

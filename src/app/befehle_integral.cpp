@@ -16,8 +16,6 @@ std::string funktionsWort(const std::string& name) {
   return name == "akt" ? "aktuellen Funktion" : "Funktion " + name;
 }
 
-std::string gerundeterText(const Zustand& z, double x) { return zahlText(runden(x, z.dezimalen)); }
-
 // Values of f, f' and f'' at the x of the field; the field y receives f(x) unrounded.
 void wertBerechnen(Zustand& z) {
   const auto f = gewaehlteFunktion(z);
@@ -27,9 +25,10 @@ void wertBerechnen(Zustand& z) {
   const double x = feldZahl(z.felder.x);
   const std::string stelle = "(" + zahlText(x) + ") = ";
   const double wert = f->p->wert(x);
-  ausgabe(z, 1, "\n " + f->name + stelle + gerundeterText(z, wert) + " ,   ");
-  ausgabe(z, 1, " " + f->name + "'" + stelle + gerundeterText(z, d1.wert(x)) + " ,   ");
-  ausgabe(z, 2, " " + f->name + "''" + stelle + gerundeterText(z, d2.wert(x)));
+  const auto text = [&z](double v) { return gerundetText(v, z.dezimalen, Kleinwerte::alsNull); };
+  ausgabe(z, 1, "\n " + f->name + stelle + text(wert) + " ,   ");
+  ausgabe(z, 1, " " + f->name + "'" + stelle + text(d1.wert(x)) + " ,   ");
+  ausgabe(z, 2, " " + f->name + "''" + stelle + text(d2.wert(x)));
   z.felder.y = zahlText(wert);
   bemerkung(z, "Die Werte von " + f->name + ", " + f->name + "' und " + f->name +
                    "'' an der Stelle x = " + zahlText(x) + " wurden im Ausgabefenster eingetragen.");

@@ -1,6 +1,7 @@
 #include "app/ergebnisablage.h"
 
 #include "app/schale.h"
+#include "term/zeichen.h"
 
 namespace quarvel {
 
@@ -8,19 +9,9 @@ bool istFreierNeuerName(const Zustand& z, const std::string& name) {
   return name != "akt" && z.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::frei;
 }
 
-namespace {
-
-std::string ohneRandLeerzeichen(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return "";
-  return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
-}
-
-}  // namespace
-
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
                                               std::string_view ansage) {
-  const std::string bereinigt = ohneRandLeerzeichen(gewuenscht);
+  const std::string bereinigt(ohneRand(gewuenscht));
   if (istFreierNeuerName(z, bereinigt)) return bereinigt;
   const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
   if (name.empty()) {

@@ -229,7 +229,7 @@ double abstandZurStrecke(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
 }  // namespace
 
 std::string legendenText(const Grafikzustand& g, int dezimalen) {
-  const auto zahl = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+  const auto zahl = [dezimalen](double v) { return gerundetText(v, dezimalen); };
   return " " + zahl(g.xlinks) + " < x < " + zahl(g.xrechts) + ",           " + zahl(g.yunten) +
          " < y < " + zahl(g.yoben) + " ";
 }

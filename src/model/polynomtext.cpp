@@ -47,7 +47,7 @@ std::string linPol(double a, int dezimalen) {
 }
 
 std::string punkt2String(const Punkt& p, int dezimalen) {
-  auto text = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+  auto text = [dezimalen](double v) { return gerundetText(v, dezimalen); };
   std::string s = "(" + text(p.x()) + ", ";
   if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
   s += p.valy() ? text(p.y()) + " , " : " -- , ";

@@ -1,5 +1,6 @@
 #include "model/zahltext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -38,6 +39,70 @@ std::vector<double> runden(const std::vector<double>& feld, int dezimalen) {
 double gerundet(double x, int dezimalen) {
   const double f = std::pow(10.0, dezimalen);
   return naechsteGanzzahl(x * f) / f;
+}
+
+std::string gerundetText(double x, int dezimalen, Kleinwerte klein) {
+  return zahlText(klein == Kleinwerte::alsNull ? runden(x, dezimalen) : gerundet(x, dezimalen));
+}
+
+namespace {
+
+bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the longest prefix of `text` made of digits.
+std::size_t ziffern(std::string_view text) {
+  std::size_t n = 0;
+  while (n < text.size() && istZiffer(text[n])) ++n;
+  return n;
+}
+
+}  // namespace
+
+std::optional<double> alsZahl(std::string_view text, Zahlregeln regeln) {
+  std::string_view rest = text;
+  if (rest.starts_with('-') || (regeln.plusErlaubt && rest.starts_with('+'))) rest.remove_prefix(1);
+  // The mantissa: digits with at most one point, at least one digit.
+  const std::string_view ganz = rest.substr(0, ziffern(rest));
+  rest.remove_prefix(ganz.size());
+  std::string_view bruch;
+  if (regeln.punktErlaubt && rest.starts_with('.')) {
+    rest.remove_prefix(1);
+    bruch = rest.substr(0, ziffern(rest));
+    rest.remove_prefix(bruch.size());
+  }
+  if (ganz.empty() && bruch.empty()) return std::nullopt;
+  // The decimal exponent, saturated: only its sign matters beyond the range of a double.
+  long long exponent = 0;
+  if (regeln.exponentErlaubt && (rest.starts_with('e') || rest.starts_with('E'))) {
+    rest.remove_prefix(1);
+    const bool negativ = rest.starts_with('-');
+    if (rest.starts_with('-') || rest.starts_with('+')) rest.remove_prefix(1);
+    const std::string_view stellen = rest.substr(0, ziffern(rest));
+    if (stellen.empty()) return std::nullopt;
+    for (char c : stellen) exponent = std::min(exponent * 10 + (c - '0'), 100000LL);
+    if (negativ) exponent = -exponent;
+    rest.remove_prefix(stellen.size());
+  }
+  if (!rest.empty()) return std::nullopt;
+
+  // from_chars takes no leading "+".
+  if (text.starts_with('+')) text.remove_prefix(1);
+  double wert = 0.0;
+  const char* ende = text.data() + text.size();
+  const auto [stelle, fehler] = std::from_chars(text.data(), ende, wert);
+  if (fehler == std::errc::result_out_of_range) {
+    // Too small reads as 0, too large is refused: the side follows from the place of the
+    // first digit that is not 0.
+    const std::size_t ganzErste = ganz.find_first_not_of('0');
+    const long long groessenordnung =
+        ganzErste != std::string_view::npos
+            ? static_cast<long long>(ganz.size() - ganzErste) + exponent
+            : -static_cast<long long>(bruch.find_first_not_of('0')) + exponent;
+    if (groessenordnung > 0) return std::nullopt;
+    return 0.0;
+  }
+  if (fehler != std::errc{} || stelle != ende) return std::nullopt;
+  return wert;
 }
 
 double rund1(double x) { return gerundet(x, 1); }

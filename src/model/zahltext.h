@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarvel {
@@ -9,6 +11,22 @@ namespace quarvel {
 // a point and a digit after it ("2.0", "-0.0", "0.33"); exponent form below 1e-4
 // ("1e-05") and from 1e16 on ("1e+16").
 std::string zahlText(double x);
+
+// What a number text may contain besides "-", digits and one decimal point.
+struct Zahlregeln {
+  bool plusErlaubt = true;      // a leading "+"
+  bool exponentErlaubt = true;  // "1e-05", "2E3"
+  bool punktErlaubt = true;     // "2.5", ".5", "3."
+};
+// Rules for a number inside a term: no "+" (that is an operator there) and no exponent.
+inline constexpr Zahlregeln zahlImTerm{.plusErlaubt = false, .exponentErlaubt = false};
+// Rules for a count: digits with an optional sign.
+inline constexpr Zahlregeln ganzeZahl{.exponentErlaubt = false, .punktErlaubt = false};
+
+// The one number reader: a text that is a number by `regeln` and nothing else (no blanks,
+// no decimal comma, no "inf" or "nan"), with at least one digit before any exponent.
+// Numbers too large for a double are refused; numbers too small for one read as 0.
+std::optional<double> alsZahl(std::string_view text, Zahlregeln regeln = {});
 
 // Integer in plain decimal ("14", "-3").
 std::string ganzText(long long n);
@@ -21,6 +39,11 @@ double runden(double x, int dezimalen);
 std::vector<double> runden(const std::vector<double>& feld, int dezimalen);
 // Rounds to `dezimalen` decimals without clearing small values (may yield -0.0).
 double gerundet(double x, int dezimalen);
+// What to do with values below 1e-7 when rounding for print.
+enum class Kleinwerte { behalten, alsNull };
+// The text of x rounded to `dezimalen` decimals; with Kleinwerte::alsNull as by `runden`.
+std::string gerundetText(double x, int dezimalen, Kleinwerte klein = Kleinwerte::behalten);
+
 // One and two decimals, halves away from zero.
 double rund1(double x);
 double rund2(double x);

@@ -1,28 +1,8 @@
 #include "points/punktauswahl.h"
 
-#include <cctype>
-#include <charconv>
-
 #include "term/zeichen.h"
 
 namespace quarvel {
-
-std::optional<double> alsZahl(std::string_view text) {
-  // Sign, then a digit or a point: this keeps out "inf" and "nan", which from_chars would
-  // read, and signs doubled like "+-5".
-  std::string_view ziffern = text;
-  if (ziffern.starts_with('+') || ziffern.starts_with('-')) ziffern.remove_prefix(1);
-  if (ziffern.empty() || !(std::isdigit(static_cast<unsigned char>(ziffern.front())) ||
-                           ziffern.front() == '.')) {
-    return std::nullopt;
-  }
-  // from_chars takes no leading '+', which a typed number may have.
-  if (text.starts_with('+')) text.remove_prefix(1);
-  double wert = 0;
-  const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
-  if (fehler != std::errc{} || ende != text.data() + text.size()) return std::nullopt;
-  return wert;
-}
 
 std::string punktName(const Punktliste& punkte, double x, double y) {
   std::string name = "?";

@@ -6,12 +6,9 @@
 #include <utility>
 
 #include "model/punkt.h"
+#include "model/zahltext.h"
 
 namespace quarvel {
-
-// A text that converts completely to a double: optional sign, digits with an optional
-// decimal point, optional exponent. No decimal comma, no blanks.
-std::optional<double> alsZahl(std::string_view text);
 
 // Name of the stored point nearest to (x, y), if closer than 1.0; "?" when none is near.
 std::string punktName(const Punktliste& punkte, double x, double y);

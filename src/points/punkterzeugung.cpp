@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -42,15 +41,11 @@ namespace {
 constexpr double groessteSpanne = 4294967295.0;
 constexpr double groessterBetrag = 1e12;
 
-// A text that converts completely to an integer: optional sign, digits.
+// A text that is an integer: optional sign, digits; refused beyond the range of a count.
 std::optional<long long> alsGanzzahl(std::string_view text) {
-  if (text.starts_with('+')) text.remove_prefix(1);
-  long long wert = 0;
-  const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
-  if (text.empty() || fehler != std::errc{} || ende != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return wert;
+  const auto wert = alsZahl(text, ganzeZahl);
+  if (!wert || std::abs(*wert) >= 0x1p63) return std::nullopt;
+  return static_cast<long long>(*wert);
 }
 
 // 100 · v cut toward zero. A product that misses a whole number only by the binary

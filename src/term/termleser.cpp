@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/toleranz.h"
+#include "model/zahltext.h"
 #include "model/utf8.h"
 #include "term/klammerpotenzen.h"
 #include "term/zeichen.h"
@@ -87,38 +88,15 @@ std::optional<int> hochwert(TextView potenz) {
   return std::nullopt;
 }
 
-// A decimal number: an optional "-", then digits with at most one point and at least one
-// digit ("2", "-0.5", ".5", "3."). Numbers too large for a double are refused; numbers too
-// small for one read as 0.
+// A number inside a term ("2", "-0.5", ".5", "3."): see zahlImTerm.
 std::optional<double> dezimalzahl(TextView zahl) {
   std::string ascii;
   ascii.reserve(zahl.size());
-  bool ziffernGesehen = false;
-  bool punktGesehen = false;
-  bool ganzerTeilNichtNull = false;
-  for (std::size_t i = 0; i < zahl.size(); ++i) {
-    const char32_t c = zahl[i];
-    if (c == U'-' && i == 0) {
-    } else if (c == U'.' && !punktGesehen) {
-      punktGesehen = true;
-    } else if (c >= U'0' && c <= U'9') {
-      ziffernGesehen = true;
-      if (!punktGesehen && c != U'0') ganzerTeilNichtNull = true;
-    } else {
-      return std::nullopt;
-    }
+  for (char32_t c : zahl) {
+    if (c > 0x7f) return std::nullopt;
     ascii += static_cast<char>(c);
   }
-  if (!ziffernGesehen) return std::nullopt;
-  double wert = 0.0;
-  const char* ende = ascii.data() + ascii.size();
-  const auto [stelle, fehler] = std::from_chars(ascii.data(), ende, wert, std::chars_format::fixed);
-  if (fehler == std::errc::result_out_of_range) {
-    if (ganzerTeilNichtNull) return std::nullopt;
-    return 0.0;
-  }
-  if (fehler != std::errc() || stelle != ende) return std::nullopt;
-  return wert;
+  return alsZahl(ascii, zahlImTerm);
 }
 
 // One elementary term: a placeholder, a number, a power of x, or a coefficient (or "-")

@@ -143,6 +143,12 @@ std::size_t posZeichen(std::string_view quelle, std::string_view zeichen) {
   return 0;
 }
 
+std::string_view ohneRand(std::string_view text, std::string_view rand) {
+  const auto anfang = text.find_first_not_of(rand);
+  if (anfang == std::string_view::npos) return {};
+  return text.substr(anfang, text.find_last_not_of(rand) - anfang + 1);
+}
+
 Klammerung klammerung(std::u32string_view text) {
   Klammerung k;
   std::vector<std::size_t> offen;  // indices into k.paare

@@ -34,6 +34,11 @@ std::string ersetzeZeichen(std::string_view ziel, std::string_view alt, std::str
 std::string filtereZeichenMenge(std::string_view ziel, const Zeichenmenge& zMenge,
                                 const std::set<std::string>& funktionsnamen);
 
+// `text` without the characters of `rand` at both ends. Name fields drop only blanks; a
+// number field drops all white space (leerraum).
+inline constexpr std::string_view leerraum = " \t\r\n";
+std::string_view ohneRand(std::string_view text, std::string_view rand = " ");
+
 // Splits at comma, blank and semicolon, dropping empty pieces but always keeping the last
 // one: "A, B" -> {"A", "B"}; "A,B," -> {"A", "B", ""}; "" -> {""}.
 std::vector<std::string> gehackterString2Stringfeld(std::string_view s);

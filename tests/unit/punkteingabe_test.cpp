@@ -93,21 +93,6 @@ INSTANTIATE_TEST_SUITE_P(
         Eingabefall{"LeereTeile", "A(,)", koordinatenfehler, "A", {}, {}}),
     [](const testing::TestParamInfo<Eingabefall>& fall) { return std::string(fall.param.titel); });
 
-// --- numbers ---
-
-TEST(AlsZahl, LiestNurVollstaendigeZahlen) {
-  EXPECT_EQ(alsZahl("2"), 2.0);
-  EXPECT_EQ(alsZahl("-0.5"), -0.5);
-  EXPECT_EQ(alsZahl("+3"), 3.0);
-  EXPECT_EQ(alsZahl(".5"), 0.5);
-  EXPECT_EQ(alsZahl("1e-3"), 0.001);
-  EXPECT_EQ(alsZahl("1e+16"), 1e16);
-  for (const char* keineZahl : {"", "-", "+", ".", "1,5", "1 ", " 1", "1e", "0x10", "inf", "-inf",
-                                "nan", "+-5", "--5", "1.2.3", "x"}) {
-    EXPECT_FALSE(alsZahl(keineZahl).has_value()) << keineZahl;
-  }
-}
-
 // --- intervals ---
 
 TEST(Intervall, BrauchtZweiZahlenAufsteigend) {
