@@ -4,6 +4,7 @@
 #include "app/befehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
+#include "graph/rahmen.h"
 #include "model/polynomtext.h"
 #include "model/zahltext.h"
 #include "points/punkteingabe.h"
@@ -131,12 +132,8 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
   if (namen.empty()) {
     hinweisfenster(z, "Nichts gelöscht, da es keine " + derartig + " Punkte gibt.", "ok");
   } else {
-    std::string folge = "[";
-    for (std::size_t i = 0; i < namen.size(); ++i) {
-      folge += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
-    }
     const std::string d =
-        namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + folge + "]";
+        namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + namensliste(namen);
     if (auswahl(z, "Wirklich " + d + "  Löschen?", jaWegDamit, lieberDochNicht) == jaWegDamit) {
       // The report is issued for every point removed: the protocol keeps one line each.
       for (const std::string& name : namen) {
@@ -202,10 +199,6 @@ void nurTestB(Zustand& z) {
 
 // --- generation ---
 
-Grenzen gezeigtesFenster(const Zustand& z) {
-  return {z.grafik.xlinks, z.grafik.xrechts, z.grafik.yunten, z.grafik.yoben};
-}
-
 void erzeugtePunkteEinlisten(Zustand& z, std::vector<Punkt> punkte) {
   const std::string namen = namensliste(punkte);
   for (Punkt& p : punkte) {
@@ -232,7 +225,7 @@ void genWPunkteAufFB(Zustand& z) {
 
 // Random points in the shown window: x field the count, name field the letter.
 void genWZufallsPunkteB(Zustand& z) {
-  const Grenzen fenster = gezeigtesFenster(z);
+  const Grenzen fenster = gezeigterRahmen(z.grafik);
   const Erzeugungspruefung pruefung = testZufallsPunkte(z.felder.x, z.felder.name, fenster);
   if (!pruefung.ok) {
     bemerkung(z, gescheitert + pruefung.meldung);

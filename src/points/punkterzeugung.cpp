@@ -180,12 +180,16 @@ unsigned long long rasterwerte(double von, double bis) {
   return std::max<unsigned long long>(rasterschritte(von, bis), 1);
 }
 
-std::string namensliste(const std::vector<Punkt>& punkte) {
+std::string namensliste(const std::vector<std::string>& namen) {
   std::string text = "[";
-  for (std::size_t i = 0; i < punkte.size(); ++i) {
-    text += (i == 0 ? "\"" : ", \"") + punkte[i].name + "\"";
-  }
+  for (std::size_t i = 0; i < namen.size(); ++i) text += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
   return text + "]";
+}
+
+std::string namensliste(const std::vector<Punkt>& punkte) {
+  std::vector<std::string> namen;
+  for (const Punkt& p : punkte) namen.push_back(p.name);
+  return namensliste(namen);
 }
 
 }  // namespace quarvel

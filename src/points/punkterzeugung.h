@@ -57,6 +57,7 @@ double zufallsZahlImIntervall(double von, double bis, std::mt19937& zufall);
 unsigned long long rasterwerte(double von, double bis);
 
 // The names as a bracketed list of quoted names: ["A1", "A2"].
+std::string namensliste(const std::vector<std::string>& namen);
 std::string namensliste(const std::vector<Punkt>& punkte);
 
 }  // namespace quarvel
