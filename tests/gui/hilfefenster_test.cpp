@@ -82,16 +82,5 @@ TEST_F(HilfefensterTest, VerlaufsbeschreibungAuchAusDemZeigeMenue) {
   EXPECT_EQ(hilfe->text().toStdString(), verlaufsBeschreibung(f.zustand()));
 }
 
-TEST_F(HilfefensterTest, AnalyseMenueListetKritischePunkte) {
-  f.namensFeld()->setText(QStringLiteral("akt"));
-  QAction* a = eintrag(f, QStringLiteral("Berechne"),
-                       QStringLiteral("&Kritische Punkte von <Name> auflisten"));
-  ASSERT_NE(a, nullptr);
-  a->trigger();
-  EXPECT_TRUE(f.ausgabeFeld()->toPlainText().contains(QStringLiteral(
-      "Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung")));
-  EXPECT_FALSE(hilfe->isVisible()) << "no help command ran";
-}
-
 }  // namespace
 }  // namespace quarvel

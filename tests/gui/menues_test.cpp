@@ -48,6 +48,8 @@ TEST(Menues, EintraegeFuehrenIhrenBefehlAus) {
       {"Zeige", nullptr, "Punkt&liste zeigen", {}, "", nullptr},
       {"Berechne", nullptr, "&Werte von <Name>, <Name>' und <Name>'' an der Stelle x", {}, "akt",
        "akt(0.0) = -2.0"},
+      {"Berechne", nullptr, "&Kritische Punkte von <Name> auflisten", {}, "akt",
+       "Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung"},
       {"Erzeuge", nullptr, "&Polynom aus den Bedingungen der Punktliste", {}, "", nullptr},
       {"Erzeuge", nullptr, "&Interpolationspolynom zur Punktliste", {}, "", nullptr},
       {"Erzeuge", nullptr, "&Regressionspolynom <x>ten Grades zur Punktliste", {}, "", nullptr},
