@@ -43,7 +43,8 @@ TEST(Runden, HalbeVomNullpunktWegUndKleinesWirdPlusNull) {
 }
 
 TEST(Runden, GerundetBehaeltDieNegativeNull) {
-  EXPECT_EQ(zahlText(gerundet(-0.004, 2)), "-0.0");
+  EXPECT_EQ(gerundetText(-0.004, 2), "-0.0");
+  EXPECT_EQ(gerundetText(-0.004, 2, Kleinwerte::alsNull), "0.0");
   EXPECT_EQ(gerundet(2.345, 1), 2.3);
   EXPECT_EQ(rund1(-4.55), -4.6);
   EXPECT_EQ(rund2(1.005), 1.0);  // 1.005 is just below 1.005 in binary
