@@ -85,6 +85,10 @@ TEST(Zeichen, Zerlegen) {
   EXPECT_EQ(feingehackterString2Stringfeld("1,,3"), (Teile{"1", "", "3"}));
   EXPECT_EQ(feingehackterString2Stringfeld("1, 3"), (Teile{"1", "", "3"}));
   EXPECT_EQ(feingehackterString2Stringfeld("a;b"), (Teile{"a", "b"}));
+  EXPECT_EQ(ohneRand("  a b "), "a b");
+  EXPECT_EQ(ohneRand("   "), "");
+  EXPECT_EQ(ohneRand("\t1 "), "\t1");  // a name field drops blanks only
+  EXPECT_EQ(ohneRand("\t1\r\n", leerraum), "1");
 }
 
 TEST(Zeichen, ZaehlenFindenKlammern) {
