@@ -47,7 +47,9 @@ std::string gerundetText(double x, int dezimalen, Kleinwerte klein) {
 
 namespace {
 
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istZiffer(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix of `text` made of digits.
 std::size_t ziffern(std::string_view text) {

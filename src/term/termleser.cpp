@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/toleranz.h"
-#include "model/zahltext.h"
 #include "model/utf8.h"
+#include "model/zahltext.h"
 #include "term/klammerpotenzen.h"
 #include "term/zeichen.h"
 

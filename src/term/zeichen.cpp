@@ -169,7 +169,9 @@ Klammerung klammerung(std::u32string_view text) {
   return k;
 }
 
-bool klammerTest(std::string_view q) { return klammerung(u32Text(q)).ausgeglichen; }
+bool klammerTest(std::string_view q) {
+  return klammerung(u32Text(q)).ausgeglichen;
+}
 
 Klammerpaar klammerpositionen(std::string_view quelle) {
   const Klammerung k = klammerung(u32Text(quelle));

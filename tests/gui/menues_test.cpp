@@ -46,9 +46,17 @@ TEST(Menues, EintraegeFuehrenIhrenBefehlAus) {
        "Die aktuelle Funktion hat die Gleichung"},
       {"Zeige", nullptr, "&Gelöschte Funktionen", {}, "", nullptr},
       {"Zeige", nullptr, "Punkt&liste zeigen", {}, "", nullptr},
-      {"Berechne", nullptr, "&Werte von <Name>, <Name>' und <Name>'' an der Stelle x", {}, "akt",
+      {"Berechne",
+       nullptr,
+       "&Werte von <Name>, <Name>' und <Name>'' an der Stelle x",
+       {},
+       "akt",
        "akt(0.0) = -2.0"},
-      {"Berechne", nullptr, "&Kritische Punkte von <Name> auflisten", {}, "akt",
+      {"Berechne",
+       nullptr,
+       "&Kritische Punkte von <Name> auflisten",
+       {},
+       "akt",
        "Koordinaten der kritischen Punkte mit Werten von erster und zweiter Ableitung"},
       {"Erzeuge", nullptr, "&Polynom aus den Bedingungen der Punktliste", {}, "", nullptr},
       {"Erzeuge", nullptr, "&Interpolationspolynom zur Punktliste", {}, "", nullptr},
@@ -82,8 +90,9 @@ TEST(Menues, UmfangDerMenues) {
   int rechnungen = 0;
   for (QAction* a : hauptmenue(f, "Berechne")->actions()) {
     const QString t = a->text().remove(QLatin1Char('&'));
-    for (const char* wort : {"Werte", "Ableitung", "Stammfunktion", "Integral", "Fläche",
-                             "Linearfaktor", "Quotient", "Rest", "ggT", "verschieben", "spiegeln"}) {
+    for (const char* wort :
+         {"Werte", "Ableitung", "Stammfunktion", "Integral", "Fläche", "Linearfaktor", "Quotient",
+          "Rest", "ggT", "verschieben", "spiegeln"}) {
       if (t.contains(QString::fromUtf8(wort))) {
         ++rechnungen;
         break;

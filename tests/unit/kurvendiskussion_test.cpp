@@ -51,7 +51,8 @@ TEST(Kurvendiskussion, EnthaeltDieErwartetenSaetze) {
   for (const Fall& f : faelle) {
     const std::string text = kurvendiskussion2fu(f.p, 2);
     SCOPED_TRACE(text);
-    for (const std::string& teil : f.enthalten) EXPECT_NE(text.find(teil), std::string::npos) << teil;
+    for (const std::string& teil : f.enthalten)
+      EXPECT_NE(text.find(teil), std::string::npos) << teil;
     for (const std::string& teil : f.fehlend) EXPECT_EQ(text.find(teil), std::string::npos) << teil;
   }
 }

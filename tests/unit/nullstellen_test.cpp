@@ -1,5 +1,4 @@
 #include "analysis/nullstellen.h"
-#include "testpolynome.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {

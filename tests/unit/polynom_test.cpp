@@ -54,8 +54,9 @@ TEST(Polynom, GradWertUndEigenschaften) {
   EXPECT_FALSE(produktZuGross(grad(7), grad(7)));
   EXPECT_FALSE(produktZuGross(Polynom{0, 1}, Polynom{}));
   // The root bound counts from degree 3 on.
-  for (const auto& [p, schranke] : {std::pair{Polynom{1, -2, 0, 1}, 4.0}, std::pair{Polynom{100, -50, 7}, 1.0},
-                                     std::pair{Polynom{6, 0, 0, -2}, 4.0}, std::pair{Polynom{}, 1.0}}) {
+  for (const auto& [p, schranke] :
+       {std::pair{Polynom{1, -2, 0, 1}, 4.0}, std::pair{Polynom{100, -50, 7}, 1.0},
+        std::pair{Polynom{6, 0, 0, -2}, 4.0}, std::pair{Polynom{}, 1.0}}) {
     EXPECT_EQ(p.nullstGrenze(), schranke);
   }
 }

@@ -1,3 +1,5 @@
+#include "app/schale.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -5,7 +7,6 @@
 #include "app/befehle.h"
 #include "app/json.h"
 #include "app/listenpflege.h"
-#include "app/schale.h"
 #include "testoberflaeche.h"
 
 namespace quarvel {
