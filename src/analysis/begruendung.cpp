@@ -1,5 +1,6 @@
 #include "analysis/begruendung.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -144,6 +145,13 @@ std::string wendeGrund(const Stelle& s, bool rechtsLinks, bool sattel) {
          ersteUngerade;
 }
 
+// Why a root of f'' is no point of inflection: f'' keeps its sign there.
+std::string keinWendepunkt(const Stelle& s) {
+  return s.bei(2) + gleichNull + ", aber " + ableitungsName(s.name, 2) + " wechselt bei x = " +
+         s.zahl(s.x) + " das Vorzeichen nicht (" + vorzeichenText(s.links[2]) + und +
+         vorzeichenText(s.rechts[2]) + ")" + folgt + "kein Wendepunkt";
+}
+
 std::string zeileFuer(const Stelle& s, const std::string& art) {
   const double y = s.wert(0);
   if (art == "Nullpunkt") {
@@ -161,10 +169,11 @@ std::string zeileFuer(const Stelle& s, const std::string& art) {
            (sattel ? waagerechteTangente : "");
   }
   // A flat point: f'' vanishes but keeps its sign.
-  return s.bei(2) + gleichNull + ", aber " + ableitungsName(s.name, 2) + " wechselt bei x = " +
-         s.zahl(s.x) + " das Vorzeichen nicht (" + vorzeichenText(s.links[2]) + und +
-         vorzeichenText(s.rechts[2]) + ")" + folgt + "kein Wendepunkt: " +
-         schulPunkt("F", s.x, y, s.dezimalen) + " ist ein " + art;
+  return keinWendepunkt(s) + ": " + schulPunkt("F", s.x, y, s.dezimalen) + " ist ein " + art;
+}
+
+bool istWendeArt(const std::string& art) {
+  return endetAuf(art, "Wendepunkt") || endetAuf(art, "Sattelpunkt") || art == "Flachpunkt";
 }
 
 std::string ableitungsZeile(const std::string& name, int k, const Polynom& q, int dezimalen) {
@@ -186,6 +195,11 @@ std::vector<BegruendetePosition> begruendePositionen(const Polynom& p, const std
     }
     BegruendetePosition position{s.x, artenAus(verlauf(p, s.x, dezimalen)), {}};
     for (const std::string& art : position.arten) position.zeilen.push_back(zeileFuer(s, art));
+    // A root of f'' that is no point of inflection, such as 0 for x⁴, is explained too.
+    const bool zweiteNull = tabelle.zeilen[2][2 * i + 1] == Vorzeichen::null;
+    if (zweiteNull && std::none_of(position.arten.begin(), position.arten.end(), istWendeArt)) {
+      position.zeilen.push_back(keinWendepunkt(s));
+    }
     positionen.push_back(std::move(position));
   }
   return positionen;

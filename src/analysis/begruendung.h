@@ -20,7 +20,8 @@ struct BegruendetePosition {
   // The kinds as the curve description names them ("Nullpunkt", "Tiefpunkt",
   // "r-l-Sattelpunkt", "Flachpunkt", …).
   std::vector<std::string> arten;
-  // One line of reasoning per kind, in the same order.
+  // One line of reasoning per kind, in the same order; a root of f'' that is no point of
+  // inflection gets one more line saying why.
   std::vector<std::string> zeilen;
 };
 
