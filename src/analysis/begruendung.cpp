@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "analysis/ableitungen.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
 #include "analysis/vorzeichentabelle.h"
@@ -33,15 +34,6 @@ constexpr const char* konstantSatz =
     "Nullpunkte.";
 constexpr const char* geradenSatz =
     " ist nie 0: Der Graph ist eine Gerade ohne Extrem- und Wendepunkte.";
-
-using Ableitungen = std::array<Polynom, anzahlKoeffizienten>;
-
-Ableitungen ableitungenVon(const Polynom& p) {
-  Ableitungen d;
-  d[0] = p.nurKoeffizienten();
-  for (std::size_t i = 1; i < d.size(); ++i) d[i] = d[i - 1].abl();
-  return d;
-}
 
 // The kinds of a position as the curve description states them, without the slope.
 std::vector<std::string> artenAus(std::string verlaufText) {
