@@ -60,7 +60,7 @@ bool endetAuf(const std::string& text, const std::string& ende) {
 struct Stelle {
   const Ableitungen& d;
   const std::string& name;
-  int dezimalen;
+  Zahlformat format;
   double x;
   std::array<Vorzeichen, 3> links;
   std::array<Vorzeichen, 3> rechts;
@@ -69,12 +69,12 @@ struct Stelle {
   // Zero as the classification takes it: pure rounding noise or nothing after rounding.
   bool istNullDort(int k) const {
     const auto& q = d[static_cast<std::size_t>(k)];
-    return wertIstNull(q, x) || runden(q.wert(x), dezimalen) == 0.0;
+    return wertIstNull(q, x) || runden(q.wert(x), format.dezimalen) == 0.0;
   }
   std::string bei(int k) const {
-    return ableitungsName(name, k) + "(" + schulZahl(x, dezimalen) + ")";
+    return ableitungsName(name, k) + "(" + schulZahl(x, format) + ")";
   }
-  std::string zahl(double v) const { return schulZahl(v, dezimalen); }
+  std::string zahl(double v) const { return schulZahl(v, format); }
   // The first derivative from order `ab` on that does not vanish here; 0 when none does.
   int ersteNichtNull(int ab) const {
     for (int k = ab; k <= pgrad; ++k) {
@@ -147,40 +147,41 @@ std::string keinWendepunkt(const Stelle& s) {
 std::string zeileFuer(const Stelle& s, const std::string& art) {
   const double y = s.wert(0);
   if (art == "Nullpunkt") {
-    return s.bei(0) + gleichNull + folgt + art + " " + schulPunkt("N", s.x, 0.0, s.dezimalen);
+    return s.bei(0) + gleichNull + folgt + art + " " + schulPunkt("N", s.x, 0.0, s.format);
   }
   if (art == "Hochpunkt" || art == "Tiefpunkt") {
     const bool tief = art == "Tiefpunkt";
     return extremumGrund(s, tief) + folgt + art + " " +
-           schulPunkt(tief ? "T" : "H", s.x, y, s.dezimalen);
+           schulPunkt(tief ? "T" : "H", s.x, y, s.format);
   }
   const bool sattel = endetAuf(art, "Sattelpunkt");
   if (sattel || endetAuf(art, "Wendepunkt")) {
     return wendeGrund(s, art.starts_with("r-l-"), sattel) + folgt + art + " " +
-           schulPunkt(sattel ? "S" : "W", s.x, y, s.dezimalen) +
+           schulPunkt(sattel ? "S" : "W", s.x, y, s.format) +
            (sattel ? waagerechteTangente : "");
   }
   // A flat point: f'' vanishes but keeps its sign.
-  return keinWendepunkt(s) + ": " + schulPunkt("F", s.x, y, s.dezimalen) + " ist ein " + art;
+  return keinWendepunkt(s) + ": " + schulPunkt("F", s.x, y, s.format) + " ist ein " + art;
 }
 
 bool istWendeArt(const std::string& art) {
   return endetAuf(art, "Wendepunkt") || endetAuf(art, "Sattelpunkt") || art == "Flachpunkt";
 }
 
-std::string ableitungsZeile(const std::string& name, int k, const Polynom& q, int dezimalen) {
-  return ableitungsName(name, k) + "(x) = " + schulPolynom(q, dezimalen);
+std::string ableitungsZeile(const std::string& name, int k, const Polynom& q, Zahlformat format) {
+  return ableitungsName(name, k) + "(x) = " + schulPolynom(q, format);
 }
 
 }  // namespace
 
 std::vector<BegruendetePosition> begruendePositionen(const Polynom& p, const std::string& name,
-                                                     int dezimalen) {
+                                                     Zahlformat format) {
+  const int dezimalen = format.dezimalen;
   const Ableitungen d = ableitungenVon(p);
   const Vorzeichentabelle tabelle = vorzeichentabelle(p, dezimalen);
   std::vector<BegruendetePosition> positionen;
   for (std::size_t i = 0; i < tabelle.stellen.size(); ++i) {
-    Stelle s{d, name, dezimalen, tabelle.stellen[i], {}, {}};
+    Stelle s{d, name, format, tabelle.stellen[i], {}, {}};
     for (std::size_t k = 0; k < 3; ++k) {
       s.links[k] = tabelle.zeilen[k][2 * i];
       s.rechts[k] = tabelle.zeilen[k][2 * i + 2];
@@ -197,21 +198,21 @@ std::vector<BegruendetePosition> begruendePositionen(const Polynom& p, const std
   return positionen;
 }
 
-std::string begruendungsText(const Polynom& p, const std::string& name, int dezimalen) {
+std::string begruendungsText(const Polynom& p, const std::string& name, Zahlformat format) {
   const int grad = p.grad2();
   if (grad < 0) return nullfunktionSatz;
   const Polynom d1 = p.abl();
   if (grad == 0) return ableitungsName(name, 1) + konstantSatz;
   if (grad == 1) {
     const double nullstelle = -p.koeff[0] / p.koeff[1];
-    return ableitungsZeile(name, 1, d1, dezimalen) + geradenSatz + "\n" + name + "(" +
-           schulZahl(nullstelle, dezimalen) + ") = 0 ⇒ Nullpunkt " +
-           schulPunkt("N", nullstelle, 0.0, dezimalen);
+    return ableitungsZeile(name, 1, d1, format) + geradenSatz + "\n" + name + "(" +
+           schulZahl(nullstelle, format) + ") = 0 ⇒ Nullpunkt " +
+           schulPunkt("N", nullstelle, 0.0, format);
   }
-  std::string text = kopf + ableitungsZeile(name, 0, p, dezimalen) + "\n " +
-                     ableitungsZeile(name, 1, d1, dezimalen) + "\n " +
-                     ableitungsZeile(name, 2, d1.abl(), dezimalen) + "\n\n";
-  for (const auto& position : begruendePositionen(p, name, dezimalen)) {
+  std::string text = kopf + ableitungsZeile(name, 0, p, format) + "\n " +
+                     ableitungsZeile(name, 1, d1, format) + "\n " +
+                     ableitungsZeile(name, 2, d1.abl(), format) + "\n\n";
+  for (const auto& position : begruendePositionen(p, name, format)) {
     for (const auto& zeile : position.zeilen) text += zeile + "\n";
   }
   return text;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/polynom.h"
+#include "model/schultext.h"
 
 namespace quarvel {
 
@@ -28,10 +29,10 @@ struct BegruendetePosition {
 // Every critical position of p (degree 2 or more) with its reasoning; `name` is the
 // function's name in the formulas.
 std::vector<BegruendetePosition> begruendePositionen(const Polynom& p, const std::string& name,
-                                                     int dezimalen);
+                                                     Zahlformat format);
 
 // The whole text: the function with its first two derivatives, then the lines of every
 // position; a sentence instead for degrees below 2.
-std::string begruendungsText(const Polynom& p, const std::string& name, int dezimalen);
+std::string begruendungsText(const Polynom& p, const std::string& name, Zahlformat format);
 
 }  // namespace quarvel

@@ -45,7 +45,7 @@ Schnittpunkte schnittpunkte(const Polynom& f, const Polynom& g, int dezimalen) {
 }
 
 std::string schnittpunkteText(const Schnittpunkte& s, const std::string& fName,
-                              const std::string& gName, int dezimalen) {
+                              const std::string& gName, Zahlformat format) {
   const std::string graphen = "Die Graphen von " + fName + " und " + gName;
   if (s.identisch) return graphen + " sind identisch: Sie haben alle Punkte gemeinsam.";
   if (s.punkte.empty()) return graphen + " schneiden und berühren sich nicht.";
@@ -53,7 +53,7 @@ std::string schnittpunkteText(const Schnittpunkte& s, const std::string& fName,
                      " (Nullstellen von " + fName + "(x) - " + gName + "(x)):\n\n";
   for (std::size_t i = 0; i < s.punkte.size(); ++i) {
     const Schnittpunkt& p = s.punkte[i];
-    text += " " + schulPunkt("S" + tiefgestellt(static_cast<int>(i) + 1), p.x, p.y, dezimalen) +
+    text += " " + schulPunkt("S" + tiefgestellt(static_cast<int>(i) + 1), p.x, p.y, format) +
             (p.beruehrpunkt ? "  Berührpunkt" : "") + "\n";
   }
   return text;

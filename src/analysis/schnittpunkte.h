@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/polynom.h"
+#include "model/schultext.h"
 
 namespace quarvel {
 
@@ -26,6 +27,6 @@ Schnittpunkte schnittpunkte(const Polynom& f, const Polynom& g, int dezimalen);
 // The answer in words: "S₁(1.0 | 1.0)" per point, touching points marked, or the sentence
 // that the graphs are identical or never meet.
 std::string schnittpunkteText(const Schnittpunkte& s, const std::string& fName,
-                              const std::string& gName, int dezimalen);
+                              const std::string& gName, Zahlformat format);
 
 }  // namespace quarvel

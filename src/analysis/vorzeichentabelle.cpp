@@ -85,7 +85,7 @@ std::string ausgerichtet(const std::vector<std::vector<std::string>>& zeilen) {
 }
 
 // The sentence for a constant or linear function, which has no table of its own.
-std::string satzOhneTabelle(const Polynom& p, const std::string& name, int dezimalen) {
+std::string satzOhneTabelle(const Polynom& p, const std::string& name, Zahlformat format) {
   const int grad = p.grad2();
   if (grad < 0) {
     return name + "(x) = 0 für alle x: Die Nullfunktion hat kein Vorzeichen, ihr Graph ist die "
@@ -93,16 +93,16 @@ std::string satzOhneTabelle(const Polynom& p, const std::string& name, int dezim
   }
   const std::string fx = name + "(x)";
   if (grad == 0) {
-    return fx + " = " + schulZahl(p.koeff[0], dezimalen) + (p.koeff[0] > 0 ? " > 0" : " < 0") +
+    return fx + " = " + schulZahl(p.koeff[0], format) + (p.koeff[0] > 0 ? " > 0" : " < 0") +
            " für alle x: Der Graph ist eine waagerechte Gerade ohne Nullstelle, weder steigend "
            "noch fallend und nicht gekrümmt.";
   }
   const double m = p.koeff[1];
-  const std::string r = schulZahl(-p.koeff[0] / m, dezimalen);
+  const std::string r = schulZahl(-p.koeff[0] / m, format);
   const char* links = m > 0 ? " < 0" : " > 0";
   const char* rechts = m > 0 ? " > 0" : " < 0";
   return fx + links + " für x < " + r + ", " + fx + " = 0 für x = " + r + " und " + fx + rechts +
-         " für x > " + r + ". " + ableitungsName(name, 1) + "(x) = " + schulZahl(m, dezimalen) +
+         " für x > " + r + ". " + ableitungsName(name, 1) + "(x) = " + schulZahl(m, format) +
          ": Der Graph ist eine überall " + (m > 0 ? steigend : fallend) +
          "e Gerade ohne Krümmung.";
 }
@@ -136,14 +136,14 @@ Vorzeichentabelle vorzeichentabelle(const Polynom& p, int dezimalen) {
   return t;
 }
 
-std::string vorzeichentabellenText(const Polynom& p, const std::string& name, int dezimalen) {
-  const std::string kopf = tabellenKopf + name + "(x) = " + schulPolynom(p, dezimalen) + "\n\n";
-  if (p.grad2() < 2) return kopf + satzOhneTabelle(p, name, dezimalen);
-  const Vorzeichentabelle t = vorzeichentabelle(p, dezimalen);
+std::string vorzeichentabellenText(const Polynom& p, const std::string& name, Zahlformat format) {
+  const std::string kopf = tabellenKopf + name + "(x) = " + schulPolynom(p, format) + "\n\n";
+  if (p.grad2() < 2) return kopf + satzOhneTabelle(p, name, format);
+  const Vorzeichentabelle t = vorzeichentabelle(p, format.dezimalen);
   std::vector<std::vector<std::string>> zeilen{{"x"}};
   for (std::size_t i = 0; i <= t.stellen.size(); ++i) {
-    const std::string links = i > 0 ? schulZahl(t.stellen[i - 1], dezimalen) : "";
-    const std::string rechts = i < t.stellen.size() ? schulZahl(t.stellen[i], dezimalen) : "";
+    const std::string links = i > 0 ? schulZahl(t.stellen[i - 1], format) : "";
+    const std::string rechts = i < t.stellen.size() ? schulZahl(t.stellen[i], format) : "";
     if (links.empty()) zeilen[0].push_back("x < " + rechts);
     else if (rechts.empty()) zeilen[0].push_back("x > " + links);
     else zeilen[0].push_back(links + " < x < " + rechts);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/polynom.h"
+#include "model/schultext.h"
 
 namespace quarvel {
 
@@ -32,6 +33,6 @@ double intervallMitte(const std::vector<double>& stellen, std::size_t i);
 // The table as text for a fixed-width font, one column per interval and per position, with
 // the rows f(x), f'(x), f''(x) and whether the graph rises or falls and how it bends; a
 // sentence instead for degrees below 2. `name` is the function's name in the row labels.
-std::string vorzeichentabellenText(const Polynom& p, const std::string& name, int dezimalen);
+std::string vorzeichentabellenText(const Polynom& p, const std::string& name, Zahlformat format);
 
 }  // namespace quarvel

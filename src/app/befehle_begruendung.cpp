@@ -39,7 +39,7 @@ void vorzeichentabelleB(Zustand& z) {
   if (!f) return;
   bemerkung(z, "Die Vorzeichentabelle von " + f->name + ", " + f->name + "' und " + f->name +
                    "'' steht im Ausgabefenster.");
-  ausgabe(z, 0, vorzeichentabellenText(*f->p, f->name, z.dezimalen));
+  ausgabe(z, 0, vorzeichentabellenText(*f->p, f->name, zahlformat(z)));
 }
 
 void begruendeB(Zustand& z) {
@@ -47,7 +47,7 @@ void begruendeB(Zustand& z) {
   if (!f) return;
   bemerkung(z, "Die Begründungen der kritischen Punkte von " + f->name +
                    " stehen im Ausgabefenster.");
-  ausgabe(z, 0, begruendungsText(*f->p, f->name, z.dezimalen));
+  ausgabe(z, 0, begruendungsText(*f->p, f->name, zahlformat(z)));
 }
 
 void schnittpunkteB(Zustand& z) {
@@ -62,7 +62,7 @@ void schnittpunkteB(Zustand& z) {
   bemerkung(z, "Die gemeinsamen Punkte der Graphen von " + namen[0] + " und " + namen[1] +
                    " stehen im Ausgabefenster.");
   ausgabe(z, 0,
-          schnittpunkteText(schnittpunkte(*f, *g, z.dezimalen), namen[0], namen[1], z.dezimalen));
+          schnittpunkteText(schnittpunkte(*f, *g, z.dezimalen), namen[0], namen[1], zahlformat(z)));
 }
 
 // Stores a tangent or normal under `wunschname` when that is free, else under a pool name.
@@ -71,19 +71,19 @@ void geradeEinlisten(Zustand& z, const Gerade& g, const std::string& wunschname,
   const auto name = neuerFunktionsname(z, wunschname, zufallsnameAnsageNaemlich);
   if (!name) return;
   const Polynom p = g.alsPolynom();
-  ausgabe(z, 0, herleitung + "\n " + *name + "(x) = " + schulPolynom(p, z.dezimalen));
+  ausgabe(z, 0, herleitung + "\n " + *name + "(x) = " + schulPolynom(p, zahlformat(z)));
   bemerkung(z, "Die " + was + " wurde mit dem Namen " + *name +
                    " in die Funktionsliste eingefügt.");
   fuEinlisten(z, *name, teile(p));
 }
 
 std::string punktText(const Zustand& z, const GewaehlteFunktion& f, double x0) {
-  return schulPunkt("B", x0, f.p->wert(x0), z.dezimalen);
+  return schulPunkt("B", x0, f.p->wert(x0), zahlformat(z));
 }
 
 std::string steigungText(const Zustand& z, const GewaehlteFunktion& f, double x0, double m) {
-  return ableitungsName(f.name, 1) + "(" + schulZahl(x0, z.dezimalen) +
-         ") = " + schulZahl(m, z.dezimalen);
+  return ableitungsName(f.name, 1) + "(" + schulZahl(x0, zahlformat(z)) +
+         ") = " + schulZahl(m, zahlformat(z));
 }
 
 void tangenteB(Zustand& z) {
@@ -106,8 +106,8 @@ void normaleB(Zustand& z) {
     bemerkung(z, "Die Normale ist senkrecht und wurde nicht gespeichert.");
     ausgabe(z, 0,
             "Die Normale an den Graphen von " + f->name + " im Punkt " + punktText(z, *f, x0) +
-                " ist die senkrechte Gerade x = " + schulZahl(x0, z.dezimalen) + ", denn " +
-                ableitungsName(f->name, 1) + "(" + schulZahl(x0, z.dezimalen) +
+                " ist die senkrechte Gerade x = " + schulZahl(x0, zahlformat(z)) + ", denn " +
+                ableitungsName(f->name, 1) + "(" + schulZahl(x0, zahlformat(z)) +
                 ") = 0. Sie ist keine Funktion und wird nicht gespeichert.");
     return;
   }

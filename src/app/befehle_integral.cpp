@@ -16,7 +16,9 @@ std::string funktionsWort(const std::string& name) {
   return name == "akt" ? "aktuellen Funktion" : "Funktion " + name;
 }
 
-std::string gerundeterText(const Zustand& z, double x) { return zahlText(runden(x, z.dezimalen)); }
+std::string gerundeterText(const Zustand& z, double x) {
+  return bruchOder(z, x, zahlText(runden(x, z.dezimalen)));
+}
 
 // Values of f, f' and f'' at the x of the field; the field y receives f(x) unrounded.
 void wertBerechnen(Zustand& z) {

@@ -49,7 +49,7 @@ void steckbriefBauen(Zustand& z, bool mitRechenweg) {
   if (!name) return;
   bemerkung(z, "Das Polynom " + *name + " wurde gemäß den Bedingungen der Punktliste bestimmt.");
   if (mitRechenweg) {
-    ausgabe(z, 0, steckbriefRechenweg(pfeld, k.p, *name, z.dezimalen));
+    ausgabe(z, 0, steckbriefRechenweg(pfeld, k.p, *name, zahlformat(z)));
   } else {
     ausgabe(z, 2, lf + *name + "(x) = " + text(z, k.p));
   }

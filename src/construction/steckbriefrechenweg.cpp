@@ -6,6 +6,7 @@
 #include "construction/steckbrief.h"
 #include "model/schultext.h"
 #include "model/utf8.h"
+#include "model/zahltext.h"
 
 namespace quarvel {
 
@@ -24,13 +25,13 @@ std::string potenzVon(int i) { return i == 0 ? "" : i == 1 ? "x" : "x" + hochges
 
 // The condition a matrix row stands for: "f(1.0) = 2.0", "f'(0.0) = 0.0".
 std::vector<std::string> bedingungen(const std::vector<Punkt>& pfeld, const std::string& name,
-                                     int dezimalen) {
+                                     Zahlformat format) {
   std::vector<std::string> texte;
   for (const Punkt& p : pfeld) {
-    const std::string stelle = "(" + schulZahl(p.x(), dezimalen) + ") = ";
-    if (p.valy()) texte.push_back(name + stelle + schulZahl(p.y(), dezimalen));
-    if (p.valz()) texte.push_back(ableitungsName(name, 1) + stelle + schulZahl(p.z(), dezimalen));
-    if (p.valw()) texte.push_back(ableitungsName(name, 2) + stelle + schulZahl(p.w(), dezimalen));
+    const std::string stelle = "(" + schulZahl(p.x(), format) + ") = ";
+    if (p.valy()) texte.push_back(name + stelle + schulZahl(p.y(), format));
+    if (p.valz()) texte.push_back(ableitungsName(name, 1) + stelle + schulZahl(p.z(), format));
+    if (p.valw()) texte.push_back(ableitungsName(name, 2) + stelle + schulZahl(p.w(), format));
   }
   return texte;
 }
@@ -42,14 +43,14 @@ std::string rechtsbuendig(const std::string& text, std::size_t spaltenbreite) {
 }
 
 // The augmented matrix, highest power first, each column right-aligned.
-std::string matrixText(const Matrix& m, int dezimalen) {
+std::string matrixText(const Matrix& m, Zahlformat format) {
   const int n = m.rows;
   std::vector<std::vector<std::string>> zellen(static_cast<std::size_t>(n));
   std::vector<std::size_t> breiten(static_cast<std::size_t>(n) + 1, 0);
   for (int r = 0; r < n; ++r) {
     for (int spalte = 0; spalte <= n; ++spalte) {
       const int j = spalte < n ? n - 1 - spalte : n;
-      const std::string zelle = schulZahl(m(r, j), dezimalen);
+      const std::string zelle = schulZahl(m(r, j), format);
       auto& spaltenbreite = breiten[static_cast<std::size_t>(spalte)];
       spaltenbreite = std::max(spaltenbreite, breite(zelle));
       zellen[static_cast<std::size_t>(r)].push_back(zelle);
@@ -69,7 +70,7 @@ std::string matrixText(const Matrix& m, int dezimalen) {
 }  // namespace
 
 std::string steckbriefRechenweg(const std::vector<Punkt>& pfeld, const Polynom& p,
-                                const std::string& name, int dezimalen) {
+                                const std::string& name, Zahlformat format) {
   const Matrix m = punkte2Matrix(pfeld).system;
   const int n = m.rows;
   std::string allgemein;
@@ -79,25 +80,25 @@ std::string steckbriefRechenweg(const std::vector<Punkt>& pfeld, const Polynom& 
   std::string text = "Ansatz: Polynom vom Grad " + std::to_string(n - 1) + " mit " +
                      std::to_string(n) + " Unbekannten\n " + name + "(x) = " + allgemein +
                      "\n\nBedingungen:\n";
-  const auto bedingungsTexte = bedingungen(pfeld, name, dezimalen);
+  const auto bedingungsTexte = bedingungen(pfeld, name, format);
   for (int r = 0; r < n; ++r) {
     std::string gleichung;
     for (int j = n - 1; j >= 0; --j) {
-      if (schulZahl(m(r, j), dezimalen) == "0.0") continue;
-      gleichung += schulSummand(m(r, j), unbekannte(j, n), gleichung.empty(), dezimalen);
+      if (runden(m(r, j), format.dezimalen) == 0.0) continue;
+      gleichung += schulSummand(m(r, j), unbekannte(j, n), gleichung.empty(), format);
     }
     if (gleichung.empty()) gleichung = "0.0";
     text += " " + bedingungsTexte[static_cast<std::size_t>(r)] + " ⇒ " + gleichung + " = " +
-            schulZahl(m(r, n), dezimalen) + "\n";
+            schulZahl(m(r, n), format) + "\n";
   }
   text += "\nLineares Gleichungssystem (Spalten:";
   for (int i = n - 1; i >= 0; --i) text += " " + unbekannte(i, n);
-  text += " | rechte Seite):\n" + matrixText(m, dezimalen) + "\nLösung:";
+  text += " | rechte Seite):\n" + matrixText(m, format) + "\nLösung:";
   for (int i = n - 1; i >= 0; --i) {
     text += " " + unbekannte(i, n) + " = " +
-            schulZahl(p.koeff[static_cast<std::size_t>(i)], dezimalen) + (i > 0 ? "," : "");
+            schulZahl(p.koeff[static_cast<std::size_t>(i)], format) + (i > 0 ? "," : "");
   }
-  return text + "\n\n " + name + "(x) = " + schulPolynom(p, dezimalen);
+  return text + "\n\n " + name + "(x) = " + schulPolynom(p, format);
 }
 
 }  // namespace quarvel

@@ -5,6 +5,7 @@
 
 #include "model/polynom.h"
 #include "model/punkt.h"
+#include "model/schultext.h"
 
 namespace quarvel {
 
@@ -14,6 +15,6 @@ namespace quarvel {
 // polynomial, named `name`. The unknowns are a, b, c, … from the highest power down, and
 // a₀ … a₁₃ by their powers once there are more than five.
 std::string steckbriefRechenweg(const std::vector<Punkt>& pfeld, const Polynom& p,
-                                const std::string& name, int dezimalen);
+                                const std::string& name, Zahlformat format);
 
 }  // namespace quarvel

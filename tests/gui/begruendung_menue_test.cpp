@@ -39,5 +39,17 @@ TEST(BegruendungsMenue, EintraegeFuehrenIhreBefehleAus) {
   EXPECT_NE(eintrag(f, "Erzeuge", "Steckbrief mit Rechen&weg"), nullptr);
 }
 
+// The fraction option is a tick, off at start; ticking and unticking switch the state.
+TEST(BegruendungsMenue, BruecheSindEinKaestchen) {
+  Hauptfenster f(1);
+  QAction* brueche = eintrag(f, "Optionen", QString::fromUtf8("Ergebnisse als &Brüche"));
+  ASSERT_NE(brueche, nullptr);
+  EXPECT_FALSE(brueche->isChecked());
+  brueche->trigger();
+  EXPECT_TRUE(f.zustand().brueche);
+  brueche->trigger();
+  EXPECT_FALSE(f.zustand().brueche);
+}
+
 }  // namespace
 }  // namespace quarvel

@@ -53,9 +53,9 @@ TEST(Begruendung, StimmtMitKurvenbeschreibungUndAuswertungUeberein) {
   std::mt19937 zufall(16);
   for (int fall = 0; fall < 300; ++fall) {
     const Polynom p = ausNullstellen(zufall);
-    SCOPED_TRACE(schulPolynom(p, 2));
+    SCOPED_TRACE(schulPolynom(p, Zahlformat{}));
     std::vector<std::string> arten;
-    for (const auto& position : begruendePositionen(p, "f", 2)) {
+    for (const auto& position : begruendePositionen(p, "f", Zahlformat{})) {
       std::string alle;
       for (std::size_t i = 0; i < position.arten.size(); ++i) {
         const std::string& art = position.arten[i];
