@@ -60,8 +60,11 @@ std::string linPol(double a, int dezimalen) {
   return "(x - " + zahlText(r) + ")";
 }
 
-std::string punkt2String(const Punkt& p, int dezimalen) {
-  auto text = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+std::string punkt2String(const Punkt& p, int dezimalen, bool brueche) {
+  auto text = [dezimalen, brueche](double v) {
+    const std::string bruch = brueche ? bruchText(v) : "";
+    return bruch.empty() ? zahlText(gerundet(v, dezimalen)) : bruch;
+  };
   std::string s = "(" + text(p.x()) + ", ";
   if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
   s += p.valy() ? text(p.y()) + " , " : " -- , ";

@@ -20,6 +20,6 @@ std::string polynomString(const Polynom& fu, int dezimalen, bool brueche = false
 // The linear factor (x - a): " x ", "(x + 2.0)", "(x - 1.5)".
 std::string linPol(double a, int dezimalen);
 // "(1.0, 2.0)" or, with derivative conditions, "(1.0, 2.0 , 0.5 ,  -- )".
-std::string punkt2String(const Punkt& p, int dezimalen);
+std::string punkt2String(const Punkt& p, int dezimalen, bool brueche = false);
 
 }  // namespace quarvel
