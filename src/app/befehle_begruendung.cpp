@@ -13,6 +13,7 @@
 #include "app/listenpflege.h"
 #include "app/schale.h"
 #include "model/schultext.h"
+#include "points/nummerierung.h"
 #include "term/zeichen.h"
 
 namespace quarvel {
@@ -50,19 +51,57 @@ void begruendeB(Zustand& z) {
   ausgabe(z, 0, begruendungsText(*f->p, f->name, zahlformat(z)));
 }
 
-void schnittpunkteB(Zustand& z) {
+struct ZweiFunktionen {
+  std::string fName, gName;
+  PolynomRef f, g;
+};
+
+// The two functions named in the name field ("f, g" or "f g"); the user is warned when
+// there are not exactly two known names.
+std::optional<ZweiFunktionen> zweiFunktionen(Zustand& z) {
   std::vector<std::string> namen = gehackterString2Stringfeld(z.felder.name);
   std::erase(namen, std::string());
   const PolynomRef f = namen.size() == 2 ? gewaehltePolynom(z, namen[0]) : nullptr;
   const PolynomRef g = namen.size() == 2 ? gewaehltePolynom(z, namen[1]) : nullptr;
   if (!f || !g) {
     warnung(z, zweiNamenNoetig);
-    return;
+    return std::nullopt;
   }
-  bemerkung(z, "Die gemeinsamen Punkte der Graphen von " + namen[0] + " und " + namen[1] +
+  return ZweiFunktionen{namen[0], namen[1], f, g};
+}
+
+void schnittpunkteB(Zustand& z) {
+  const auto zwei = zweiFunktionen(z);
+  if (!zwei) return;
+  bemerkung(z, "Die gemeinsamen Punkte der Graphen von " + zwei->fName + " und " + zwei->gName +
                    " stehen im Ausgabefenster.");
   ausgabe(z, 0,
-          schnittpunkteText(schnittpunkte(*f, *g, z.dezimalen), namen[0], namen[1], zahlformat(z)));
+          schnittpunkteText(schnittpunkte(*zwei->f, *zwei->g, z.dezimalen), zwei->fName,
+                            zwei->gName, zahlformat(z)));
+}
+
+// Enters the common points as S1fg, S2fg, … (as the critical points are entered); a name
+// already taken gets a number, so earlier points stay.
+void schnittpunkteEintragB(Zustand& z) {
+  const auto zwei = zweiFunktionen(z);
+  if (!zwei) return;
+  const Schnittpunkte s = schnittpunkte(*zwei->f, *zwei->g, z.dezimalen);
+  const std::string graphen = " der Graphen von " + zwei->fName + " und " + zwei->gName;
+  if (s.identisch || s.punkte.empty()) {
+    bemerkung(z, "Es gibt keine einzelnen gemeinsamen Punkte" + graphen + ".");
+    return;
+  }
+  for (std::size_t i = 0; i < s.punkte.size(); ++i) {
+    const std::string wunsch = "S" + std::to_string(i + 1) + zwei->fName + zwei->gName;
+    const std::string name =
+        z.listen.pktExistiert(wunsch) ? nummeriert(z.listen.pktListe, wunsch) : wunsch;
+    auto punkt = teile(Punkt{s.punkte[i].x, s.punkte[i].y, 0.0, 0.0});
+    punkt->name = name;
+    // Only the position is known: no slope or curvature condition for a construction.
+    punkt->valid = {true, false, false};
+    pktEinlisten(z, name, punkt);
+  }
+  bemerkung(z, "Die gemeinsamen Punkte" + graphen + " wurden in die Punktliste eingetragen.");
 }
 
 // Stores a tangent or normal under `wunschname` when that is free, else under a pool name.
@@ -122,6 +161,7 @@ void registriereBegruendungsbefehle(Befehlstabelle& t) {
   t.eintragen("vorzeichentabelleB", vorzeichentabelleB);
   t.eintragen("begruendeB", begruendeB);
   t.eintragen("schnittpunkteB", schnittpunkteB);
+  t.eintragen("schnittpunkteEintragB", schnittpunkteEintragB);
   t.eintragen("tangenteB", tangenteB);
   t.eintragen("normaleB", normaleB);
 }

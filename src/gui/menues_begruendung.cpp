@@ -13,6 +13,8 @@ void baueBegruendungsmenues(Hauptfenster& f) {
   f.befehlsEintrag(berechne, QStringLiteral("Kritische Punkte be&gründen"), "begruendeB");
   f.befehlsEintrag(berechne, QStringLiteral("S&chnittpunkte zweier Funktionen"),
                    "schnittpunkteB");
+  f.befehlsEintrag(berechne, QStringLiteral("Schnittpunkte in die P&unktliste eintragen"),
+                   "schnittpunkteEintragB");
   f.befehlsEintrag(berechne, QStringLiteral("Tangente an &der Stelle x"), "tangenteB");
   f.befehlsEintrag(berechne, QStringLiteral("Nor&male an der Stelle x"), "normaleB");
   berechne->addSeparator();
