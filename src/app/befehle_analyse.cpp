@@ -52,9 +52,9 @@ std::string kritischeEintraege(const Zustand& z, const std::vector<double>& stel
                                bool stationaer) {
   std::string text;
   for (double x : stellen) {
-    text += " (" + gerundetText(x, z.dezimalen) + ", " + gerundetText(p.wert(x), z.dezimalen) +
-            (stationaer ? ";  " : "; ") + gerundetText(d1.wert(x), z.dezimalen) +
-            (stationaer ? ", " : " , ") + gerundetText(d2.wert(x), z.dezimalen) + "),   ";
+    text += " (" + ergebnisZahl(z, x) + ", " + ergebnisZahl(z, p.wert(x)) +
+            (stationaer ? ";  " : "; ") + ergebnisZahl(z, d1.wert(x)) +
+            (stationaer ? ", " : " , ") + ergebnisZahl(z, d2.wert(x)) + "),   ";
   }
   return text;
 }

@@ -25,7 +25,7 @@ void wertBerechnen(Zustand& z) {
   const double x = feldZahl(z.felder.x);
   const std::string stelle = "(" + zahlText(x) + ") = ";
   const double wert = f->p->wert(x);
-  const auto text = [&z](double v) { return gerundetText(v, z.dezimalen, Kleinwerte::alsNull); };
+  const auto text = [&z](double v) { return ergebnisZahl(z, v, Kleinwerte::alsNull); };
   ausgabe(z, 1, "\n " + f->name + stelle + text(wert) + " ,   ");
   ausgabe(z, 1, " " + f->name + "'" + stelle + text(d1.wert(x)) + " ,   ");
   ausgabe(z, 2, " " + f->name + "''" + stelle + text(d2.wert(x)));
@@ -83,7 +83,7 @@ void bestIntegralB(Zustand& z) {
   ausgabe(z, 2,
           "\n" + f->name + "(x) = " + text(z, *f->p) + "\n" + " Das Integral der " +
               funktionsWort(f->name) + " über [" + zahlText(a) + ", " + zahlText(b) +
-              "] beträgt " + zahlText(integral));
+              "] beträgt " + bruchOder(z, integral, zahlText(integral)));
 }
 
 // The area that the graph encloses with the x-axis between its outermost roots.
@@ -100,7 +100,7 @@ void inhaltEingFlaecheB(Zustand& z) {
   const double flaeche = runden(eingeschlosseneFlaeche(*f->p, nullstellen), z.dezimalen);
   ausgabe(z, 2,
           "\nDer Graph der " + funktionsWort(f->name) +
-              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + zahlText(flaeche));
+              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + bruchOder(z, flaeche, zahlText(flaeche)));
 }
 
 }  // namespace
