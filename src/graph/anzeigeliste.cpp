@@ -12,16 +12,17 @@ namespace {
 // Builds the list in drawing order.
 class Zeichner {
  public:
-  Zeichner(Grafikzustand& g, const Zeichenquellen& q) : g_(g), q_(q), r_(abbildungsRahmen(g)) {}
+  Zeichner(const Grafikzustand& g, const Zeichenquellen& q)
+      : g_(g), q_(q), abbildung_(g), r_(abbildung_.welt()) {}
 
   Anzeigeliste zeichne() {
+    liste_.groesse = g_.ansicht;
     liste_.elemente.emplace_back(Hintergrund{});
     achsenUndPunkte();
     funktionen();
     for (const auto& [_, s] : q_.listen.spListe) {
       if (s->sichtbar) splineZeichnen(*s);
     }
-    g_.legende = legendenText(g_, q_.dezimalen);
     gitter();
     xSkala();
     ySkala();
@@ -29,7 +30,7 @@ class Zeichner {
   }
 
  private:
-  Bildpunkt bild(double x, double y) const { return bildPunkt(g_, x, y); }
+  Bildpunkt bild(double x, double y) const { return abbildung_.bild(x, y); }
   void text(Bildpunkt ort, std::string t, double groesse) {
     liste_.elemente.emplace_back(Beschriftung{ort, std::move(t), groesse, schwarz});
   }
@@ -130,24 +131,23 @@ class Zeichner {
 
   void gitter() {
     if (!g_.gitterpunkteSichtbar) return;
-    // The grid follows the frame shown now, not the one of the last wheel event.
-    aktualisiereGitternetz(g_);
+    const auto netz = gitternetz(g_);
     Pfad punkte{gitterBraun, 1, {}, {}};
-    punkte.kreise.reserve(g_.gitternetz.size());
-    for (const auto& [i, j] : g_.gitternetz) punkte.kreise.push_back({bild(i, j), 2});
+    punkte.kreise.reserve(netz.size());
+    for (const auto& [i, j] : netz) punkte.kreise.push_back({bild(i, j), 2});
     liste_.elemente.emplace_back(std::move(punkte));
   }
 
   void xSkala() {
     if (!g_.xSkalapunkteSichtbar) return;
-    aktualisiereXSkala(g_);
+    const std::vector<double> ticks = quarvel::xSkala(g_);
     Pfad striche{schwarz, 1, {}, {}};
-    for (double t : g_.xSkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(t, 0);
       striche.linienzuege.push_back({p, {p.x, p.y + 10}});
     }
     liste_.elemente.emplace_back(std::move(striche));
-    for (double t : g_.xSkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(t, 0);
       text({p.x - 8, p.y - 16}, zahlText(t), skalaSchrift);
     }
@@ -155,21 +155,22 @@ class Zeichner {
 
   void ySkala() {
     if (!g_.ySkalapunkteSichtbar) return;
-    aktualisiereYSkala(g_);
+    const std::vector<double> ticks = quarvel::ySkala(g_);
     Pfad striche{schwarz, 1, {}, {}};
-    for (double t : g_.ySkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(0, t);
       striche.linienzuege.push_back({{p.x - 6, p.y}, {p.x + 6, p.y}});
     }
     liste_.elemente.emplace_back(std::move(striche));
-    for (double t : g_.ySkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(0, t);
       text({p.x + 8, p.y - 6}, zahlText(t), skalaSchrift);
     }
   }
 
-  Grafikzustand& g_;
+  const Grafikzustand& g_;
   const Zeichenquellen& q_;
+  const Abbildung abbildung_;
   const Grenzen r_;
   Anzeigeliste liste_;
 };
@@ -234,7 +235,7 @@ std::string legendenText(const Grafikzustand& g, int dezimalen) {
          " < y < " + zahl(g.yoben) + " ";
 }
 
-Anzeigeliste zeichne(Grafikzustand& g, const Zeichenquellen& quellen) {
+Anzeigeliste zeichne(const Grafikzustand& g, const Zeichenquellen& quellen) {
   return Zeichner(g, quellen).zeichne();
 }
 

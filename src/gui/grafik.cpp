@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/grafikanzeige.h"
 #include "gui/grafikansicht.h"
 #include "gui/hauptfenster.h"
 
@@ -178,13 +179,12 @@ void baueGrafik(Hauptfenster& f) {
 
   abgleiche->push_back([legende, maus, traeger, punktKnopf](const Zustand& z) {
     const Grafikzustand& g = z.grafik;
-    legende->setText(q(g.legende));
+    legende->setText(q(grafikLegende(z)));
     maus->setText(q(g.maus));
     if (traeger->text() != q(g.traeger)) traeger->setText(q(g.traeger));
     punktKnopf->setText(q(g.punktButton));
   });
   const auto abgleichen = [&f, ansicht, abgleiche] {
-    // Drawing first: it sets the legend the controls show.
     ansicht->neuZeichnen();
     for (const Abgleich& a : *abgleiche) a(f.zustand());
   };
