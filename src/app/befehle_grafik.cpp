@@ -192,6 +192,8 @@ void registriereGrafikbefehle(Befehlstabelle& t) {
               [](Zustand& z) { umschalten(z, &Grafikzustand::xSkalapunkteSichtbar); });
   t.eintragen("ySkalaAendern",
               [](Zustand& z) { umschalten(z, &Grafikzustand::ySkalapunkteSichtbar); });
+  t.eintragen("funktionsnamenAendern",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::funktionsnamenZeigen); });
 
   t.eintragen("punktSetzen", punktSetzenB);
   t.eintragen("punktLinksB", [](Zustand& z) { labelVerschieben(z, -2, 0); });

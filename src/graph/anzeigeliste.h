@@ -60,6 +60,8 @@ inline constexpr double kurvenBreite = 2;    // axes and curves
 inline constexpr double punktSchrift = 14;   // names of points
 inline constexpr double kritSchrift = 16;    // letters of critical points
 inline constexpr double skalaSchrift = 12;   // scale labels
+inline constexpr double namenSchrift = 13;   // names of the curves
+inline constexpr int maxNamensVersatz = 6;   // lines a curve's name may move to stay free
 inline constexpr int fuStuetzstellen = 461;  // samples of a function per drawing
 inline constexpr double splineDichte = 466;  // samples of a spline piece per frame width
 
@@ -70,6 +72,9 @@ struct Zeichenquellen {
   const Polynom& grafTarget;
   int dezimalen = 2;
 };
+
+// The box a label of that text and size roughly covers, its lower left corner at `ort`.
+Rechteck textKasten(Bildpunkt ort, const std::string& text, double schriftgroesse);
 
 // The legend of the shown frame: " -4.0 < x < 4.0,           -4.0 < y < 4.0 ".
 std::string legendenText(const Grafikzustand& g, int dezimalen);

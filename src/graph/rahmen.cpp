@@ -84,7 +84,7 @@ std::string originalY(Grafikzustand& g, double yw) {
 }
 
 std::vector<double> skalaErzeugen(double von, double bis) {
-  return skalaErzeugen(von, bis, 1, 1);
+  return skalaErzeugen(von, bis, 0, 0);
 }
 
 std::vector<double> skalaErzeugen(double von, double bis, double pixel, double referenzPixel) {
@@ -97,14 +97,16 @@ std::vector<double> skalaErzeugen(double von, double bis, double pixel, double r
       {200, 20, false}, {100, 10, false}, {50, 5, false}, {30, 3, false}, {20, 2, false},
       {10, 1, true},    {5, 0.5, true},   {4, 0.4, true}, {2, 0.2, true}, {1, 0.1, true}};
   const double spanne = bis - von;
-  if (!std::isfinite(von) || !std::isfinite(spanne) || !(pixel > 0)) return {};
+  if (!std::isfinite(von) || !std::isfinite(spanne) || pixel < 0) return {};
   // The span as it would look at the reference length chooses the step.
-  const double gesehen = spanne * (referenzPixel / pixel);
+  const double gesehen = pixel > 0 ? spanne * (referenzPixel / pixel) : spanne;
   for (const Stufe& stufe : stufen) {
     if (!(gesehen > stufe.spanneUeber)) continue;
     double s = stufe.schritt;
     // Keep the step of the table, unless the ticks would run into the thousands.
     while (std::trunc(spanne / s) + 2 > static_cast<double>(maxSkalaPunkte)) s *= 10;
+    // Beyond the table's widest step, labels would pile up on a short axis.
+    while (pixel > 0 && s / spanne * pixel < minTickAbstand) s *= 10;
     const double b = stufe.gerundet ? std::trunc(von - s) : std::trunc(von);
     const int n = static_cast<int>(std::trunc(spanne / s));
     std::vector<double> ticks;
@@ -118,10 +120,9 @@ std::vector<double> skalaErzeugen(double von, double bis, double pixel, double r
   return {};
 }
 
-// The plotting area of the default view: its steps are the ones of the table.
-constexpr Rechteck referenzFlaeche{randLinks, 650 - randRechts, randUnten, 580 - randOben};
-
 std::vector<double> xSkala(const Grafikzustand& g) {
+  // The default view's plotting area gets the steps of the table.
+  const Rechteck referenzFlaeche = zeichenflaeche(Ansichtsgroesse{});
   const Grenzen r = abbildungsRahmen(g);
   const Rechteck f = zeichenflaeche(g.ansicht);
   return skalaErzeugen(r.links, r.rechts, f.rechts - f.links,
@@ -129,6 +130,7 @@ std::vector<double> xSkala(const Grafikzustand& g) {
 }
 
 std::vector<double> ySkala(const Grafikzustand& g) {
+  const Rechteck referenzFlaeche = zeichenflaeche(Ansichtsgroesse{});
   const Grenzen r = abbildungsRahmen(g);
   const Rechteck f = zeichenflaeche(g.ansicht);
   return skalaErzeugen(r.unten, r.oben, f.oben - f.unten, referenzFlaeche.oben - referenzFlaeche.unten);

@@ -83,8 +83,10 @@ std::string originalY(Grafikzustand& g, double yw);
 // Very wide intervals get a coarser step so that there are never more than
 // maxSkalaPunkte ticks. `pixel` is the length the interval is drawn at: the step is chosen
 // as for an interval drawn at `referenzPixel`, so ticks keep their distance on the
-// screen when the view grows or shrinks.
+// screen when the view grows or shrinks, and are made coarser where they would come
+// closer than minTickAbstand. Without a length (the two-argument form) the table holds.
 inline constexpr std::size_t maxSkalaPunkte = 1000;
+inline constexpr double minTickAbstand = 25;
 std::vector<double> skalaErzeugen(double von, double bis, double pixel, double referenzPixel);
 std::vector<double> skalaErzeugen(double von, double bis);
 // The ticks of the x and y scales of the shown frame, at the view's size.

@@ -91,7 +91,8 @@ TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
   f.show();
   auto* ansicht = f.findChild<Grafikansicht*>();
   ASSERT_NE(ansicht, nullptr);
-  EXPECT_EQ(ansicht->size(), QSize(650, 580));
+  const Ansichtsgroesse groesse = f.zustand().grafik.ansicht;
+  EXPECT_EQ(ansicht->size(), QSize(static_cast<int>(groesse.breite), static_cast<int>(groesse.hoehe)));
   f.zustand().grafik.neuG = false;
   setzeRahmen(f.zustand().grafik, -4, 4, -4, 4);
   QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
