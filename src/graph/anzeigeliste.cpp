@@ -289,13 +289,15 @@ bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
   return true;
 }
 
-// Distance of p from the segment a-b.
-double abstandZurStrecke(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
+// Squared distance of p from the segment a-b (squared: simplifying a frame's curves
+// compares thousands of distances, and a square root for each shows in the frame time).
+double abstandZurStrecke2(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double laenge2 = dx * dx + dy * dy;
   const double t =
       laenge2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / laenge2, 0.0, 1.0) : 0.0;
-  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+  const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+  return ex * ex + ey * ey;
 }
 
 }  // namespace
@@ -352,10 +354,10 @@ Linienzug vereinfache(const Linienzug& linie, double toleranz) {
   while (!offen.empty()) {
     const auto [von, bis] = offen.back();
     offen.pop_back();
-    double weitester = toleranz;
+    double weitester = toleranz * toleranz;
     std::size_t index = von;
     for (std::size_t i = von + 1; i < bis; ++i) {
-      const double d = abstandZurStrecke(linie[i], linie[von], linie[bis]);
+      const double d = abstandZurStrecke2(linie[i], linie[von], linie[bis]);
       if (d > weitester) {
         weitester = d;
         index = i;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -67,7 +68,14 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   maler.save();
   maler.setRenderHint(QPainter::Antialiasing);
   maler.setRenderHint(QPainter::TextAntialiasing);
-  double schriftgroesse = 0, unterlaenge = 0;
+  double schriftgroesse = 0, unterlaenge = 0, oberlaenge = 0;
+  int pixelGroesse = 0;
+  // Cached layouts are reused only on devices that map pixels one to one (a view, an
+  // image); printers and vector files get the text laid out for themselves.
+  const bool zwischenspeichern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
+                                 maler.paintEngine() != nullptr &&
+                                 (maler.paintEngine()->type() == QPaintEngine::Raster);
+  if (texte_.size() > 5000) texte_.clear();
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
       maler.fillRect(QRectF(ursprung, QSizeF(skala * groesse.breite, skala * groesse.hoehe)),
@@ -100,11 +108,26 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
         const QFont f = schrift(skala * schriftgroesse);
         maler.setFont(f);
         unterlaenge = QFontMetricsF(f).descent();
+        oberlaenge = QFontMetricsF(f).ascent();
+        pixelGroesse = f.pixelSize();
       }
       maler.setPen(farbe(b->farbe));
       // The text box sits on `ort`: the baseline lies one descent above it.
       const QPointF unten = geraet(b->ort);
-      maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), QString::fromStdString(b->text));
+      const QString text = QString::fromStdString(b->text);
+      if (!zwischenspeichern) {
+        maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), text);
+        continue;
+      }
+      auto eintrag = texte_.find({text, pixelGroesse});
+      if (eintrag == texte_.end()) {
+        QStaticText gesetzt(text);
+        gesetzt.setTextFormat(Qt::PlainText);
+        gesetzt.prepare(QTransform(), maler.font());
+        eintrag = texte_.insert({text, pixelGroesse}, gesetzt);
+      }
+      // A laid-out text is placed by its top left corner.
+      maler.drawStaticText(QPointF(unten.x(), unten.y() - unterlaenge - oberlaenge), *eintrag);
     }
   }
   maler.restore();

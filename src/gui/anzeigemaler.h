@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
+#include <QPair>
+#include <QStaticText>
 #include <QPointF>
 #include <QSize>
 #include <QSizeF>
@@ -30,6 +33,9 @@ class Anzeigemaler {
 
  private:
   QString familie_;
+  // Laid-out labels by text and pixel size: a view repaints the same names and scale
+  // numbers on every frame, and laying out text costs far more than drawing it.
+  mutable QHash<QPair<QString, int>, QStaticText> texte_;
 };
 
 // Writes the picture as PDF, PNG or SVG, by the file's extension (upper or lower case).
