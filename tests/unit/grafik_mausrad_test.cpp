@@ -27,7 +27,6 @@ TEST(Rad, GrenzfaelleDesZooms) {
   for (int i = 0; i < 20; ++i) scrollWheel(g, 0, -1, {});
   EXPECT_GT(g.yoben - g.yunten, 0);
   EXPECT_DOUBLE_EQ(g.xrechts - g.xlinks, 16);
-
 }
 
 }  // namespace
