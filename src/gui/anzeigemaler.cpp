@@ -1,6 +1,5 @@
 #include "gui/anzeigemaler.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -10,6 +9,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -105,55 +105,72 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   maler.restore();
 }
 
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei) {
-  const QString art = QFileInfo(datei).suffix().toLower();
+QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikformat format) {
+  // Written to a temporary file beside the target and renamed only when every step worked:
+  // a failed export leaves an existing file as it was and no half-written one behind.
+  QSaveFile ziel(datei);
+  if (!ziel.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("Die Datei lässt sich nicht anlegen.");
+  }
   const Anzeigemaler maler;
   const QSize groesse(static_cast<int>(fensterBreite), static_cast<int>(fensterHoehe));
-  if (art == QLatin1String("png")) {
-    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    maler.male(p, liste);
-    p.end();
-    return bild.save(datei, "PNG");
+  bool gemalt = false;
+  switch (format) {
+    case Grafikformat::png: {
+      QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+      bild.fill(Qt::white);
+      QPainter p(&bild);
+      maler.male(p, liste);
+      gemalt = p.end() && bild.save(&ziel, "PNG");
+      break;
+    }
+    case Grafikformat::pdf: {
+      QPdfWriter pdf(&ziel);
+      pdf.setTitle(QStringLiteral("Quarvel"));
+      pdf.setPageSize(QPageSize(QSizeF(fensterBreite, fensterHoehe), QPageSize::Point));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setResolution(72);
+      QPainter p;
+      gemalt = p.begin(&pdf);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
+    case Grafikformat::svg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&ziel);
+      svg.setSize(groesse);
+      svg.setViewBox(QRect(QPoint(0, 0), groesse));
+      svg.setTitle(QStringLiteral("Quarvel"));
+      QPainter p;
+      gemalt = p.begin(&svg);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
   }
-  if (art == QLatin1String("pdf")) {
-    QPdfWriter pdf(datei);
-    pdf.setTitle(QStringLiteral("Quarvel"));
-    pdf.setPageSize(QPageSize(QSizeF(fensterBreite, fensterHoehe), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);
-    QPainter p;
-    if (!p.begin(&pdf)) return false;
-    maler.male(p, liste);
-    return p.end();
+  // A write error (a full disk) is remembered by the file and makes the commit fail.
+  if (!gemalt || ziel.error() != QFileDevice::NoError || !ziel.commit()) {
+    ziel.cancelWriting();
+    return QStringLiteral("Beim Schreiben ging etwas schief (Datenträger voll oder nicht beschreibbar?).");
   }
-  if (art == QLatin1String("svg")) {
-    QSvgGenerator svg;
-    svg.setFileName(datei);
-    svg.setSize(groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), groesse));
-    svg.setTitle(QStringLiteral("Quarvel"));
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    maler.male(p, liste);
-    return p.end();
-  }
-  return false;
+  return {};
 }
 
-void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
+QString grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
   QPrinter drucker(QPrinter::HighResolution);
   drucker.setPageOrientation(QPageLayout::Landscape);
   QPrintDialog dialog(&drucker, eltern);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return {};
   QPainter p;
-  if (!p.begin(&drucker)) return;
+  if (!p.begin(&drucker)) return QStringLiteral("Der Drucker lässt sich nicht ansprechen.");
   const QRectF seite = drucker.pageRect(QPrinter::DevicePixel);
   const double skala = std::min(seite.width() / fensterBreite, seite.height() / fensterHoehe);
   const QPointF ursprung((seite.width() - skala * fensterBreite) / 2,
                          (seite.height() - skala * fensterHoehe) / 2);
   Anzeigemaler().male(p, liste, skala, ursprung);
+  if (!p.end()) return QStringLiteral("Der Druckauftrag ließ sich nicht abschließen.");
+  return {};
 }
 
 }  // namespace quarvel

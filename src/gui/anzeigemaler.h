@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QString>
 
+#include "app/grafikdatei.h"
 #include "graph/anzeigeliste.h"
 
 class QPainter;
@@ -30,10 +31,10 @@ class Anzeigemaler {
   QString familie_;
 };
 
-// Writes the picture as PDF, PNG or SVG, by the file's extension (upper or lower case).
-// False for another extension or when the file cannot be written.
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei);
-// The print dialog; on acceptance the picture is printed, fitted to the page.
-void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern);
+// Writes the picture as PNG, PDF or SVG. Returns why it failed (German), empty on success.
+QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikformat format);
+// The print dialog; on acceptance the picture is printed, fitted to the page. Returns why
+// printing failed, empty when it worked or the user cancelled.
+QString grafikDrucken(const Anzeigeliste& liste, QWidget* eltern);
 
 }  // namespace quarvel

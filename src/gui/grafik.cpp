@@ -49,11 +49,25 @@ QPushButton* knopf(Hauptfenster& f, const QString& text, const std::string& befe
   return k;
 }
 
+// The save dialog: a name without extension takes the one of the chosen filter; any other
+// extension is refused by the export with the list of formats.
 void exportieren(Hauptfenster& f) {
-  const QString datei = QFileDialog::getSaveFileName(
-      &f, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.pdf"),
-      QStringLiteral("PDF (*.pdf);;PNG-Bild (*.png);;SVG-Grafik (*.svg)"));
-  if (!datei.isEmpty()) f.ausfuehren("printB", {datei.toStdString()});
+  const std::pair<QString, Grafikformat> filter[] = {
+      {QStringLiteral("PNG-Bild (*.png)"), Grafikformat::png},
+      {QStringLiteral("PDF-Dokument (*.pdf)"), Grafikformat::pdf},
+      {QStringLiteral("SVG-Grafik (*.svg)"), Grafikformat::svg}};
+  QStringList filterTexte;
+  for (const auto& [text, _] : filter) filterTexte << text;
+  QString gewaehlt = filterTexte.front();
+  const QString datei = QFileDialog::getSaveFileName(&f, QStringLiteral("Grafik exportieren"),
+                                                     QStringLiteral("grafik.png"),
+                                                     filterTexte.join(QStringLiteral(";;")), &gewaehlt);
+  if (datei.isEmpty()) return;
+  Grafikformat format = Grafikformat::png;
+  for (const auto& [text, art] : filter) {
+    if (text == gewaehlt) format = art;
+  }
+  f.ausfuehren("printB", {mitEndung(datei.toStdString(), format)});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/grafikanzeige.h"
 #include "gui/hauptfenster.h"
@@ -31,6 +32,13 @@ void Grafikansicht::neuZeichnen() {
 void Grafikansicht::paintEvent(QPaintEvent*) {
   QPainter maler(this);
   maler_.male(maler, liste_);
+  // The keys zoom and shift only while the view has the focus: show when it has.
+  if (hasFocus()) {
+    QPen rand(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    maler.setPen(rand);
+    maler.setBrush(Qt::NoBrush);
+    maler.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 void Grafikansicht::befehl(const std::string& name, std::vector<std::string> argumente) {
@@ -38,7 +46,10 @@ void Grafikansicht::befehl(const std::string& name, std::vector<std::string> arg
 }
 
 std::vector<std::string> Grafikansicht::ansichtsPunkt(QPointF ort) const {
-  return {zahlText(ort.x()), zahlText(fensterHoehe - ort.y())};
+  // A drag goes on past the view's border; it is held at the border.
+  const double x = std::clamp(ort.x(), 0.0, fensterBreite);
+  const double y = std::clamp(fensterHoehe - ort.y(), 0.0, fensterHoehe);
+  return {zahlText(x), zahlText(y)};
 }
 
 void Grafikansicht::wheelEvent(QWheelEvent* ereignis) {

@@ -245,7 +245,10 @@ void Hauptfenster::felderZeigen() {
 void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
   felderLesen();
   oberflaeche_.neuZeichnenAngefordert = false;
-  fuehreAus(*zustand_, befehl, argumente);
+  const bool ausgefuehrt = fuehreAus(*zustand_, befehl, argumente);
+  if (!ausgefuehrt && !zustand_->befehlsfehler.empty()) {
+    oberflaeche_.auswahl(zustand_->befehlsfehler, "OK", "");
+  }
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();

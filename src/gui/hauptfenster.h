@@ -32,7 +32,8 @@ class DialogOberflaeche final : public Oberflaeche {
   void piep() override;
   void neuZeichnen() override { neuZeichnenAngefordert = true; }
   void beenden() override;
-  bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override;
+  std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
+                             Grafikformat format) override;
 
   bool neuZeichnenAngefordert = false;
   bool beendetAngefordert = false;
