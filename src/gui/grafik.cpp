@@ -177,10 +177,9 @@ void baueGrafik(Hauptfenster& f) {
 
   // Menu entries: printing, export and the display switches.
   QMenu* datei = f.menue(QStringLiteral("Datei"));
-  // Ctrl+P already shows the protocol.
-  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB",
-                   QKeySequence(QStringLiteral("Ctrl+Shift+R")));
-  QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren (PDF, PNG, SVG) …"));
+  f.befehlsEintrag(datei, QStringLiteral("&Drucken …"), "printB", QKeySequence::Print);
+  QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren …"));
+  export_->setToolTip(QStringLiteral("Die Grafik als PNG, PDF oder SVG speichern"));
   export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+X")));
   QObject::connect(export_, &QAction::triggered, &f, [&f] { exportieren(f); });
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));

@@ -13,9 +13,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "app/befehle.h"
 #include "app/schale.h"
@@ -29,15 +32,75 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// The menu bar in the order a user reads it; menus stay hidden while empty.
-const char* const menueReihenfolge[] = {"Datei",  "Bearbeiten", "Funktionen", "Berechne", "Erzeuge",
-                                        "Punkte", "Zeige",      "Optionen",   "Hilfe"};
+// The menu bar in the order a user reads it, with the titles' mnemonics (Alt+D opens
+// Datei); menus stay hidden while empty.
+const char* const menueReihenfolge[] = {"&Datei",  "&Bearbeiten", "&Funktionen", "Be&rechne", "&Erzeuge",
+                                        "&Punkte", "&Zeige",      "&Optionen",   "&Hilfe"};
 
 void setzeText(QLineEdit* feld, const std::string& text) {
   if (feld->text() != q(text)) feld->setText(q(text));
 }
 
 }  // namespace
+
+QString ohneKuerzel(const QString& text) {
+  QString ohne;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&' && i + 1 < text.size()) ++i;
+    ohne += text[i];
+  }
+  return ohne;
+}
+
+QChar kuerzel(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != u'&') continue;
+    if (text[i + 1] != u'&') return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
+void kuerzelVergeben(QMenu& menue) {
+  QString vergeben;
+  std::vector<QAction*> offen;
+  for (QAction* a : menue.actions()) {
+    if (a->menu() != nullptr) kuerzelVergeben(*a->menu());
+    const QString text = a->text();
+    if (const QChar k = kuerzel(text); !k.isNull()) {
+      vergeben += k;
+    } else if (!a->isSeparator() && !text.isEmpty() && !text.contains(u'&')) {
+      // Where "&&" stands for "&" the positions shift; such texts are left to their author.
+      offen.push_back(a);
+    }
+  }
+  // Texts with few letters choose first: they have the fewest to choose from.
+  const auto buchstabenzahl = [](const QAction* a) {
+    QString verschiedene;
+    for (const QChar c : a->text().toLower()) {
+      if (c.isLetterOrNumber() && !verschiedene.contains(c)) verschiedene += c;
+    }
+    return verschiedene.size();
+  };
+  std::stable_sort(offen.begin(), offen.end(),
+                   [&](const QAction* a, const QAction* b) { return buchstabenzahl(a) < buchstabenzahl(b); });
+  for (QAction* a : offen) {
+    const QString text = a->text();
+    qsizetype stelle = -1;
+    for (int durchgang = 0; durchgang < 2 && stelle < 0; ++durchgang) {
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool wortanfang = i == 0 || !text[i - 1].isLetterOrNumber();
+        const QChar c = text[i].toLower();
+        if ((durchgang == 0 && !wortanfang) || !c.isLetterOrNumber() || vergeben.contains(c)) continue;
+        stelle = i;
+        break;
+      }
+    }
+    if (stelle < 0) continue;
+    vergeben += text[stelle].toLower();
+    a->setText(text.left(stelle) + u'&' + text.mid(stelle));
+  }
+}
 
 QIcon anwendungsSymbol() {
   ressourcenLaden();
@@ -86,6 +149,16 @@ Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
 
   baueFelder();
   baueMenues();
+  // F10 opens the first menu, as on other desktops; from there the arrows lead on.
+  auto* menueTaste = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menueTaste, &QShortcut::activated, this, [this] {
+    for (QAction* m : menuBar()->actions()) {
+      if (m->isVisible()) {
+        menuBar()->setActiveAction(m);
+        return;
+      }
+    }
+  });
   starte(*zustand_);
   felderZeigen();
 }
@@ -172,11 +245,14 @@ void Hauptfenster::baueFelder() {
 
   // Enter reads the input field: a point entry starts with its capital-letter name,
   // a term never does.
-  connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
+  // Enter in the name field does the same: name first, then Enter, is the natural order.
+  const auto eingabeLesen = [this] {
     const QString text = eingabe_->text().trimmed();
     const bool punkt = !text.isEmpty() && text.front() >= u'A' && text.front() <= u'Z';
     ausfuehren(punkt ? "pktEingabe2B" : "liesTermB");
-  });
+  };
+  connect(eingabe_, &QLineEdit::returnPressed, this, eingabeLesen);
+  connect(name_, &QLineEdit::returnPressed, this, eingabeLesen);
   connect(punkteMarkiert_, &QCheckBox::clicked, this, [this] { ausfuehren("punkteMarkierB"); });
   connect(kritPunkteMarkiert_, &QCheckBox::clicked, this,
           [this] { ausfuehren("kritPunkteMarkierB"); });
@@ -193,14 +269,20 @@ void Hauptfenster::baueMenues() {
   baueGrafik(*this);
   baueKonstruktionsmenues(*this);
   baueHilfe(*this);
+  baueDateiende(*this);
   for (QAction* eintrag : menuBar()->actions()) {
-    if (QMenu* m = eintrag->menu()) eintrag->setVisible(!m->isEmpty());
+    if (QMenu* m = eintrag->menu()) {
+      eintrag->setVisible(!m->isEmpty());
+      kuerzelVergeben(*m);
+    }
   }
 }
 
 QMenu* Hauptfenster::menue(const QString& titel) {
   for (QAction* eintrag : menuBar()->actions()) {
-    if (eintrag->menu() != nullptr && eintrag->text() == titel) return eintrag->menu();
+    if (eintrag->menu() != nullptr && ohneKuerzel(eintrag->text()) == ohneKuerzel(titel)) {
+      return eintrag->menu();
+    }
   }
   return menuBar()->addMenu(titel);
 }

@@ -57,7 +57,8 @@ class Hauptfenster : public QMainWindow {
   // Runs a command by its handler name (graph events and export take words of their own).
   void ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente = {});
 
-  // The top-level menu of that title (created in the order of the menu bar).
+  // The top-level menu of that title, mnemonic marks ignored (created in the order of the
+  // menu bar).
   QMenu* menue(const QString& titel);
   // A menu entry that runs a command.
   QAction* befehlsEintrag(QMenu* menue, const QString& text, const std::string& befehl,
@@ -120,5 +121,15 @@ void bauePunktmenues(Hauptfenster& f);
 void baueGrafik(Hauptfenster& f);
 void baueKonstruktionsmenues(Hauptfenster& f);
 void baueHilfe(Hauptfenster& f);
+// "Beenden" closes the Datei menu, after every other group's entries.
+void baueDateiende(Hauptfenster& f);
+
+// A menu text without its mnemonic marks ("&Datei" -> "Datei", "&&" -> "&").
+QString ohneKuerzel(const QString& text);
+// The mnemonic letter of a menu text (lower case), or a null character when it has none.
+QChar kuerzel(const QString& text);
+// Gives every entry of the menu (and of its submenus) that has no mnemonic one that is
+// not yet taken in its menu: a word's first letter if possible, else any letter.
+void kuerzelVergeben(QMenu& menue);
 
 }  // namespace quarvel

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMap>
+#include <QTest>
 #include <QTimer>
 
 #include "app/schale.h"
@@ -80,6 +82,64 @@ TEST(Hauptfenster, SchliessenFragtErst) {
   EXPECT_FALSE(f.close());
   EXPECT_EQ(frage, "Wirklich das Programm verlassen?");
   EXPECT_TRUE(f.isVisible());
+}
+
+// Every menu, whoever fills it: each title and entry can be reached by its letter, no letter
+// twice in one menu, no shortcut on two actions (one action may sit in two menus).
+void pruefeKuerzel(QWidget* menue, const QString& pfad, QMap<QString, QAction*>& kurzwahlen) {
+  QMap<QChar, QString> buchstaben;
+  for (QAction* a : menue->actions()) {
+    if (a->isSeparator() || !a->isVisible()) continue;
+    const QString wo = pfad + " > " + ohneKuerzel(a->text());
+    const QChar k = kuerzel(a->text());
+    EXPECT_FALSE(k.isNull()) << "ohne Kürzel: " << wo.toStdString();
+    if (!k.isNull()) {
+      EXPECT_FALSE(buchstaben.contains(k))
+          << "Kürzel " << QString(k).toStdString() << " doppelt: " << wo.toStdString() << " und "
+          << buchstaben.value(k).toStdString();
+      buchstaben.insert(k, wo);
+    }
+    if (!a->shortcut().isEmpty()) {
+      const QString taste = a->shortcut().toString();
+      QAction* frueher = kurzwahlen.value(taste, a);
+      EXPECT_EQ(frueher, a) << taste.toStdString() << ": " << ohneKuerzel(frueher->text()).toStdString()
+                            << " und " << wo.toStdString();
+      kurzwahlen.insert(taste, a);
+    }
+    if (a->menu() != nullptr) pruefeKuerzel(a->menu(), wo, kurzwahlen);
+  }
+}
+
+TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
+  Hauptfenster f(1);
+  f.show();
+  QMap<QString, QAction*> kurzwahlen;
+  pruefeKuerzel(f.menuBar(), "Menüleiste", kurzwahlen);
+
+  const QStringList datei = [&] {
+    QStringList texte;
+    for (QAction* a : hauptmenue(f, "Datei")->actions()) texte << ohneKuerzel(a->text());
+    return texte;
+  }();
+  EXPECT_EQ(datei.front(), "Neustart …");
+  EXPECT_EQ(datei.mid(datei.size() - 4),
+            (QStringList{"Drucken …", "Grafik exportieren …", "", "Beenden …"}));
+  EXPECT_EQ(eintrag(f, "Datei", "Drucken …")->shortcut(), QKeySequence(QKeySequence::Print));
+
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::keyClick(f.eingabeFeld(), Qt::Key_F10);
+  ASSERT_NE(f.menuBar()->activeAction(), nullptr);
+  EXPECT_EQ(ohneKuerzel(f.menuBar()->activeAction()->text()), "Datei");
+  f.menuBar()->activeAction()->menu()->close();
+}
+
+TEST(Hauptfenster, EnterImNamensfeldLiestDenTerm) {
+  Hauptfenster f(1);
+  f.eingabeFeld()->setText("x^2");
+  f.namensFeld()->setText("q");
+  QTest::keyClick(f.namensFeld(), Qt::Key_Return);
+  EXPECT_EQ(f.zustand().listen.fuListe.count("q"), 1u);
 }
 
 }  // namespace
