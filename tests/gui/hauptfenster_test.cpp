@@ -10,9 +10,12 @@
 #include <QMap>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <memory>
 
 #include "app/schale.h"
 #include "gui/hauptfenster.h"
+#include "gui/uebersetzung.h"
 #include "menuehilfen.h"
 
 namespace quarvel {
@@ -132,6 +135,18 @@ TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
   ASSERT_NE(f.menuBar()->activeAction(), nullptr);
   EXPECT_EQ(ohneKuerzel(f.menuBar()->activeAction()->text()), "Datei");
   f.menuBar()->activeAction()->menu()->close();
+}
+
+TEST(Hauptfenster, QtsEigeneTexteSindDeutsch) {
+  QTranslator* deutsch = ladeQtUebersetzung(*QCoreApplication::instance(), QLocale(QLocale::German));
+  ASSERT_NE(deutsch, nullptr) << "qtbase_de fehlt (Paket qt6-translations-l10n)";
+  const QString rueckgaengig = deutsch->translate("QLineEdit", "&Undo");
+  EXPECT_FALSE(rueckgaengig.isEmpty());
+  QLineEdit feld;
+  std::unique_ptr<QMenu> kontextmenue(feld.createStandardContextMenu());
+  EXPECT_EQ(kontextmenue->actions().front()->text().section(u'\t', 0, 0), rueckgaengig);
+  QCoreApplication::removeTranslator(deutsch);
+  delete deutsch;
 }
 
 TEST(Hauptfenster, EnterImNamensfeldLiestDenTerm) {
