@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(nullptr);
   QApplication::setApplicationName("Quarvel");
   QApplication::setApplicationVersion(QUARVEL_VERSION);
-  QApplication::setDesktopFileName("quarvel");
+  QApplication::setDesktopFileName("de.quarvel.Quarvel");
   quarvel::ladeQtUebersetzung(app, QLocale::system());
   // The optional file argument names a document to open; it is kept in `aufruf.dokument`.
   quarvel::Hauptfenster fenster(aufruf.seed);
