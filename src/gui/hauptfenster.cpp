@@ -61,7 +61,7 @@ QChar kuerzel(const QString& text) {
   return {};
 }
 
-void kuerzelVergeben(QMenu& menue) {
+void kuerzelVergeben(QWidget& menue) {
   QString vergeben;
   std::vector<QAction*> offen;
   for (QAction* a : menue.actions()) {
@@ -271,11 +271,9 @@ void Hauptfenster::baueMenues() {
   baueHilfe(*this);
   baueDateiende(*this);
   for (QAction* eintrag : menuBar()->actions()) {
-    if (QMenu* m = eintrag->menu()) {
-      eintrag->setVisible(!m->isEmpty());
-      kuerzelVergeben(*m);
-    }
+    if (QMenu* m = eintrag->menu()) eintrag->setVisible(!m->isEmpty());
   }
+  kuerzelVergeben(*menuBar());
 }
 
 QMenu* Hauptfenster::menue(const QString& titel) {

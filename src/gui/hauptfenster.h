@@ -128,8 +128,8 @@ void baueDateiende(Hauptfenster& f);
 QString ohneKuerzel(const QString& text);
 // The mnemonic letter of a menu text (lower case), or a null character when it has none.
 QChar kuerzel(const QString& text);
-// Gives every entry of the menu (and of its submenus) that has no mnemonic one that is
-// not yet taken in its menu: a word's first letter if possible, else any letter.
-void kuerzelVergeben(QMenu& menue);
+// Gives every entry of the menu or menu bar (and of its submenus) that has no mnemonic
+// one that is not yet taken in its menu: a word's first letter if possible, else any.
+void kuerzelVergeben(QWidget& menue);
 
 }  // namespace quarvel

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QMap>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <memory>
@@ -147,6 +149,24 @@ TEST(Hauptfenster, QtsEigeneTexteSindDeutsch) {
   EXPECT_EQ(kontextmenue->actions().front()->text().section(u'\t', 0, 0), rueckgaengig);
   QCoreApplication::removeTranslator(deutsch);
   delete deutsch;
+}
+
+TEST(Hauptfenster, ExportSagtWasGeschah) {
+  Hauptfenster f(1);
+  f.show();
+  QTemporaryDir ordner;
+  ASSERT_TRUE(ordner.isValid());
+  const std::string gut = ordner.filePath("bild.svg").toStdString();
+  f.ausfuehren("printB", {gut});
+  EXPECT_EQ(f.hinweisZeile()->text().toStdString(), "Grafik gespeichert: " + gut);
+
+  const std::string falsch = ordner.filePath("bild.jpg").toStdString();
+  QString meldung;
+  beantworteNaechsteFrage("OK", &meldung);
+  f.ausfuehren("printB", {falsch});
+  EXPECT_TRUE(meldung.contains(QString::fromStdString(falsch))) << meldung.toStdString();
+  EXPECT_TRUE(meldung.contains("PNG (.png), PDF (.pdf) und SVG (.svg)")) << meldung.toStdString();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(falsch)));
 }
 
 TEST(Hauptfenster, EnterImNamensfeldLiestDenTerm) {
