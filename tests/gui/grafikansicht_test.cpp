@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
@@ -154,6 +155,22 @@ TEST(Grafikansicht, TastenDerHilfeWirken) {
                   QPoint(0, -120), Qt::NoButton, Qt::ShiftModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(ansicht, &rad);
   EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
+}
+
+TEST(Grafikansicht, ZeigtDenTastaturfokus) {
+  Hauptfenster f(1);
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ansicht->clearFocus();
+  const QImage ohne = ansicht->grab().toImage();
+  ansicht->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(ansicht->hasFocus());
+  const QImage mit = ansicht->grab().toImage();
+  EXPECT_NE(ohne, mit);
+  // The frame runs along the border; the inside is drawn as before.
+  EXPECT_EQ(ohne.copy(ohne.rect().adjusted(4, 4, -4, -4)), mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
 }
 
 // A touchpad sends many small pixel deltas, and gesture begin/end events with none.
