@@ -127,13 +127,18 @@ bool scrollWheelB(Zustand& z, const Argumente& a) {
 }
 
 // A point of the view, bounds included; anything outside would map to a point no one saw.
-bool ansichtspunkt(const Argumente& a, double& x, double& y) {
-  return zahlen(a, x, y) && x >= 0 && x <= fensterBreite && y >= 0 && y <= fensterHoehe;
+bool ansichtspunkt(Zustand& z, const Argumente& a, double& x, double& y) {
+  if (!zahlen(a, x, y)) return false;
+  if (x >= 0 && x <= fensterBreite && y >= 0 && y <= fensterHoehe) return true;
+  z.befehlsfehler = "Die Stelle liegt außerhalb der Grafik (x von 0 bis " +
+                    std::to_string(static_cast<int>(fensterBreite)) +
+                    ", y von 0 bis " + std::to_string(static_cast<int>(fensterHoehe)) + ").";
+  return false;
 }
 
 bool mouseDraggedB(Zustand& z, const Argumente& a) {
   double x = 0, y = 0;
-  if (!ansichtspunkt(a, x, y)) return false;
+  if (!ansichtspunkt(z, a, x, y)) return false;
   mouseDragged(z.grafik, x, y);
   z.ui.neuZeichnen();
   return true;
@@ -141,7 +146,7 @@ bool mouseDraggedB(Zustand& z, const Argumente& a) {
 
 bool rightMouseDraggedB(Zustand& z, const Argumente& a) {
   double x = 0, y = 0;
-  if (!ansichtspunkt(a, x, y)) return false;
+  if (!ansichtspunkt(z, a, x, y)) return false;
   rightMouseDragged(z.grafik, z.listen, x, y);
   z.ui.neuZeichnen();
   return true;

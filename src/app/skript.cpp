@@ -74,7 +74,6 @@ Zeilenende liesZeile(std::istream& ein, std::string& zeile) {
   for (;;) {
     const int zeichen = puffer->sbumpc();
     if (zeichen == std::char_traits<char>::eof()) {
-      ein.setstate(std::ios::eofbit);
       if (!etwasGelesen) return Zeilenende::eingabeEnde;
       break;
     }
@@ -246,14 +245,12 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
         argumente = rest.empty() ? Argumente{} : Argumente{rest};
       }
       if (!fuehreAus(z, name, argumente)) {
-        melde(z.befehlsfehler.empty() ? "ungültige Angaben zum Befehl" : z.befehlsfehler, zeile);
+        std::string grund = z.befehlsfehler.empty() ? "ungültige Angaben zum Befehl" : z.befehlsfehler;
+        if (grund.back() == '.') grund.pop_back();  // the line follows after a colon
+        melde(grund, zeile);
       }
     }
     if (oberflaeche.zeichnenFaellig()) grafikZeichnen(z);
-  }
-  if (skript.bad()) {
-    fehler << "fehler: nach Zeile " << zeilennummer << ": das Skript ließ sich nicht weiterlesen\n";
-    return 1;
   }
   return oberflaeche.beendet() ? 0 : status;
 }
