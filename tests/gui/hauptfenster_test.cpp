@@ -45,8 +45,6 @@ TEST(Hauptfenster, ZeigtDenStarthinweisUndHatMenues) {
   ASSERT_FALSE(symbol.isNull());
   EXPECT_NE(symbol.pixelColor(32, 32).alpha(), 0) << "the icon is drawn, not empty";
   EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0, 255, 0));
-  ASSERT_NE(eintrag(f, "Datei", "&Beenden …"), nullptr);
-  EXPECT_EQ(eintrag(f, "Datei", "&Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
   EXPECT_EQ(f.grafikPlatz()->size(), QSize(650, 580));
 }
 
@@ -130,6 +128,7 @@ TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
   EXPECT_EQ(datei.mid(datei.size() - 4),
             (QStringList{"Drucken …", "Grafik exportieren …", "", "Beenden …"}));
   EXPECT_EQ(eintrag(f, "Datei", "Drucken …")->shortcut(), QKeySequence(QKeySequence::Print));
+  EXPECT_EQ(eintrag(f, "Datei", "Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
 
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
