@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "gui/hauptfenster.h"
+#include "gui/kuerzel.h"
 
 namespace quarvel::test {
 
