@@ -46,6 +46,7 @@ const Befehlstabelle& alleBefehle() {
     registriereGrafikbefehle(t);
     registriereKonstruktionsbefehle(t);
     registriereHilfebefehle(t);
+    registriereBegruendungsbefehle(t);
     return t;
   }();
   return tabelle;
