@@ -1,6 +1,5 @@
 #include "gui/anzeigemaler.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -11,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -143,45 +143,61 @@ QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis) {
           static_cast<int>(std::ceil(ansicht.hoehe * skala - 1e-9))};
 }
 
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei, double pixelVerhaeltnis) {
-  const QString art = QFileInfo(datei).suffix().toLower();
+QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikformat format,
+                        double pixelVerhaeltnis) {
+  // Written to a temporary file beside the target and renamed only when every step worked:
+  // a failed export leaves an existing file as it was and no half-written one behind.
+  QSaveFile ziel(datei);
+  if (!ziel.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("Die Datei lässt sich nicht anlegen.");
+  }
   const Anzeigemaler maler;
   const Ansichtsgroesse ansicht = liste.groesse;
   const QSize groesse(static_cast<int>(std::lround(ansicht.breite)),
                       static_cast<int>(std::lround(ansicht.hoehe)));
-  if (art == QLatin1String("png")) {
-    // Raster pictures go onto projectors and worksheets: at least minPngBreite pixels
-    // wide, and never coarser than the screen showed them.
-    QImage bild(pngGroesse(ansicht, pixelVerhaeltnis), QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    maler.male(p, liste, bild.width() / ansicht.breite);
-    p.end();
-    return bild.save(datei, "PNG");
+  bool gemalt = false;
+  switch (format) {
+    case Grafikformat::png: {
+      // Raster pictures go onto projectors and worksheets: at least minPngBreite pixels
+      // wide, and never coarser than the screen showed them.
+      QImage bild(pngGroesse(ansicht, pixelVerhaeltnis), QImage::Format_ARGB32_Premultiplied);
+      bild.fill(Qt::white);
+      QPainter p(&bild);
+      maler.male(p, liste, bild.width() / ansicht.breite);
+      gemalt = p.end() && bild.save(&ziel, "PNG");
+      break;
+    }
+    case Grafikformat::pdf: {
+      QPdfWriter pdf(&ziel);
+      pdf.setTitle(QStringLiteral("Quarvel"));
+      pdf.setPageSize(QPageSize(QSizeF(ansicht.breite, ansicht.hoehe), QPageSize::Point));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setResolution(72);
+      QPainter p;
+      gemalt = p.begin(&pdf);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
+    case Grafikformat::svg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&ziel);
+      svg.setSize(groesse);
+      svg.setViewBox(QRect(QPoint(0, 0), groesse));
+      svg.setTitle(QStringLiteral("Quarvel"));
+      QPainter p;
+      gemalt = p.begin(&svg);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
   }
-  if (art == QLatin1String("pdf")) {
-    QPdfWriter pdf(datei);
-    pdf.setTitle(QStringLiteral("Quarvel"));
-    pdf.setPageSize(QPageSize(QSizeF(ansicht.breite, ansicht.hoehe), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);
-    QPainter p;
-    if (!p.begin(&pdf)) return false;
-    maler.male(p, liste);
-    return p.end();
+  // A write error (a full disk) is remembered by the file and makes the commit fail.
+  if (!gemalt || ziel.error() != QFileDevice::NoError || !ziel.commit()) {
+    ziel.cancelWriting();
+    return QStringLiteral("Beim Schreiben ging etwas schief (Datenträger voll oder nicht beschreibbar?).");
   }
-  if (art == QLatin1String("svg")) {
-    QSvgGenerator svg;
-    svg.setFileName(datei);
-    svg.setSize(groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), groesse));
-    svg.setTitle(QStringLiteral("Quarvel"));
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    maler.male(p, liste);
-    return p.end();
-  }
-  return false;
+  return {};
 }
 
 DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite) {
@@ -190,18 +206,20 @@ DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite) {
   return {skala, QPointF((seite.width() - skala * ansicht.breite) / 2, 0)};
 }
 
-void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
+QString grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
   QPrinter drucker(QPrinter::HighResolution);
   const Ansichtsgroesse ansicht = liste.groesse;
   // A picture wider than high fills a landscape page best, else a portrait one.
   drucker.setPageOrientation(ansicht.breite > ansicht.hoehe * 1.3 ? QPageLayout::Landscape
                                                                   : QPageLayout::Portrait);
   QPrintDialog dialog(&drucker, eltern);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return {};
   QPainter p;
-  if (!p.begin(&drucker)) return;
+  if (!p.begin(&drucker)) return QStringLiteral("Der Drucker lässt sich nicht ansprechen.");
   const DruckPlatz platz = druckPlatz(ansicht, drucker.pageRect(QPrinter::DevicePixel).size());
   Anzeigemaler().male(p, liste, platz.skala, platz.ursprung);
+  if (!p.end()) return QStringLiteral("Der Druckauftrag ließ sich nicht abschließen.");
+  return {};
 }
 
 }  // namespace quarvel

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
@@ -156,6 +158,22 @@ TEST(Grafikansicht, TastenDerHilfeWirken) {
   EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
 }
 
+TEST(Grafikansicht, ZeigtDenTastaturfokus) {
+  Hauptfenster f(1);
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ansicht->clearFocus();
+  const QImage ohne = ansicht->grab().toImage();
+  ansicht->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(ansicht->hasFocus());
+  const QImage mit = ansicht->grab().toImage();
+  EXPECT_NE(ohne, mit);
+  // The frame runs along the border; the inside is drawn as before.
+  EXPECT_EQ(ohne.copy(ohne.rect().adjusted(4, 4, -4, -4)), mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
+}
+
 // A touchpad sends many small pixel deltas, and gesture begin/end events with none.
 TEST(Grafikansicht, TouchpadWieRad) {
   Hauptfenster f(1);
@@ -192,18 +210,29 @@ TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
   EXPECT_TRUE(f.zustand().listen.pktListe.empty());
 }
 
-TEST(GrafikExport, SchreibtPdfPngSvg) {
+TEST(GrafikExport, SchreibtPdfPngSvgUndMeldetFehler) {
   QTemporaryDir ordner;
   ASSERT_TRUE(ordner.isValid());
   Hauptfenster f(1);
   const Anzeigeliste liste = grafikZeichnen(f.zustand());
-  for (const char* name : {"bild.png", "bild.PDF", "bild.svg"}) {
-    const QString datei = ordner.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(grafikSchreiben(liste, datei)) << name;
-    EXPECT_GT(QFile(datei).size(), 1000) << name;
+  const struct {
+    const char* name;
+    Grafikformat format;
+    QByteArray anfang;
+  } faelle[] = {{"bild.png", Grafikformat::png, "\x89PNG"},
+                {"bild.PDF", Grafikformat::pdf, "%PDF"},
+                {"bild.svg", Grafikformat::svg, "<?xml"}};
+  for (const auto& fall : faelle) {
+    const QString datei = ordner.filePath(QString::fromLatin1(fall.name));
+    EXPECT_EQ(grafikSchreiben(liste, datei, fall.format), QString()) << fall.name;
+    QFile geschrieben(datei);
+    ASSERT_TRUE(geschrieben.open(QIODevice::ReadOnly)) << fall.name;
+    EXPECT_GT(geschrieben.size(), 1000) << fall.name;
+    EXPECT_TRUE(geschrieben.read(fall.anfang.size()) == fall.anfang) << fall.name;
   }
-  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("bild.txt")));
-  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png")));
+  // A file that cannot be created says so and leaves nothing behind.
+  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png"), Grafikformat::png).isEmpty());
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 3);
   // At least 1300 pixels across: twice the default view.
   QImage png(ordner.filePath("bild.png"));
   ASSERT_EQ(png.size(), QSize(1300, 1160));
