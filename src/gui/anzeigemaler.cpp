@@ -27,6 +27,32 @@ Rechteck zeichenbereich(Ansichtsgroesse a) {
   return {-rand, a.breite + rand, -rand, a.hoehe + rand};
 }
 
+// Long polylines are handed to the raster engine as single segments: it rasterises a
+// plain line directly, while a polyline first goes through the general stroker, which
+// costs more than twice as much for a frame full of curves. Each segment reaches this
+// far (in pixels of the painter) into its neighbours, so the seams show neither a lighter nor a
+// darker speck; at the curves' own ends nothing is added.
+constexpr double fugenUeberlappung = 0.15;
+
+// From this many points on a polyline is a curve; shorter ones (arrow heads, ticks) keep
+// the stroker's joins.
+constexpr qsizetype kurveAbPunkten = 4;
+
+void segmentweise(QPainter& maler, const QPolygonF& zug, QList<QLineF>& striche) {
+  striche.clear();
+  for (qsizetype i = 0; i + 1 < zug.size(); ++i) {
+    QLineF strich(zug[i], zug[i + 1]);
+    const double laenge = strich.length();
+    if (laenge > 0) {
+      const QPointF ueber = (strich.p2() - strich.p1()) * (fugenUeberlappung / laenge);
+      if (i > 0) strich.setP1(strich.p1() - ueber);
+      if (i + 2 < zug.size()) strich.setP2(strich.p2() + ueber);
+    }
+    striche.append(strich);
+  }
+  maler.drawLines(striche);
+}
+
 bool liegtIn(Bildpunkt p, const Rechteck& r) {
   return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= r.links && p.x <= r.rechts &&
          p.y >= r.unten && p.y <= r.oben;
@@ -70,12 +96,16 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   maler.setRenderHint(QPainter::TextAntialiasing);
   double schriftgroesse = 0, unterlaenge = 0, oberlaenge = 0;
   int pixelGroesse = 0;
-  // Cached layouts are reused only on devices that map pixels one to one (a view, an
-  // image); printers and vector files get the text laid out for themselves.
-  const bool zwischenspeichern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
-                                 maler.paintEngine() != nullptr &&
-                                 (maler.paintEngine()->type() == QPaintEngine::Raster);
+  // Cached layouts and curves cut into single segments are only for devices that map
+  // pixels one to one (a view, an image); printers and vector files get text laid out for
+  // themselves and curves as whole polylines.
+  const bool rastern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
+                       maler.paintEngine() != nullptr &&
+                       (maler.paintEngine()->type() == QPaintEngine::Raster);
   if (texte_.size() > 5000) texte_.clear();
+  // Reused for every polyline of the frame.
+  QPolygonF zug;
+  QList<QLineF> striche;
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
       maler.fillRect(QRectF(ursprung, QSizeF(skala * groesse.breite, skala * groesse.hoehe)),
@@ -85,7 +115,6 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
                  Qt::BevelJoin);
       maler.setPen(stift);
       maler.setBrush(Qt::NoBrush);
-      QPolygonF zug;
       for (const Linienzug& linie : pfad->linienzuege) {
         for (const Linienzug& geclippt : clippe(linie, bereich)) {
           // A tenth of a device pixel is far below what anyone can see.
@@ -93,7 +122,11 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
           zug.clear();
           zug.reserve(static_cast<qsizetype>(teil.size()));
           for (const Bildpunkt& p : teil) zug.append(geraet(p));
-          maler.drawPolyline(zug);
+          if (rastern && zug.size() >= kurveAbPunkten) {
+            segmentweise(maler, zug, striche);
+          } else {
+            maler.drawPolyline(zug);
+          }
         }
       }
       for (const Kreis& k : pfad->kreise) {
@@ -115,7 +148,7 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
       // The text box sits on `ort`: the baseline lies one descent above it.
       const QPointF unten = geraet(b->ort);
       const QString text = QString::fromStdString(b->text);
-      if (!zwischenspeichern) {
+      if (!rastern) {
         maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), text);
         continue;
       }

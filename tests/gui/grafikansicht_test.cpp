@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -86,6 +87,36 @@ TEST(GrafikMalen, RiesigeWerteWerdenGeclippt) {
   const QImage bild = male(grafikZeichnen(z));
   EXPECT_TRUE(weiss(bild.pixelColor(100, 100)));
   EXPECT_TRUE(inDerNaehe(bild, QPoint(330, 150), 3, rot)) << "the steep walls near x = 0";
+}
+
+TEST(GrafikMalen, KurvenSehenAufDemBildschirmAusWieImVektorbild) {
+  // On images curves are painted segment by segment, in vector pictures as one polyline:
+  // both must look alike, with no specks at the seams or gaps at sharp bends.
+  Anzeigeliste liste;
+  liste.groesse = {650, 580};
+  liste.elemente.emplace_back(Hintergrund{});
+  Linienzug welle, zacken;
+  for (int i = 0; i <= 400; ++i) welle.push_back({i * 1.6, 290 + 200 * std::sin(i / 9.0)});
+  for (int i = 0; i <= 40; ++i) zacken.push_back({15.0 * i, i % 2 == 0 ? 100.0 : 140.0});
+  liste.elemente.emplace_back(Pfad{{0.9, 0.1, 0.1}, kurvenBreite, {welle, zacken}, {}});
+  QPicture vektor;
+  QPainter aufVektor(&vektor);
+  Anzeigemaler().male(aufVektor, liste);
+  aufVektor.end();
+  QImage wieVektor(650, 580, QImage::Format_ARGB32_Premultiplied);
+  QPainter nachgemalt(&wieVektor);
+  nachgemalt.drawPicture(0, 0, vektor);
+  nachgemalt.end();
+  const QImage direkt = male(liste);
+  int groessterUnterschied = 0;
+  for (int y = 0; y < direkt.height(); ++y) {
+    for (int x = 0; x < direkt.width(); ++x) {
+      const QRgb a = direkt.pixel(x, y), b = wieVektor.pixel(x, y);
+      groessterUnterschied = std::max({groessterUnterschied, std::abs(qRed(a) - qRed(b)),
+                                       std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    }
+  }
+  EXPECT_LE(groessterUnterschied, 64);
 }
 
 TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
