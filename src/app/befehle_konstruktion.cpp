@@ -7,7 +7,6 @@
 #include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
-#include "app/splinepflege.h"
 #include "construction/interpolation.h"
 #include "construction/konstruktionstexte.h"
 #include "construction/regression.h"
@@ -36,7 +35,7 @@ int gradAusFeld(const std::string& feld) {
 }
 
 void pktliste2PolynomB(Zustand& z) {
-  const Konstruktion k = pktListe2Polynom(genPunktfeld(z.listen.pktListe));
+  const Konstruktion k = pktListe2Polynom(genPunktfeld(z.listen.pktListe()));
   if (!k.ok) {
     auswahl(z, std::string(unterOderUeberbestimmt), std::string(habIchGelesen), "");
     return;
@@ -51,7 +50,7 @@ void pktliste2PolynomB(Zustand& z) {
 }
 
 void pktliste2IntPolPolB(Zustand& z) {
-  const Interpolation i = genInterpolPol(z.listen.pktListe);
+  const Interpolation i = genInterpolPol(z.listen.pktListe());
   if (!i.ok) {
     auswahl(z, std::string(i.zuVielePunkte ? zuVieleInterpolationspunkte : koordinatenUnvertraeglich),
             std::string(habIchGelesen), "");
@@ -69,7 +68,7 @@ void pktliste2IntPolPolB(Zustand& z) {
 }
 
 void regressionB(Zustand& z) {
-  const Regression r = regression(z.listen.pktListe, gradAusFeld(z.felder.x));
+  const Regression r = regression(z.listen.pktListe(), gradAusFeld(z.felder.x));
   if (!r.p) {
     ausgabe(z, 0, r.fehlermeldung);
     return;
@@ -90,7 +89,7 @@ void regressionB(Zustand& z) {
 }
 
 void pktliste2SplineB(Zustand& z) {
-  const SplineBau bau = genSpline(z.listen.pktListe, z.dezimalen);
+  const SplineBau bau = genSpline(z.listen.pktListe(), z.dezimalen);
   if (!bau.ok) {
     auswahl(z, std::string(splinePunkteUnvertraeglich), std::string(habIchGelesen), "");
     return;
@@ -102,7 +101,7 @@ void pktliste2SplineB(Zustand& z) {
 }
 
 void splineListeLoeschB(Zustand& z) {
-  const std::size_t k = z.listen.spListe.size();
+  const std::size_t k = z.listen.spListe().size();
   if (k == 0) {
     auswahl(z, std::string(splinelisteLeer), "ok", "");
     return;

@@ -104,8 +104,8 @@ const std::string* feldText(const Zustand& z, const std::string& was) {
 
 const Polynom* findePolynom(const Zustand& z, const std::string& name) {
   if (name == "akt") return z.akt.get();
-  const auto it = z.listen.fuListe.find(name);
-  return it == z.listen.fuListe.end() ? nullptr : it->second.get();
+  const auto it = z.listen.fuListe().find(name);
+  return it == z.listen.fuListe().end() ? nullptr : it->second.get();
 }
 
 // Prints what "zeige" asks for; false when the request is not understood.

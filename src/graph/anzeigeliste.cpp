@@ -18,7 +18,7 @@ class Zeichner {
     liste_.elemente.emplace_back(Hintergrund{});
     achsenUndPunkte();
     funktionen();
-    for (const auto& [_, s] : q_.listen.spListe) {
+    for (const auto& [_, s] : q_.listen.spListe()) {
       if (s->sichtbar) splineZeichnen(*s);
     }
     g_.legende = legendenText(g_, q_.dezimalen);
@@ -46,7 +46,7 @@ class Zeichner {
       pfad.linienzuege.push_back({{bt.x - spitz, bt.y + spitz}, bt, {bt.x - spitz, bt.y - spitz}});
     }
     if (g_.punkteImGraphenZeigen) {
-      for (const auto& [name, p] : q_.listen.pktListe) {
+      for (const auto& [name, p] : q_.listen.pktListe()) {
         const Bildpunkt ort = bild(p->x(), p->y());
         pfad.kreise.push_back({ort, 2});
         text({ort.x + p->pos.dx, ort.y + p->pos.dy}, name, punktSchrift);
@@ -65,7 +65,7 @@ class Zeichner {
         fuZeichnen(q_.grafTarget);
         break;
       case GrafikDimension::allfunktional:
-        for (const auto& [_, f] : q_.listen.fuListe) fuZeichnen(*f);
+        for (const auto& [_, f] : q_.listen.fuListe()) fuZeichnen(*f);
         break;
     }
   }

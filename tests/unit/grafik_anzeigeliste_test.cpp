@@ -97,7 +97,7 @@ TEST_F(Zeichnung, PunkteMitNamenUndVersatz) {
   Punkt p{1, 2, 0, 0};
   p.pos = {6, -4};
   p.aktiv = false;  // inactive points are drawn too
-  listen.pktListe["B"] = teile(p);
+  listen.speicherePunkt("B", teile(p));
   const Anzeigeliste l = zeichneJetzt();
   const auto& achsen = std::get<Pfad>(l.elemente[2]);
   ASSERT_EQ(achsen.kreise.size(), 1u);
@@ -125,7 +125,8 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
   h->name = "h";
   h->sichtbar = false;
   h->kritPunkte = {{0, 0}};
-  listen.fuListe = {{"f", f}, {"h", h}};
+  listen.speichereFunktion("f", f);
+  listen.speichereFunktion("h", h);
   g.kritischePunkteImGraphenZeigen = true;
 
   // Current mode: stored functions stay away even when visible.
@@ -149,7 +150,7 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
 TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
   auto s = std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{2, -1}}, {0, 1, 2}));
   s->color = Farbe::blau;
-  listen.spListe["s"] = s;
+  listen.speichereSpline("s", s);
   const auto blau = [](const Anzeigeliste& l) {
     std::vector<std::size_t> laengen;
     for (const Pfad* p : pfade(l)) {
@@ -167,7 +168,7 @@ TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
 }
 
 TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
-  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
   setzeRahmen(g, 0, 0.5, 0, 0.5);
   const Anzeigeliste l = zeichneJetzt();
   std::size_t n = 0;
@@ -184,7 +185,7 @@ TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
 
 TEST_F(Zeichnung, WinzigerRahmenUeberRiesigemSplinestueckEndet) {
   // Sample indices beyond 2^53 must not stall the loop.
-  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
   setzeRahmen(g, 0, 1e-12, 0, 1e-12);
   const Anzeigeliste l = zeichneJetzt();
   EXPECT_FALSE(l.elemente.empty());
