@@ -6,7 +6,7 @@
 
 #include "analysis/kritischestellen.h"
 #include "analysis/nullstellen.h"
-#include "analysis/punktbuchstaben.h"
+#include "model/punktbuchstaben.h"
 #include "model/toleranz.h"
 #include "model/zahltext.h"
 

@@ -5,7 +5,7 @@
 #include "analysis/kritischestellen.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
-#include "analysis/punktbuchstaben.h"
+#include "model/punktbuchstaben.h"
 #include "app/befehle.h"
 #include "app/funktionswahl.h"
 #include "app/listenpflege.h"

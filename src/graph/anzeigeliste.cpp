@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/punktbuchstaben.h"
 #include "model/zahltext.h"
 
 namespace quarvel {
@@ -87,12 +88,10 @@ class Zeichner {
   void kritischeStellenMarkieren(const Polynom& p) {
     if (p.kritPunkte.empty() || !g_.kritischePunkteImGraphenZeigen) return;
     Pfad kreise{schwarz, 1, {}, {}};
-    const auto& buchstaben = alphabet();
     for (std::size_t k = 0; k < p.kritPunkte.size(); ++k) {
       const Bildpunkt q = bild(p.kritPunkte[k].x, p.kritPunkte[k].y);
       kreise.kreise.push_back({q, 4});
-      // Degree 14 allows at most 25 critical points, one per letter; more get no letter.
-      if (k < buchstaben.size()) text(q, buchstaben[k] + p.name, kritSchrift);
+      text(q, kritPunktBuchstabe(k) + p.name, kritSchrift);
     }
     liste_.elemente.emplace_back(std::move(kreise));
   }

@@ -28,17 +28,6 @@ Namenspool startPunktnamen() {
   return pool;
 }
 
-const std::vector<std::string>& alphabet() {
-  static const std::vector<std::string> buchstaben = [] {
-    std::vector<std::string> b;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-      if (c != 'O') b.emplace_back(1, c);
-    }
-    return b;
-  }();
-  return buchstaben;
-}
-
 std::set<std::string> Objektlisten::aktuelleFuNamen() const {
   std::set<std::string> namen;
   for (const auto& [name, _] : fuListe_) namen.insert(name);

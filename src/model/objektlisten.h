@@ -29,8 +29,6 @@ bool istNamensTeil(char32_t c);
 Namenspool startFunktionsnamen();
 // Free point names at start: the upper-case letters.
 Namenspool startPunktnamen();
-// The 25 upper-case letters without O, for naming points in sequence.
-const std::vector<std::string>& alphabet();
 
 // Every named object of a run, with the pools its new names come from.
 //

@@ -139,6 +139,13 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
   EXPECT_EQ(kurven(alle)[0]->farbe, (Rgb{1, 0, 0}));
   EXPECT_EQ(texte(alle, kritSchrift), (std::vector<std::string>{"Af", "Bf"}));
 
+  // Degree 14 may have 39 critical positions (roots, extrema, turning points): all lettered.
+  f->kritPunkte.assign(39, {0.5, 0.5});
+  const auto buchstaben = texte(zeichneJetzt(), kritSchrift);
+  ASSERT_EQ(buchstaben.size(), 39u);
+  EXPECT_EQ(buchstaben[25], "A1f");
+  EXPECT_EQ(buchstaben[38], "N1f");
+
   g.kritischePunkteImGraphenZeigen = false;
   EXPECT_TRUE(texte(zeichneJetzt(), kritSchrift).empty());
 
