@@ -5,7 +5,7 @@
 set -euo pipefail
 
 app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre)
-tests=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-dev xvfb xauth)
 
 pakete=("${app[@]}")
 [ "${1:-alles}" = app ] || pakete+=("${tests[@]}")

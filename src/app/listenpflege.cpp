@@ -8,7 +8,8 @@ void fuEinlisten(Zustand& z, const std::string& name, const PolynomRef& p) {
   p->grenzen = polyDatenX(*p, z.dezimalen);
   p->sichtbar = true;
   p->kritPunkte.clear();
-  for (double x : erzeugeKritStellenListe(*p, z.dezimalen)) p->kritPunkte.push_back({x, p->wert(x)});
+  for (double x : erzeugeKritStellenListe(*p, z.dezimalen))
+    p->kritPunkte.push_back({x, p->wert(x)});
   z.listen.speichereFunktion(name, p);
   neuF(z);
 }

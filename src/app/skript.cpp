@@ -140,6 +140,7 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
 
 int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
                     std::optional<std::uint32_t> seed, Grafikexport grafikexport) {
+  const bool hatGrafikexport = static_cast<bool>(grafikexport);
   Skriptoberflaeche oberflaeche(aus, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
@@ -181,6 +182,8 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     const Befehl* befehl = alleBefehle().finde(w.front());
     if (befehl == nullptr) {
       melde("unbekannter Befehl", zeile);
+    } else if (w.front() == "printB" && w.size() > 1 && !hatGrafikexport) {
+      melde("Grafik in eine Datei schreibt nur quarvel --skript", zeile);
     } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
       melde("ungültige Angaben zum Befehl", zeile);
     }

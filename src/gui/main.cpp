@@ -1,48 +1,23 @@
 #include <QApplication>
 #include <QGuiApplication>
-#include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
-#include <optional>
-#include <string>
 
-#include "app/skript.h"
+#include "app/aufruf.h"
 #include "gui/anzeigemaler.h"
 #include "gui/hauptfenster.h"
 
-namespace {
-
-void gebrauch() {
-  std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N]\n";
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-  std::optional<std::string> skript;
-  std::optional<std::uint32_t> seed;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--skript" && i + 1 < argc) {
-      skript = argv[++i];
-    } else if (arg == "--seed" && i + 1 < argc) {
-      try {
-        seed = static_cast<std::uint32_t>(std::stoul(argv[++i]));
-      } catch (...) {
-        gebrauch();
-        return 2;
-      }
-    } else if (arg == "--help" || arg == "-h") {
-      gebrauch();
-      return 0;
-    }
+  const quarvel::Aufruf aufruf = quarvel::liesAufruf(argc, argv, quarvel::DateiOhneSchalter::nein);
+  if (aufruf.hilfe || aufruf.fehlerhaft) {
+    std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N]\n";
+    return aufruf.hilfe ? 0 : 2;
   }
 
-  // Script mode runs headless: no QApplication, no display needed. Only writing the
-  // graph to a file needs fonts and painting; it starts Qt on its offscreen platform.
-  if (skript) {
+  // Script mode runs headless, the same script runner as quarvel-skript: no QApplication,
+  // no display needed. Only writing the graph to a file needs fonts and painting; it
+  // starts Qt on its offscreen platform.
+  if (aufruf.skript) {
     std::ios::sync_with_stdio(false);
     std::unique_ptr<QGuiApplication> maler;
     const quarvel::Grafikexport grafikexport = [&](const quarvel::Anzeigeliste& liste,
@@ -53,19 +28,14 @@ int main(int argc, char* argv[]) {
       }
       return quarvel::grafikSchreiben(liste, QString::fromStdString(datei));
     };
-    if (*skript == "-") return quarvel::fuehreSkriptAus(std::cin, std::cout, std::cerr, seed, grafikexport);
-    std::ifstream datei(*skript);
-    if (!datei) {
-      std::cerr << "fehler: Skript " << *skript << " lässt sich nicht öffnen\n";
-      return 1;
-    }
-    return quarvel::fuehreSkriptAus(datei, std::cout, std::cerr, seed, grafikexport);
+    return quarvel::skriptStarten(*aufruf.skript, aufruf.seed, std::cin, std::cout, std::cerr,
+                                  grafikexport);
   }
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quarvel");
   QApplication::setDesktopFileName("quarvel");
-  quarvel::Hauptfenster fenster(seed);
+  quarvel::Hauptfenster fenster(aufruf.seed);
   fenster.show();
   return QApplication::exec();
 }
