@@ -41,11 +41,10 @@ std::string eingefuegt(const std::string& name) { return name + " wurde in die L
 std::string unterZufallsnamen(const std::string& name) {
   return "Die aktuelle Funktion wurde unter dem Namen " + name + " in die Funktionsliste eingefügt.";
 }
-std::string zufallsnamenErhalten(const std::string& name) {
-  return "Da kein zulässiger Name für die Funktion angegeben wurde, hat sie einen Zufallsnamen, "
-         "nämlich " +
-         name + " erhalten. ";
-}
+// Followed by the name and " erhalten. ".
+constexpr std::string_view zufallsnamenAnsage =
+    "Da kein zulässiger Name für die Funktion angegeben wurde, hat sie einen Zufallsnamen, "
+    "nämlich ";
 std::string ausgewaehlt(const std::string& name) {
   return "Als aktuelle Funktion wurde aus der Funktionsliste " + name + " ausgewählt";
 }
@@ -265,16 +264,13 @@ void aktEinlisten(Zustand& z, const PolynomRef& p) {
     }
     return;
   }
-  name = z.listen.freierFunktionsname();
-  if (name.empty()) {
-    auswahl(z, std::string(keinFreierNameMeldung), "ok", "");
-    return;
-  }
-  bemerkung(z, texte::unterZufallsnamen(name));
-  auswahl(z, texte::zufallsnamenErhalten(name), "ok", "");
-  fuEinlisten(z, name, p);
-  ausgabe(z, 2, name + "(x) = " + text(z, *p));
-  z.felder.name = name;
+  const std::optional<std::string> zufallsname =
+      neuerFunktionsname(z, "", texte::zufallsnamenAnsage);
+  if (!zufallsname) return;
+  bemerkung(z, texte::unterZufallsnamen(*zufallsname));
+  fuEinlisten(z, *zufallsname, p);
+  ausgabe(z, 2, *zufallsname + "(x) = " + text(z, *p));
+  z.felder.name = *zufallsname;
 }
 
 void poly2Eingabe(Zustand& z, const Polynom& p) { z.felder.eingabe = text(z, p); }
