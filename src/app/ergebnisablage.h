@@ -42,9 +42,9 @@ std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gew
                                               std::string_view ansage,
                                               AktAlsName akt = AktAlsName::abgelehnt);
 
-// Stores a result under `name` as it is, without extents and critical points. Quotient, remainder, gcd and antiderivative are stored this way, so a
-// stored function may have the frame (0, 0, 0, 0): a graph must never map a frame of zero
-// width.
+// Stores a result under `name` as it is, without extents and critical points. Quotient, remainder,
+// gcd and antiderivative are stored this way, so a stored function may have the frame (0, 0, 0, 0):
+// a graph must never map a frame of zero width.
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p);
 
 }  // namespace quarvel

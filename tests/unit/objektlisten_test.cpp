@@ -1,10 +1,11 @@
+#include "model/objektlisten.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <random>
 
 #include "app/listenpflege.h"
-#include "model/objektlisten.h"
 #include "model/polynomtext.h"
 #include "model/punktbuchstaben.h"
 #include "testoberflaeche.h"
@@ -20,14 +21,22 @@ TEST(NamensBewertung, NachObjektart) {
   };
   using enum NamensAttribut;
   const Fall faelle[] = {
-      {"x1", ObjektTyp::f, unerlaubt, unerlaubt}, {"ax", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"F", ObjektTyp::f, unerlaubt, unerlaubt},   {"1f", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"", ObjektTyp::f, unerlaubt, unerlaubt},    {"nP", ObjektTyp::f, reserviert, reserviert},
-      {"eP", ObjektTyp::f, reserviert, reserviert}, {"y", ObjektTyp::f, frei, frei},
-      {"g1", ObjektTyp::f, frei, frei},             {"akt", ObjektTyp::f, frei, belegt},
-      {"g", ObjektTyp::f, frei, belegt},            {"s", ObjektTyp::f, frei, belegt},
-      {"P", ObjektTyp::p, frei, belegt},            {"p", ObjektTyp::p, unerlaubt, unerlaubt},
-      {"", ObjektTyp::p, unerlaubt, unerlaubt},     {"Ä", ObjektTyp::p, unerlaubt, unerlaubt},
+      {"x1", ObjektTyp::f, unerlaubt, unerlaubt},
+      {"ax", ObjektTyp::f, unerlaubt, unerlaubt},
+      {"F", ObjektTyp::f, unerlaubt, unerlaubt},
+      {"1f", ObjektTyp::f, unerlaubt, unerlaubt},
+      {"", ObjektTyp::f, unerlaubt, unerlaubt},
+      {"nP", ObjektTyp::f, reserviert, reserviert},
+      {"eP", ObjektTyp::f, reserviert, reserviert},
+      {"y", ObjektTyp::f, frei, frei},
+      {"g1", ObjektTyp::f, frei, frei},
+      {"akt", ObjektTyp::f, frei, belegt},
+      {"g", ObjektTyp::f, frei, belegt},
+      {"s", ObjektTyp::f, frei, belegt},
+      {"P", ObjektTyp::p, frei, belegt},
+      {"p", ObjektTyp::p, unerlaubt, unerlaubt},
+      {"", ObjektTyp::p, unerlaubt, unerlaubt},
+      {"Ä", ObjektTyp::p, unerlaubt, unerlaubt},
   };
   Objektlisten l;
   for (const Fall& f : faelle) EXPECT_EQ(l.namensBewertung(f.name, f.typ), f.leer) << f.name;
@@ -47,7 +56,8 @@ TEST(Namenspools, StartUndErsterFreierName) {
   EXPECT_EQ(l.freierFunktionsname(), "a") << "asking takes nothing";
   l.speichereFunktion("a", teile(Polynom{1}));
   EXPECT_EQ(l.freierFunktionsname(), "b");
-  for (const std::string& name : startFunktionsnamen()) l.speichereSpline(name, std::make_shared<Spline>());
+  for (const std::string& name : startFunktionsnamen())
+    l.speichereSpline(name, std::make_shared<Spline>());
   EXPECT_EQ(l.freierFunktionsname(), "");
 }
 
@@ -122,12 +132,27 @@ TEST(Objektlisten, ZufaelligeFolgenHaltenListenUndPoolsImEinklang) {
           l.speicherePunkt(p, teile(Punkt{}));
           erwartet[p + "/p"] = 1;
           break;
-        case 3: EXPECT_EQ(l.entferneFunktion(f), erwartet.erase(f + "/f") == 1); break;
-        case 4: EXPECT_EQ(l.entferneSpline(f), erwartet.erase(f + "/s") == 1); break;
-        case 5: EXPECT_EQ(l.entfernePunkt(p), erwartet.erase(p + "/p") == 1); break;
-        case 6: l.leereFunktionen(); ohneArt("/f"); break;
-        case 7: l.leereSplines(); ohneArt("/s"); break;
-        case 8: l.leerePunkte(); ohneArt("/p"); break;
+        case 3:
+          EXPECT_EQ(l.entferneFunktion(f), erwartet.erase(f + "/f") == 1);
+          break;
+        case 4:
+          EXPECT_EQ(l.entferneSpline(f), erwartet.erase(f + "/s") == 1);
+          break;
+        case 5:
+          EXPECT_EQ(l.entfernePunkt(p), erwartet.erase(p + "/p") == 1);
+          break;
+        case 6:
+          l.leereFunktionen();
+          ohneArt("/f");
+          break;
+        case 7:
+          l.leereSplines();
+          ohneArt("/s");
+          break;
+        case 8:
+          l.leerePunkte();
+          ohneArt("/p");
+          break;
         default:
           if (schritt % 50 != 0) break;
           l.leereAlles();
