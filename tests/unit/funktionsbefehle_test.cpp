@@ -101,16 +101,5 @@ TEST(Splines, LoeschenSichtbarkeitFarbeAnzeige) {
   EXPECT_EQ(s.z.felder.hinweis, "\ns wurde aus der Funktions-Liste entfernt.\n");
 }
 
-TEST(Neustart, GibtAlleNamenZurueck) {
-  TestSitzung s;
-  lies(s, "", "x");
-  lies(s, "g", "x^3");
-  s.ui.antworten.push_back("Ja, Neustart");
-  ASSERT_TRUE(fuehreAus(s.z, "neuB"));
-  EXPECT_EQ(s.z.listen.fuNamen(), startFunktionsnamen());
-  EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
-  EXPECT_TRUE(s.z.listen.fuListe().empty());
-}
-
 }  // namespace
 }  // namespace quarvel
