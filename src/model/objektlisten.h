@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/polynom.h"
@@ -71,8 +72,9 @@ class Objektlisten {
   void speichereSpline(const std::string& name, const SplineRef& s);
   void speicherePunkt(const std::string& name, const PunktRef& p);
 
-  // Removing gives the name back (a function or spline name only when it has one letter);
-  // a name that is not stored changes nothing. True when something was removed.
+  // Removing gives the name back: a point name whatever its form ("P1" too), a function or
+  // spline name when it has one letter and neither list still holds it. A name that is
+  // not stored changes nothing. True when something was removed.
   bool entferneFunktion(const std::string& name);
   bool entferneSpline(const std::string& name);
   bool entfernePunkt(const std::string& name);
