@@ -13,6 +13,11 @@ std::string zahlText(double x);
 // form of texts the term reader reads back, where "1e-05" would mean a function e.
 std::string dezimalText(double x);
 
+// x as a fraction "p/q" with the smallest denominator 1 ≤ q ≤ 1000 that meets x within 1e-9
+// relative ("-1/4", "50/27", "3" for q = 1, "0" for 0); empty when there is none or |x| is
+// too large for an exact numerator.
+std::string bruchText(double x);
+
 // Integer in plain decimal ("14", "-3").
 std::string ganzText(long long n);
 
