@@ -9,6 +9,7 @@
 #include "app/listenpflege.h"
 #include "app/schale.h"
 #include "model/objektlisten.h"
+#include "model/polynomtext.h"
 #include "model/splinetext.h"
 #include "model/utf8.h"
 #include "term/termleser.h"
@@ -274,7 +275,11 @@ void aktEinlisten(Zustand& z, const PolynomRef& p) {
   z.felder.name = *zufallsname;
 }
 
-void poly2Eingabe(Zustand& z, const Polynom& p) { z.felder.eingabe = text(z, p); }
+// The input field is read again as a term, and the term reader knows no division: the text
+// there is always in decimals, also while results are shown as fractions.
+void poly2Eingabe(Zustand& z, const Polynom& p) {
+  z.felder.eingabe = polynomString(p, z.dezimalen);
+}
 
 void registriereFunktionsbefehle(Befehlstabelle& t) {
   t.eintragen("liesTermB", liesTermB);

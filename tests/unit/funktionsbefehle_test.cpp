@@ -44,6 +44,17 @@ TEST(LiesTermB, NamenGrafikzielUndVorrat) {
   EXPECT_FALSE(s.z.listen.fuExistiert("h"));
 }
 
+// The input field receives decimals even while fractions are shown: it is read back as a term.
+TEST(IstAktuellB, EingabefeldLiestSichZurueck) {
+  TestSitzung s;
+  lies(s, "g", "x^2 - 1.5x");
+  ASSERT_TRUE(fuehreAus(s.z, "bruecheS1"));
+  befehl(s, "istAktuellB", "g");
+  EXPECT_EQ(s.z.felder.eingabe, " - 1.5x + x^2");
+  lies(s, "h", s.z.felder.eingabe);
+  EXPECT_EQ(s.z.listen.fuListe().at("h")->koeff, s.z.listen.fuListe().at("g")->koeff);
+}
+
 // einlistB stores a copy, aktuelleFunktionEinlistB and istAktuellB share the object.
 TEST(Funktionsbefehle, KopieOderGemeinsamesObjekt) {
   TestSitzung s;
