@@ -16,8 +16,10 @@ std::string absOhneEins(double z) {
   return istNull(a - 1) ? "" : zahlText(a);
 }
 
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen) {
-  const double r = runden(t, dezimalen);
+namespace {
+
+// One term from its shown coefficient r.
+std::string summand(const std::string& bisher, double r, int i) {
   std::string ergebnis;
   if (r > 0) {
     if (!bisher.empty()) ergebnis = " + ";
@@ -30,11 +32,21 @@ std::string polySummand(const std::string& bisher, double t, int i, int dezimale
   return ergebnis;
 }
 
+}  // namespace
+
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen) {
+  return summand(bisher, runden(t, dezimalen), i);
+}
+
 std::string polynomString(const Polynom& fu, int dezimalen) {
-  if (fu.grad2() == -1) return " 0 ";
+  const int grad = fu.grad2();
+  if (grad == -1) return " 0 ";
   std::string s;
-  for (int i = 0; i < anzahlKoeffizienten; ++i) {
-    s += polySummand(s, runden(fu.koeff[i], dezimalen), i, dezimalen);
+  for (int i = 0; i <= grad; ++i) {
+    double r = runden(fu.koeff[i], dezimalen);
+    // The leading term is never rounded away: the text keeps the polynomial's degree.
+    if (i == grad && r == 0.0) r = zweiGueltigeStellen(fu.koeff[i]);
+    s += summand(s, r, i);
   }
   return s;
 }

@@ -92,15 +92,15 @@ INSTANTIATE_TEST_SUITE_P(
         Beschreibungsfall{"Flachpunkt",
                           Polynom{1, 1, 0, 0, 1},
                           {"B (0.0 | 1.0)) ist ein Flachpunkt, Steigung dort: 1.0. \n"}},
-        // At 0 the slope is 0.04: with two decimals an inflection point, with one it
-        // rounds to 0 and counts as vanishing.
+        // At 0 the slope is 0.04: an inflection point at any number of decimals; where the
+        // slope rounds to 0 it keeps two significant digits.
         Beschreibungsfall{
             "SteigungZweiDezimalen",
             Polynom{0, 0.04, 0, 1},
             {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "}},
         Beschreibungsfall{"SteigungEineDezimale",
                           Polynom{0, 0.04, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. "},
+                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "},
                           1}),
     [](const auto& zeile) { return zeile.param.name; });
 
