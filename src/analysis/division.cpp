@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/nullstellen.h"
+#include "analysis/stellenart.h"
 #include "model/polynomtext.h"
 
 namespace quarvel {
@@ -135,21 +136,23 @@ Polynom ggT(const Polynom& p1, const Polynom& p2) {
 }
 
 std::string linFakZerlegung(const Polynom& f, int dezimalen) {
-  Polynom cur = f.nurKoeffizienten();
-  Polynom q = cur;
+  // The roots with their multiplicities, all found on f itself: a multiple root is a root of
+  // as many derivatives. Dividing by their product once keeps the rest free of the errors
+  // that repeated deflation piles up.
+  const std::vector<Nullstellen> alle =
+      f.grad2() >= 1 ? nullstellenAllerAbleitungen(f, dezimalen) : std::vector<Nullstellen>{};
   std::string faktoren;
-  const auto wurzelnVon = [dezimalen](const Polynom& p) {
-    return p.grad2() >= 1 ? nullstMenge(p, dezimalen) : std::vector<double>{};
-  };
-  std::vector<double> wurzeln = wurzelnVon(cur);
-  // Each division lowers the degree by one; a multiple root is found again in the quotient.
-  while (!wurzeln.empty() && cur.grad2() >= 1) {
-    const double a = wurzeln.front();
-    q = polyDiv(cur, a);
-    faktoren += linPol(a, dezimalen);
-    cur = q.nurKoeffizienten();
-    wurzeln = wurzelnVon(cur);
+  Polynom produkt{1};
+  if (!alle.empty()) {
+    const Nullstellen& wurzeln = alle.front();
+    for (std::size_t i = 0; i < wurzeln.roh.size(); ++i) {
+      for (std::size_t k = 0; k < alle.size() && liegtAufNullstelle(alle[k], wurzeln.roh[i]); ++k) {
+        faktoren += linPol(wurzeln.gezeigt[i], dezimalen);
+        produkt = produkt * Polynom{-wurzeln.roh[i], 1};
+      }
+    }
   }
+  const Polynom q = produkt.grad2() >= 1 ? polyDiv2(f, produkt).quotient : f.nurKoeffizienten();
   const std::string rest = polynomString(q, dezimalen);
   if (q.grad2() >= 1) return "( " + rest + " )" + faktoren;
   if (rest == " 1 ") return faktoren;

@@ -12,15 +12,8 @@ namespace {
 // Positions closer than this to the previous described one are not described again.
 constexpr double gleicheStelle = 0.0001;
 
-// Whether the unsnapped position lies on one of the unsnapped roots. The root finder gives
-// a multiple root the same unsnapped position in each derivative it belongs to; simple
-// roots are accurate far below the bisection width, which serves as the tolerance.
-bool liegtAuf(const Nullstellen& n, double roh) {
-  return std::any_of(n.roh.begin(), n.roh.end(), [roh](double r) { return istFastNull(r - roh); });
-}
-
 Stellenart artBei(const Polynom& p, std::span<const Nullstellen> alle, double roh) {
-  const auto verschwindet = [&](std::size_t k) { return k < alle.size() && liegtAuf(alle[k], roh); };
+  const auto verschwindet = [&](std::size_t k) { return k < alle.size() && liegtAufNullstelle(alle[k], roh); };
   Stellenart art;
   art.nullstelle = verschwindet(0);
   art.stationaer = verschwindet(1);
@@ -40,6 +33,10 @@ Stellenart artBei(const Polynom& p, std::span<const Nullstellen> alle, double ro
 }
 
 }  // namespace
+
+bool liegtAufNullstelle(const Nullstellen& n, double roh) {
+  return std::any_of(n.roh.begin(), n.roh.end(), [roh](double r) { return istFastNull(r - roh); });
+}
 
 std::vector<Nullstellen> nullstellenAllerAbleitungen(const Polynom& p, int dezimalen) {
   return nullstellenMitRoh(p, std::max(p.grad2() + 1, 3), dezimalen);

@@ -38,6 +38,11 @@ struct KritischeStelle {
 // The roots, unsnapped and shown, of p and of all its derivatives up to the constant one.
 std::vector<Nullstellen> nullstellenAllerAbleitungen(const Polynom& p, int dezimalen);
 
+// Whether an unsnapped position lies on one of the unsnapped roots n. The root finder
+// gives a multiple root the same unsnapped position in each derivative it belongs to;
+// simple roots are accurate far below the bisection width, which serves as the tolerance.
+bool liegtAufNullstelle(const Nullstellen& n, double roh);
+
 // The critical positions of p as they are described and lettered: the roots of p, p' and
 // p'' ascending, each position within 0.0001 of the last one kept left out.
 std::vector<KritischeStelle> kritischeStellen(const Polynom& p, int dezimalen);
