@@ -14,8 +14,13 @@
 #include <string>
 #include <vector>
 
+#include <map>
+
+#include "analysis/integral.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
+#include "construction/regression.h"
+#include "construction/steckbrief.h"
 #include "model/polynom.h"
 
 namespace quarvel::korpus {
@@ -171,6 +176,102 @@ inline std::vector<Fall> korpus(std::uint32_t seed, int anzahl, bool nullstellen
     for (double c : skalen) faelle.push_back({mal(basis, c), stellen, nullstellen, c, dezimalen});
   }
   return faelle;
+}
+
+// Exact answers from tests/referenz/referenzdaten.py.
+struct IntegralFall {
+  std::vector<double> koeff;
+  double von, bis, integral, flaeche;
+};
+struct Bedingung {
+  double x, wert;
+  bool steigung;
+};
+struct SteckbriefFall {
+  std::vector<Bedingung> bedingungen;
+  std::vector<double> koeff;
+};
+struct RegressionsFall {
+  std::vector<double> xs, ys;
+  int grad;
+  std::vector<double> koeff;
+};
+#include "referenzdaten.inc"
+
+inline bool nahe(double ist, double soll, double massstab, double toleranz) {
+  return std::abs(ist - soll) <= toleranz * std::max(1.0, massstab);
+}
+
+inline double groesster(const std::vector<double>& v) {
+  double m = 0.0;
+  for (double e : v) m = std::max(m, std::abs(e));
+  return m;
+}
+
+// Counts of wrong answers per operation over the reference data.
+struct Bilanz {
+  int faelle = 0;
+  int falsch = 0;
+};
+
+inline Bilanz integrale() {
+  Bilanz b;
+  for (const IntegralFall& f : integralFaelle) {
+    const Polynom p{std::span<const double>(f.koeff)};
+    ++b.faelle;
+    b.falsch += !nahe(bestIntegral(p, f.von, f.bis), f.integral, std::abs(f.integral), 1e-9);
+  }
+  return b;
+}
+
+inline Bilanz flaechen() {
+  Bilanz b;
+  for (const IntegralFall& f : integralFaelle) {
+    if (f.flaeche < 0) continue;
+    const Polynom p{std::span<const double>(f.koeff)};
+    ++b.faelle;
+    b.falsch += !nahe(eingeschlosseneFlaeche(p, nullstMenge(p, 2)), f.flaeche, f.flaeche, 1e-9);
+  }
+  return b;
+}
+
+// A Steckbrief is right when its coefficients agree with the exact ones relative to the
+// largest of them.
+inline Bilanz steckbriefe() {
+  Bilanz b;
+  for (const SteckbriefFall& f : steckbriefFaelle) {
+    std::map<double, Punkt> punkte;
+    for (const Bedingung& c : f.bedingungen) {
+      Punkt& p = punkte.try_emplace(c.x, Punkt{c.x, 0, 0, 0}).first->second;
+      if (!c.steigung) p.valid = {true, false, false};
+      p.ko[c.steigung ? 2 : 1] = c.wert;
+      if (c.steigung) p.valid[1] = true;
+    }
+    std::vector<Punkt> feld;
+    for (const auto& [_, p] : punkte) feld.push_back(p);
+    const Konstruktion k = pktListe2Polynom(feld);
+    ++b.faelle;
+    bool richtig = k.ok;
+    for (std::size_t i = 0; richtig && i < f.koeff.size(); ++i)
+      richtig = nahe(k.p.koeff[i], f.koeff[i], groesster(f.koeff), 1e-7);
+    b.falsch += !richtig;
+  }
+  return b;
+}
+
+inline Bilanz regressionen() {
+  Bilanz b;
+  for (const RegressionsFall& f : regressionsFaelle) {
+    Punktsystem sys;
+    for (std::size_t i = 0; i < f.xs.size(); ++i) sys.push_back({f.xs[i], f.ys[i]});
+    const Regression r = regression(sys, f.grad);
+    ++b.faelle;
+    bool richtig = r.p.has_value();
+    for (std::size_t i = 0; richtig && i < f.koeff.size(); ++i)
+      richtig = nahe(r.p->koeff[i], f.koeff[i], groesster(f.koeff), 1e-9);
+    b.falsch += !richtig;
+  }
+  return b;
 }
 
 }  // namespace quarvel::korpus

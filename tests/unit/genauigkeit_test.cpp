@@ -60,5 +60,18 @@ TEST(Genauigkeit, BeschreibungUnabhaengigVomFaktor) {
   }
 }
 
+// Integrals, areas, Steckbrief systems and least-squares fits against exact answers.
+TEST(Genauigkeit, RechnungenGegenExakteReferenz) {
+  const std::pair<const char*, korpus::Bilanz> bilanzen[] = {
+      {"Integrale", korpus::integrale()},
+      {"Flächen", korpus::flaechen()},
+      {"Steckbriefe", korpus::steckbriefe()},
+      {"Regressionen", korpus::regressionen()}};
+  for (const auto& [name, b] : bilanzen) {
+    EXPECT_GT(b.faelle, 10) << name;
+    EXPECT_EQ(b.falsch, 0) << name << ": " << b.falsch << " of " << b.faelle;
+  }
+}
+
 }  // namespace
 }  // namespace quarvel
