@@ -18,15 +18,22 @@ std::string absOhneEins(double z) {
 
 namespace {
 
-// One term from its shown coefficient r.
-std::string summand(const std::string& bisher, double r, int i) {
+// |t| as a fraction when asked for and it is one (empty for 1), else as the rounded r.
+std::string betragText(double t, double r, bool brueche) {
+  const std::string bruch = brueche ? bruchText(std::abs(t)) : "";
+  if (bruch.empty() || bruch == "1") return absOhneEins(r);
+  return bruch;
+}
+
+// One term from its coefficient t and the value r it is shown with.
+std::string summand(const std::string& bisher, double t, double r, int i, bool brueche) {
   std::string ergebnis;
   if (r > 0) {
     if (!bisher.empty()) ergebnis = " + ";
-    ergebnis += absOhneEins(r) + xhochiString(i);
+    ergebnis += betragText(t, r, brueche) + xhochiString(i);
     if (i == 0 && r == 1.0) ergebnis = " 1 ";
   } else if (r < 0) {
-    ergebnis = " - " + absOhneEins(r) + xhochiString(i);
+    ergebnis = " - " + betragText(t, r, brueche) + xhochiString(i);
   }
   if (i == 0 && r == -1.0) ergebnis = " -1 ";
   return ergebnis;
@@ -34,19 +41,21 @@ std::string summand(const std::string& bisher, double r, int i) {
 
 }  // namespace
 
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen) {
-  return summand(bisher, runden(t, dezimalen), i);
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
+                        bool brueche) {
+  return summand(bisher, t, runden(t, dezimalen), i, brueche);
 }
 
-std::string polynomString(const Polynom& fu, int dezimalen) {
+std::string polynomString(const Polynom& fu, int dezimalen, bool brueche) {
   const int grad = fu.grad2();
   if (grad == -1) return " 0 ";
   std::string s;
   for (int i = 0; i <= grad; ++i) {
+    // A fraction is recognised on the unrounded coefficient.
     double r = runden(fu.koeff[i], dezimalen);
     // The leading term is never rounded away: the text keeps the polynomial's degree.
     if (i == grad && r == 0.0) r = zweiGueltigeStellen(fu.koeff[i]);
-    s += summand(s, r, i);
+    s += summand(s, fu.koeff[i], r, i, brueche);
   }
   return s;
 }
@@ -58,8 +67,11 @@ std::string linPol(double a, int dezimalen) {
   return "(x - " + zahlText(r) + ")";
 }
 
-std::string punkt2String(const Punkt& p, int dezimalen) {
-  auto text = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+std::string punkt2String(const Punkt& p, int dezimalen, bool brueche) {
+  auto text = [dezimalen, brueche](double v) {
+    const std::string bruch = brueche ? bruchText(v) : "";
+    return bruch.empty() ? zahlText(gerundet(v, dezimalen)) : bruch;
+  };
   std::string s = "(" + text(p.x()) + ", ";
   if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
   s += p.valy() ? text(p.y()) + " , " : " -- , ";
