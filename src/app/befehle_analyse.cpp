@@ -5,7 +5,8 @@
 #include "analysis/kritischestellen.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
-#include "analysis/punktbuchstaben.h"
+#include "analysis/stellenart.h"
+#include "model/punktbuchstaben.h"
 #include "app/befehle.h"
 #include "app/funktionswahl.h"
 #include "app/listenpflege.h"
@@ -17,9 +18,6 @@
 namespace quarvel {
 
 namespace {
-
-// Critical positions closer than this to the previously entered one are not entered again.
-constexpr double gleicheStelle = 0.0001;
 
 // The refusal about the name field keeps the placeholder "<name>" as it stands.
 constexpr const char* keinPolynomAusDerListe =
@@ -83,15 +81,13 @@ void tuEs(Zustand& z) {
 // Enters the critical points of a stored function as points A<name>, B<name>, …; a name
 // already taken gets a number, so earlier points stay.
 void kPEintrag(Zustand& z, const std::string& name) {
-  const PolynomRef p = z.listen.fuListe.at(name);
+  const PolynomRef p = z.listen.fuListe().at(name);
   std::size_t k = 0;
-  double zuletzt = -999.999;
-  for (double x : erzeugeKritStellenListe(*p, z.dezimalen)) {
-    if (std::abs(zuletzt - x) <= gleicheStelle) continue;
-    zuletzt = x;
+  for (const KritischeStelle& stelle : kritischeStellen(*p, z.dezimalen)) {
+    const double x = stelle.x;
     const std::string wunschname = kritPunktBuchstabe(k++) + name;
     const std::string pname =
-        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe, wunschname) : wunschname;
+        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe(), wunschname) : wunschname;
     auto punkt = teile(Punkt{x, p->wert(x), 0.0, 0.0});
     punkt->name = pname;
     pktEinlisten(z, pname, punkt);
@@ -119,8 +115,8 @@ void beschreibeGraphB(Zustand& z) {
 
 void beschreibeGraphNameB(Zustand& z) {
   const std::string name = z.felder.name;
-  const auto eintrag = z.listen.fuListe.find(name);
-  if (eintrag == z.listen.fuListe.end()) {
+  const auto eintrag = z.listen.fuListe().find(name);
+  if (eintrag == z.listen.fuListe().end()) {
     warnung(z, keinPolynomMitDemNamen(name));
     return;
   }

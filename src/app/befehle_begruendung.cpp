@@ -29,7 +29,7 @@ constexpr const char* zweiNamenNoetig =
 
 // The function of the name field, or the current one when the field is empty.
 std::optional<GewaehlteFunktion> funktionOderAkt(Zustand& z) {
-  if (z.felder.name.find_first_not_of(' ') == std::string::npos) {
+  if (ohneRand(z.felder.name).empty()) {
     return GewaehlteFunktion{"akt", z.akt};
   }
   return gewaehlteFunktion(z);
@@ -94,7 +94,7 @@ void schnittpunkteEintragB(Zustand& z) {
   for (std::size_t i = 0; i < s.punkte.size(); ++i) {
     const std::string wunsch = "S" + std::to_string(i + 1) + zwei->fName + zwei->gName;
     const std::string name =
-        z.listen.pktExistiert(wunsch) ? nummeriert(z.listen.pktListe, wunsch) : wunsch;
+        z.listen.pktExistiert(wunsch) ? nummeriert(z.listen.pktListe(), wunsch) : wunsch;
     auto punkt = teile(Punkt{s.punkte[i].x, s.punkte[i].y, 0.0, 0.0});
     punkt->name = name;
     // Only the position is known: no slope or curvature condition for a construction.

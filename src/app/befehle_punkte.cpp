@@ -74,7 +74,7 @@ void pktEingabe2B(Zustand& z) {
 // --- showing and deleting ---
 
 void allePunkteAnzeigeB(Zustand& z) {
-  if (z.listen.pktListe.empty()) {
+  if (z.listen.pktListe().empty()) {
     bemerkung(z, "Die Punktliste ist leer.");
     return;
   }
@@ -84,7 +84,7 @@ void allePunkteAnzeigeB(Zustand& z) {
 
 // Deletes one point; the line for the report.
 std::string punktAuslisten(Zustand& z, const std::string& name) {
-  if (!istPunkt(z.listen.pktListe, name)) return "Kein Punkt namens " + name + " in der Liste." + lf;
+  if (!istPunkt(z.listen.pktListe(), name)) return "Kein Punkt namens " + name + " in der Liste." + lf;
   pktAuslisten(z, name);
   return name + " wurde aus der Punkt-Liste entfernt." + lf;
 }
@@ -99,7 +99,7 @@ void pktAuslistB(Zustand& z) {
     return;
   }
   std::string bericht;
-  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
+  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
     bericht += punktAuslisten(z, name);
   }
   z.felder.name.clear();
@@ -107,17 +107,16 @@ void pktAuslistB(Zustand& z) {
 }
 
 void pktListeLoeschB(Zustand& z) {
-  if (z.listen.pktListe.empty()) {
+  if (z.listen.pktListe().empty()) {
     hinweisfenster(z, "Die Punktliste ist bereits leer.", "ok");
     return;
   }
-  const std::string n = std::to_string(z.listen.pktListe.size());
+  const std::string n = std::to_string(z.listen.pktListe().size());
   if (auswahl(z, "Wirklich die Punktliste (Punktanzahl beträgt " + n + ") Löschen?", jaWegDamit,
               lieberDochNicht) != jaWegDamit) {
     return;
   }
-  z.listen.punktNamen = startPunktnamen();
-  z.listen.pktListe.clear();
+  z.listen.leerePunkte();
   bemerkung(z, "Die gesamte Punktliste wurde gelöscht.");
   ausgabe(z, 0, "Alle  Punkte (Anzahl: " + n + ") wurden aus der Punktliste entfernt.");
 }
@@ -126,7 +125,7 @@ void pktListeLoeschB(Zustand& z) {
 void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
   const bool aktiv = derartig == "aktivierten";
   std::vector<std::string> namen;
-  for (const auto& [name, p] : z.listen.pktListe) {
+  for (const auto& [name, p] : z.listen.pktListe()) {
     if (p->aktiv == aktiv) namen.push_back(name);
   }
   if (namen.empty()) {
@@ -137,8 +136,7 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
     if (auswahl(z, "Wirklich " + d + "  Löschen?", jaWegDamit, lieberDochNicht) == jaWegDamit) {
       // The report is issued for every point removed: the protocol keeps one line each.
       for (const std::string& name : namen) {
-        z.listen.pktListe.erase(name);
-        z.listen.punktNamen.insert(name);
+        z.listen.entfernePunkt(name);
         bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
         ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
       }
@@ -150,7 +148,7 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
 // --- activation ---
 
 struct Schaltung {
-  std::string (*schalte)(Punktliste&, const std::string&);
+  std::string (*schalte)(const Punktliste&, const std::string&);
   const char* bitte;
   const char* alle;
 };
@@ -172,11 +170,11 @@ void punkteSchalten(Zustand& z, const Schaltung& s) {
   }
   std::string bericht;
   if (eingetragen.front() == "alle") {
-    for (const auto& [name, _] : z.listen.pktListe) s.schalte(z.listen.pktListe, name);
+    for (const auto& [name, _] : z.listen.pktListe()) s.schalte(z.listen.pktListe(), name);
     bericht = s.alle;
   } else {
-    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
-      bericht += s.schalte(z.listen.pktListe, name);
+    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
+      bericht += s.schalte(z.listen.pktListe(), name);
     }
   }
   z.felder.name.clear();
@@ -215,7 +213,7 @@ void genWPunkteAufFB(Zustand& z) {
   const std::string links = zahlText(z.grafik.xlinks);
   const std::string rechts = zahlText(z.grafik.xrechts);
   const Felder& f = z.felder;
-  const Erzeugungspruefung pruefung = testPunkteAufF(z.listen.fuListe, links, rechts, f.y, f.x, f.name);
+  const Erzeugungspruefung pruefung = testPunkteAufF(z.listen.fuListe(), links, rechts, f.y, f.x, f.name);
   if (!pruefung.ok) {
     bemerkung(z, gescheitert + pruefung.meldung);
     return;
@@ -232,7 +230,7 @@ void genWZufallsPunkteB(Zustand& z) {
     return;
   }
   erzeugtePunkteEinlisten(
-      z, genZufallsPunkte(z.listen.pktListe, z.felder.x, z.felder.name, fenster, z.zufall));
+      z, genZufallsPunkte(z.listen.pktListe(), z.felder.x, z.felder.name, fenster, z.zufall));
 }
 
 }  // namespace

@@ -10,10 +10,12 @@ bool istFreierNeuerName(const Zustand& z, const std::string& name) {
 }
 
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
-                                              std::string_view ansage) {
+                                              std::string_view ansage, AktAlsName akt) {
   const std::string bereinigt(ohneRand(gewuenscht));
-  if (istFreierNeuerName(z, bereinigt)) return bereinigt;
-  const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
+  if (istFreierNeuerName(z, bereinigt) || (akt == AktAlsName::erlaubt && bereinigt == "akt")) {
+    return bereinigt;
+  }
+  const std::string name = z.listen.freierFunktionsname();
   if (name.empty()) {
     auswahl(z, std::string(keinFreierNameMeldung), "ok", "");
     return std::nullopt;
@@ -23,8 +25,7 @@ std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gew
 }
 
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p) {
-  z.listen.fuListe[name] = p;
-  z.listen.fuNamen.erase(name);
+  z.listen.speichereFunktion(name, p);
   z.ui.neuZeichnen();
 }
 

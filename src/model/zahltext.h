@@ -11,6 +11,9 @@ namespace quarvel {
 // a point and a digit after it ("2.0", "-0.0", "0.33"); exponent form below 1e-4
 // ("1e-05") and from 1e16 on ("1e+16").
 std::string zahlText(double x);
+// The same number always written out in decimals ("0.00001", "10000000000000000.0"): the
+// form of texts the term reader reads back, where "1e-05" would mean a function e.
+std::string dezimalText(double x);
 
 // What a number text may contain besides "-", digits and one decimal point.
 struct Zahlregeln {
@@ -48,7 +51,9 @@ double gerundet(double x, int dezimalen);
 enum class Kleinwerte { behalten, alsNull };
 // The text of x rounded to `dezimalen` decimals; with Kleinwerte::alsNull as by `runden`.
 std::string gerundetText(double x, int dezimalen, Kleinwerte klein = Kleinwerte::behalten);
-
+// x with two significant digits (0.0012, 1.2e-12): how a non-zero number is shown that
+// would round to 0 at the chosen decimals, so it never reads as 0.
+double zweiGueltigeStellen(double x);
 // One and two decimals, halves away from zero.
 double rund1(double x);
 double rund2(double x);

@@ -72,17 +72,17 @@ TEST(AllFuGrenzen, UmfasstAlleSichtbarenFunktionenUndSplines) {
 
   auto kubik = teile(Polynom{0, 0, 0, 1});
   kubik->grenzen = {-100, 100, -100, 100};  // stale: functions are measured afresh
-  listen.fuListe["f"] = kubik;
+  listen.speichereFunktion("f", kubik);
   EXPECT_EQ(allFuGrenzen(listen, 2), polyDatenX(*kubik, 2));
 
   auto weit = teile(Polynom{-9, 0, 1});  // roots -3 and 3
   weit->sichtbar = false;
-  listen.fuListe["g"] = weit;
+  listen.speichereFunktion("g", weit);
   EXPECT_EQ(allFuGrenzen(listen, 2), polyDatenX(*kubik, 2)) << "invisible functions do not count";
 
   auto spline = std::make_shared<Spline>();
   spline->grenzen = {-5, 0.5, -0.5, 7};
-  listen.spListe["s"] = spline;
+  listen.speichereSpline("s", spline);
   const Grenzen k = polyDatenX(*kubik, 2);
   EXPECT_EQ(allFuGrenzen(listen, 2), (Grenzen{-5, k.rechts, k.unten, 7}));
   spline->sichtbar = false;

@@ -67,5 +67,13 @@ TEST(Zahlen, EinLeserMitBenanntenRegeln) {
   }
 }
 
+// A value the program writes into a field (f(x) into y) reads back unchanged, also in
+// exponent form.
+TEST(Zahlen, GeschriebeneWerteLesenSichZurueck) {
+  for (double wert : {1e-5, -1.5e-7, 1e16, -2.5e300, 0.1, 123.456, -0.0001}) {
+    EXPECT_EQ(feldZahl(zahlText(wert)), wert) << zahlText(wert);
+  }
+}
+
 }  // namespace
 }  // namespace quarvel
