@@ -131,20 +131,16 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
   if (namen.empty()) {
     hinweisfenster(z, "Nichts gelöscht, da es keine " + derartig + " Punkte gibt.", "ok");
   } else {
-    std::string folge = "[";
-    for (std::size_t i = 0; i < namen.size(); ++i) {
-      folge += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
-    }
     const std::string d =
-        namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + folge + "]";
+        namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + namensliste(namen);
     if (auswahl(z, "Wirklich " + d + "  Löschen?", jaWegDamit, lieberDochNicht) == jaWegDamit) {
-      // The report is issued for every point removed: the protocol keeps one line each.
       for (const std::string& name : namen) {
         z.listen.pktListe.erase(name);
         z.listen.punktNamen.insert(name);
-        bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
-        ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
       }
+      // One report for the whole removal: the protocol grows with the list, not its square.
+      bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
+      ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
     }
   }
   neuP(z);

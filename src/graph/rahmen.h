@@ -28,7 +28,8 @@ struct Bildpunkt {
   bool operator==(const Bildpunkt&) const = default;
 };
 
-// True when the frame has a finite, positive width and height.
+// True when the frame has a finite, positive width and height and no limit beyond
+// groessterRahmenBetrag.
 bool istBrauchbarerRahmen(const Grenzen& r);
 
 Grenzen gezeigterRahmen(const Grafikzustand& g);

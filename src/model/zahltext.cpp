@@ -8,6 +8,8 @@
 namespace quarvel {
 
 std::string zahlText(double x) {
+  // A zero is a zero whatever its sign bit: "-0.0" would only puzzle the reader.
+  if (x == 0.0) x = 0.0;
   char puffer[64];
   const double betrag = std::abs(x);
   const bool exponentform = std::isfinite(x) && betrag != 0.0 && (betrag < 1e-4 || betrag >= 1e16);
@@ -22,9 +24,15 @@ std::string ganzText(long long n) { return std::to_string(n); }
 
 double naechsteGanzzahl(double v) { return std::round(v); }
 
+namespace {
+
+// From 2^52 on every double is an integer, so x * 10^dezimalen has nothing left to round.
+constexpr double keineNachkommastellen = 4503599627370496.0;
+
+}  // namespace
+
 double runden(double x, int dezimalen) {
-  const double f = std::pow(10.0, dezimalen);
-  const double r = naechsteGanzzahl(x * f) / f;
+  const double r = gerundet(x, dezimalen);
   return std::abs(r) < 1e-7 ? 0.0 : r;
 }
 
@@ -37,6 +45,8 @@ std::vector<double> runden(const std::vector<double>& feld, int dezimalen) {
 
 double gerundet(double x, int dezimalen) {
   const double f = std::pow(10.0, dezimalen);
+  // Large values are shown as they are: scaling them would only add error or overflow.
+  if (!std::isfinite(x) || std::abs(x * f) >= keineNachkommastellen) return x;
   return naechsteGanzzahl(x * f) / f;
 }
 
