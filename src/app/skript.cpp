@@ -143,8 +143,10 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
   Skriptoberflaeche oberflaeche(aus, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
-  // Draw whenever a window would, so the legend and scales read as in the window.
-  grafikZeichnen(z);
+  // Update the legend and scales whenever a window would draw, so they read as in the
+  // window; the display list itself is built only for printing, so that a command costs
+  // the same however many objects the lists hold.
+  grafikstandAktualisieren(z);
   oberflaeche.zeichnenFaellig();
 
   int status = 0;
@@ -184,7 +186,7 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
       melde("ungültige Angaben zum Befehl", zeile);
     }
-    if (oberflaeche.zeichnenFaellig()) grafikZeichnen(z);
+    if (oberflaeche.zeichnenFaellig()) grafikstandAktualisieren(z);
   }
   return oberflaeche.beendet() ? 0 : status;
 }

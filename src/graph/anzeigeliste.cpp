@@ -238,6 +238,13 @@ Anzeigeliste zeichne(Grafikzustand& g, const Zeichenquellen& quellen) {
   return Zeichner(g, quellen).zeichne();
 }
 
+void zeichenstandAktualisieren(Grafikzustand& g, int dezimalen) {
+  g.legende = legendenText(g, dezimalen);
+  if (g.gitterpunkteSichtbar) aktualisiereGitternetz(g);
+  if (g.xSkalapunkteSichtbar) aktualisiereXSkala(g);
+  if (g.ySkalapunkteSichtbar) aktualisiereYSkala(g);
+}
+
 std::vector<Linienzug> clippe(const Linienzug& linie, const Rechteck& r) {
   std::vector<Linienzug> teile;
   Linienzug laufend;

@@ -77,6 +77,10 @@ std::string legendenText(const Grafikzustand& g, int dezimalen);
 // two scales. Updates the legend, the scale ticks and the grid of `g`.
 Anzeigeliste zeichne(Grafikzustand& g, const Zeichenquellen& quellen);
 
+// Only what a drawing leaves in `g` (legend, grid, scale ticks), without the display list:
+// its cost does not grow with the lists, for a front end that paints nothing.
+void zeichenstandAktualisieren(Grafikzustand& g, int dezimalen);
+
 // The parts of a polyline inside `r` (edges cut where they leave it); points that are
 // not finite break the line. Keeps huge values (a degree-14 function far outside the
 // frame) away from the painter.
