@@ -16,7 +16,8 @@ using namespace quarvel;
 
 class StilleOberflaeche final : public Oberflaeche {
  public:
-  std::string auswahl(const std::string&, const std::string& option, const std::string&) override {
+  std::string auswahl(const std::string&, const std::string& option, const std::string&,
+                      Unveraendert) override {
     return option;
   }
   void piep() override {}

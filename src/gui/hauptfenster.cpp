@@ -54,7 +54,7 @@ QIcon anwendungsSymbol() {
 }
 
 std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::string& option,
-                                       const std::string& option2) {
+                                       const std::string& option2, Unveraendert unveraendert) {
   QMessageBox box(eltern_);
   box.setWindowTitle(QStringLiteral("Quarvel"));
   box.setText(q(meldung));
@@ -62,7 +62,10 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
   QPushButton* erster = box.addButton(q(option), QMessageBox::AcceptRole);
   QPushButton* zweiter = option2.empty() ? nullptr : box.addButton(q(option2), QMessageBox::RejectRole);
   box.setDefaultButton(erster);
-  box.setEscapeButton(zweiter != nullptr ? static_cast<QAbstractButton*>(zweiter) : erster);
+  // Escape and the close button take the answer that changes nothing.
+  const bool zweiterLaesstUnveraendert =
+      zweiter != nullptr && unveraendert == Unveraendert::zweiterKnopf;
+  box.setEscapeButton(zweiterLaesstUnveraendert ? static_cast<QAbstractButton*>(zweiter) : erster);
   box.exec();
   if (box.clickedButton() == erster) return option;
   if (zweiter != nullptr && box.clickedButton() == zweiter) return option2;
