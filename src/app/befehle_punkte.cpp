@@ -29,6 +29,23 @@ std::vector<std::string> namensfeldTeile(const Zustand& z) {
   return stuecke;
 }
 
+// Joins report lines for the hint line; beyond hoechstensGenannt lines only their number
+// is given, so the hint stays short however many points a collective name stands for.
+class Kurzbericht {
+ public:
+  void zeile(std::string text) {
+    if (++anzahl_ <= hoechstensGenannt) text_ += std::move(text);
+  }
+  std::string text() const {
+    if (anzahl_ <= hoechstensGenannt) return text_;
+    return text_ + "… und " + std::to_string(anzahl_ - hoechstensGenannt) + " weitere" + lf;
+  }
+
+ private:
+  std::string text_;
+  std::size_t anzahl_ = 0;
+};
+
 // --- entering a point ---
 
 void punktSpeichern(Zustand& z, const std::string& nomen, Punkt p) {
@@ -97,12 +114,12 @@ void pktAuslistB(Zustand& z) {
                    "gerne");
     return;
   }
-  std::string bericht;
+  Kurzbericht bericht;
   for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
-    bericht += punktAuslisten(z, name);
+    bericht.zeile(punktAuslisten(z, name));
   }
   z.felder.name.clear();
-  bemerkung(z, bericht);
+  bemerkung(z, bericht.text());
 }
 
 void pktListeLoeschB(Zustand& z) {
@@ -169,17 +186,17 @@ void punkteSchalten(Zustand& z, const Schaltung& s) {
     hinweisfenster(z, s.bitte, "gerne");
     return;
   }
-  std::string bericht;
+  Kurzbericht bericht;
   if (eingetragen.front() == "alle") {
     for (const auto& [name, _] : z.listen.pktListe) s.schalte(z.listen.pktListe, name);
-    bericht = s.alle;
+    bericht.zeile(s.alle);
   } else {
     for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
-      bericht += s.schalte(z.listen.pktListe, name);
+      bericht.zeile(s.schalte(z.listen.pktListe, name));
     }
   }
   z.felder.name.clear();
-  bemerkung(z, bericht);
+  bemerkung(z, bericht.text());
   z.ui.neuZeichnen();
 }
 
