@@ -63,6 +63,9 @@ const std::vector<std::string> punkte{
 const std::vector<std::string> namen{"f", "g", "h", "akt", "a", "A", "B", "A*", "P*", "P1",
                                      "nP", "eP", "x", "", "f g", "zz", "C1", "alle", "s",
                                      "?", "ä", "A B C"};
+// View positions a window can deliver: inside the view and, while dragging, past its edges.
+const std::vector<std::string> ansichtsorte{"0", "-0", "1", "20", "325.5", "580", "650", "-40",
+                                            "700", "-5000", "12000", "0.001"};
 const std::vector<std::string> dateien{"", ".png", "bild.xyz", "/nicht/da/bild.png"};
 
 const std::vector<const std::vector<std::string>*> allePools{&zahlen, &intervalle, &terme,
@@ -188,7 +191,7 @@ void schritt(Leser& l, Zustand& z, FuzzOberflaeche& ui, const std::vector<std::s
     case 1:
     case 2:
       name = l.byte() % 2 ? "mouseDragged" : "rightMouseDragged";
-      argumente = {l.waehle(zahlen), l.waehle(zahlen)};
+      argumente = {l.waehle(ansichtsorte), l.waehle(ansichtsorte)};
       break;
     case 3:
       name = "printB";
