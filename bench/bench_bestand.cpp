@@ -7,25 +7,13 @@
 #include <string>
 
 #include "app/befehle.h"
-#include "app/oberflaeche.h"
 #include "app/schale.h"
 #include "app/zustand.h"
+#include "stille_oberflaeche.h"
 
 namespace {
 
 using namespace quarvel;
-
-// Says yes to every question, as a user clearing a large lesson would.
-class JaOberflaeche final : public Oberflaeche {
- public:
-  std::string auswahl(const std::string&, const std::string& option, const std::string&,
-                      Unveraendert) override {
-    return option;
-  }
-  void piep() override {}
-  void neuZeichnen() override {}
-  void beenden() override {}
-};
 
 double spitzeMB() {
   rusage nutzung{};
@@ -51,7 +39,7 @@ void BM_GrosserBestand(benchmark::State& state) {
   Stoppuhr eingabe, splines, loeschen, protokoll;
   double gespeichert = 0;
   for (auto _ : state) {
-    JaOberflaeche ui;
+    bench::StilleOberflaeche ui;
     Zustand z(ui, 1);
     starte(z);
     const auto punkt = [&](int i) {
