@@ -43,5 +43,6 @@ void registrierePunktbefehle(Befehlstabelle& t);
 void registriereGrafikbefehle(Befehlstabelle& t);
 void registriereKonstruktionsbefehle(Befehlstabelle& t);
 void registriereHilfebefehle(Befehlstabelle& t);
+void registriereBegruendungsbefehle(Befehlstabelle& t);
 
 }  // namespace quarvel

@@ -35,6 +35,12 @@ void baueSchalenmenues(Hauptfenster& f) {
     eintrag->setChecked(anzahl == 2);
     gruppe->addAction(eintrag);
   }
+  // Off by default; the tick chooses between the two commands.
+  QAction* brueche = optionen->addAction(QStringLiteral("Ergebnisse als &Brüche"));
+  brueche->setCheckable(true);
+  QObject::connect(brueche, &QAction::toggled, &f, [&f](bool an) {
+    f.ausfuehren(an ? "bruecheS1" : "bruecheS0");
+  });
 }
 
 }  // namespace quarvel
