@@ -21,6 +21,7 @@
 #include "app/oberflaeche.h"
 #include "app/schale.h"
 #include "app/zustand.h"
+#include "graph/anzeigeliste.h"
 
 namespace {
 
@@ -209,7 +210,7 @@ void schritt(Leser& l, Zustand& z, FuzzOberflaeche& ui, const std::vector<std::s
   pruefeText("Ausgabe", f.ausgabe);
   pruefeText("Hinweis", f.hinweis);
   pruefeText("Protokoll", z.protokoll.substr(std::min(protokollVorher, z.protokoll.size())));
-  pruefeText("Legende", z.grafik.legende);
+  pruefeText("Legende", legendenText(z.grafik, z.dezimalen));
   pruefeText("Maus", z.grafik.maus);
   pruefeText("Frage", ui.fragen);
   pruefeZustand(z);

@@ -74,7 +74,6 @@ void scrollWheel(Grafikzustand& g, double dx, double dy, Tasten tasten) {
   if (!istBrauchbarerRahmen(gezeigterRahmen(g)) && istBrauchbarerRahmen(vorher)) {
     setzeRahmen(g, vorher.links, vorher.rechts, vorher.unten, vorher.oben);
   }
-  if (g.gitterpunkteSichtbar) aktualisiereGitternetz(g);
   klarSchiff(g);
 }
 

@@ -63,6 +63,8 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  // Window geometry and splitter are remembered under these names.
+  QApplication::setOrganizationName("Quarvel");
   QApplication::setApplicationName("Quarvel");
   QApplication::setDesktopFileName("quarvel");
   quarvel::Hauptfenster fenster(seed);
