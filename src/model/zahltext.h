@@ -6,8 +6,8 @@
 namespace quarvel {
 
 // Plain number text: the shortest decimal that reads back as the same double, always with
-// a point and a digit after it ("2.0", "-0.0", "0.33"); exponent form below 1e-4
-// ("1e-05") and from 1e16 on ("1e+16").
+// a point and a digit after it ("2.0", "0.33"); exponent form below 1e-4 ("1e-05") and
+// from 1e16 on ("1e+16"). Negative zero is written "0.0".
 std::string zahlText(double x);
 // The same number always written out in decimals ("0.00001", "10000000000000000.0"): the
 // form of texts the term reader reads back, where "1e-05" would mean a function e.
@@ -24,10 +24,12 @@ std::string ganzText(long long n);
 // Nearest integer, halves away from zero.
 double naechsteGanzzahl(double v);
 
-// Rounds to `dezimalen` decimals; values below 1e-7 become +0.0.
+// Rounds to `dezimalen` decimals; values below 1e-7 become +0.0. Values too large to have
+// decimals left are returned unchanged.
 double runden(double x, int dezimalen);
 std::vector<double> runden(const std::vector<double>& feld, int dezimalen);
-// Rounds to `dezimalen` decimals without clearing small values (may yield -0.0).
+// Rounds to `dezimalen` decimals without clearing small values (may yield -0.0, which
+// prints as "0.0").
 double gerundet(double x, int dezimalen);
 // x with two significant digits (0.0012, 1.2e-12): how a non-zero number is shown that
 // would round to 0 at the chosen decimals, so it never reads as 0.

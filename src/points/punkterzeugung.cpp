@@ -185,12 +185,20 @@ unsigned long long rasterwerte(double von, double bis) {
   return std::max<unsigned long long>(rasterschritte(von, bis), 1);
 }
 
-std::string namensliste(const std::vector<Punkt>& punkte) {
+std::string namensliste(const std::vector<std::string>& namen) {
+  const std::size_t gezeigt = std::min(namen.size(), hoechstensGenannt);
   std::string text = "[";
-  for (std::size_t i = 0; i < punkte.size(); ++i) {
-    text += (i == 0 ? "\"" : ", \"") + punkte[i].name + "\"";
-  }
-  return text + "]";
+  for (std::size_t i = 0; i < gezeigt; ++i) text += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
+  text += "]";
+  if (gezeigt < namen.size()) text += " … und " + std::to_string(namen.size() - gezeigt) + " weitere";
+  return text;
+}
+
+std::string namensliste(const std::vector<Punkt>& punkte) {
+  std::vector<std::string> namen;
+  namen.reserve(punkte.size());
+  for (const Punkt& p : punkte) namen.push_back(p.name);
+  return namensliste(namen);
 }
 
 }  // namespace quarvel

@@ -4,6 +4,7 @@
 
 #include "graph/mausrad.h"
 #include "graph/rahmen.h"
+#include "model/toleranz.h"
 
 namespace quarvel {
 namespace {
@@ -69,6 +70,19 @@ TEST(Rad, AusstehenderRahmenWirdAmEndeUebernommen) {
   g.fensterTyp = FensterW::rechteckig;
   scrollWheel(g, 0, 1, {false, true, true});
   erwarteRahmen(g, {-2, 2, -2, 2});
+}
+
+// A stretch or shift that would carry a limit beyond the usable range keeps the frame.
+TEST(Rad, SchrittUeberDenZahlbereichBehaeltDenRahmen) {
+  for (const Tasten tasten : {Tasten{false, false, true}, Tasten{false, true, false},
+                              Tasten{true, false, false}}) {
+    Grafikzustand g = ruhig();
+    setzeRahmen(g, -groessterRahmenBetrag, groessterRahmenBetrag, -groessterRahmenBetrag,
+                groessterRahmenBetrag);
+    scrollWheel(g, 0, 1, tasten);
+    erwarteRahmen(g, {-groessterRahmenBetrag, groessterRahmenBetrag, -groessterRahmenBetrag,
+                      groessterRahmenBetrag});
+  }
 }
 
 TEST(Rad, ZoomAufSchmalemRahmenSetztZurueck) {
