@@ -4,25 +4,15 @@
 #include <string>
 
 #include "app/befehle.h"
-#include "app/oberflaeche.h"
 #include "app/schale.h"
 #include "app/zustand.h"
+#include "stille_oberflaeche.h"
 #include "model/objektlisten.h"
 #include "points/punkterzeugung.h"
 
 namespace {
 
 using namespace quarvel;
-
-class StilleOberflaeche final : public Oberflaeche {
- public:
-  std::string auswahl(const std::string&, const std::string& option, const std::string&) override {
-    return option;
-  }
-  void piep() override {}
-  void neuZeichnen() override {}
-  void beenden() override {}
-};
 
 // A window with 2000 x values on the grid, room for 1000 different ones.
 const Grenzen fenster{-10, 10, -10, 10};
@@ -51,7 +41,7 @@ BENCHMARK(BM_Zufallspunkte1000)->Unit(benchmark::kMicrosecond);
 
 // The whole command: test, drawing, storing 1000 points and the hint with their names.
 void BM_Zufallspunktbefehl1000(benchmark::State& state) {
-  StilleOberflaeche ui;
+  bench::StilleOberflaeche ui;
   for (auto _ : state) {
     state.PauseTiming();
     Zustand z(ui, 1);

@@ -47,12 +47,6 @@ constexpr const char* geradensymmetrieText =
     "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
 constexpr const char* ohneSymmetrieText = "Der Graph ist weder punkt- noch achsensymmetrisch.";
 
-// A shown coordinate never reads -0.0.
-std::string koordinatenText(double x, int dezimalen) {
-  const double r = gerundet(x, dezimalen);
-  return zahlText(r == 0.0 ? 0.0 : r);
-}
-
 std::string artText(const Stellenart& art) {
   std::vector<std::string> arten;
   if (art.nullstelle) arten.emplace_back(nullpunkt);
@@ -172,7 +166,7 @@ std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
     std::size_t buchstabe = 0;
     for (const KritischeStelle& s : kritischeStellen(fu, nullstellen)) {
       t += kritPunktBuchstabe(buchstabe++) + " (" + gerundetText(s.x, dezimalen) + " | " +
-           koordinatenText(fu.wert(s.x), dezimalen) + eintragText +
+           gerundetText(fu.wert(s.x), dezimalen) + eintragText +
            verlaufText(fu, s.art, s.x, dezimalen) + ". \n";
     }
     u = strebtText + enden.rechts + ".\n\n";

@@ -102,7 +102,8 @@ void kritPunkteEintragB(Zustand& z) {
     return;
   }
   if (z.listen.pktExistiert(kritPunktBuchstabe(0) + name) &&
-      auswahl(z, bereitsEingetragen(name), abbrechen, ueberschreiben) == abbrechen) {
+      auswahl(z, bereitsEingetragen(name), abbrechen, ueberschreiben,
+              Unveraendert::ersterKnopf) != ueberschreiben) {
     return;
   }
   kPEintrag(z, name);

@@ -107,9 +107,10 @@ void schnittpunkteEintragB(Zustand& z) {
 // Stores a tangent or normal under `wunschname` when that is free, else under a pool name.
 void geradeEinlisten(Zustand& z, const Gerade& g, const std::string& wunschname,
                      const std::string& was, const std::string& herleitung) {
+  const Polynom p = g.alsPolynom();
+  if (!endlichSonstMelden(z, p)) return;
   const auto name = neuerFunktionsname(z, wunschname, zufallsnameAnsageNaemlich);
   if (!name) return;
-  const Polynom p = g.alsPolynom();
   ausgabe(z, 0, herleitung + "\n " + *name + "(x) = " + schulPolynom(p, zahlformat(z)));
   bemerkung(z, "Die " + was + " wurde mit dem Namen " + *name +
                    " in die Funktionsliste eingefügt.");
@@ -129,6 +130,8 @@ void tangenteB(Zustand& z) {
   const auto f = funktionOderAkt(z);
   if (!f) return;
   const double x0 = feldZahl(z.felder.x);
+  // The point of contact and the slope there must be numbers the text can show.
+  if (!endlichSonstMelden(z, {f->p->wert(x0), f->p->abl().wert(x0)})) return;
   const Gerade t = tangenteAn(*f->p, x0);
   geradeEinlisten(z, t, "t", "Tangente",
                   "Tangente an den Graphen von " + f->name + " im Punkt " + punktText(z, *f, x0) +
@@ -139,6 +142,8 @@ void normaleB(Zustand& z) {
   const auto f = funktionOderAkt(z);
   if (!f) return;
   const double x0 = feldZahl(z.felder.x);
+  // The point of contact and the slope there must be numbers the text can show.
+  if (!endlichSonstMelden(z, {f->p->wert(x0), f->p->abl().wert(x0)})) return;
   const Gerade n = normaleAn(*f->p, x0);
   const std::string tangente = steigungText(z, *f, x0, tangenteAn(*f->p, x0).steigung);
   if (n.senkrecht) {

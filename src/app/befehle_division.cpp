@@ -39,6 +39,7 @@ std::optional<Operanden> operanden(Zustand& z, const std::string& warnungstext) 
 // Stores a quotient, remainder or gcd as a new function and reports it; `bericht` is the
 // hint before " wurde als Funktion <name> in die Funktionsliste eingetragen.".
 void ergebnisEintragen(Zustand& z, const Polynom& ergebnis, const std::string& bericht) {
+  if (!endlichSonstMelden(z, ergebnis)) return;
   const auto name = neuerFunktionsname(z, z.felder.name, zufallsnameAnsage);
   if (!name) return;
   ohneAusdehnungEinlisten(z, *name, teile(ergebnis.nurKoeffizienten()));

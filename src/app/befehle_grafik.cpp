@@ -7,6 +7,7 @@
 #include "app/schale.h"
 #include "graph/mausrad.h"
 #include "graph/punktgeste.h"
+#include "model/toleranz.h"
 #include "graph/rahmen.h"
 #include "model/zahltext.h"
 #include "points/punktauswahl.h"
@@ -18,6 +19,8 @@ namespace {
 // Messages of the window choice.
 constexpr const char* rahmenfelderUnbrauchbar =
     "Die eingegebenen Werte in den Feldern x und y sind nicht verwertbar\n ";
+constexpr const char* rahmengrenzenZuGross =
+    "Die Grenzen des Rahmens sind zu groß: jede darf höchstens den Betrag 1e15 haben.";
 
 // --- What is drawn and the frame it is fitted to ---
 
@@ -75,6 +78,10 @@ void fRahmenWahlB(Zustand& z) {
   if (istIntervall(x) && istIntervall(y)) {
     const auto [a, b] = entpacke(x);
     const auto [c, d] = entpacke(y);
+    if (!istHandlich(a) || !istHandlich(b) || !istHandlich(c) || !istHandlich(d)) {
+      ausgabe(z, 0, rahmengrenzenZuGross);
+      return;
+    }
     if (a < b && c < d) {
       neuesRechteck(z, a, b, c, d);
       return;

@@ -25,6 +25,7 @@ void wertBerechnen(Zustand& z) {
   const double x = feldZahl(z.felder.x);
   const std::string stelle = "(" + zahlText(x) + ") = ";
   const double wert = f->p->wert(x);
+  if (!endlichSonstMelden(z, {wert, d1.wert(x), d2.wert(x)})) return;
   const auto text = [&z](double v) { return ergebnisZahl(z, v, Kleinwerte::alsNull); };
   ausgabe(z, 1, "\n " + f->name + stelle + text(wert) + " ,   ");
   ausgabe(z, 1, " " + f->name + "'" + stelle + text(d1.wert(x)) + " ,   ");
@@ -63,6 +64,7 @@ void erzStf(Zustand& z) {
   }
   Polynom F = stammfunktion(p);
   F.koeff[0] = y0 - F.wert(x0);
+  if (!endlichSonstMelden(z, F)) return;
   ohneAusdehnungEinlisten(z, name, teile(F));
   bemerkung(z, "Die Stammfunktion " + name + " wurde in die Liste eingefügt.");
   ausgabe(z, 2,
@@ -80,6 +82,7 @@ void bestIntegralB(Zustand& z) {
   const double b = feldZahl(z.felder.y);
   const double a = feldZahl(z.felder.x);
   const double integral = bestIntegral(*f->p, a, b);
+  if (!endlichSonstMelden(z, {integral})) return;
   ausgabe(z, 2,
           "\n" + f->name + "(x) = " + text(z, *f->p) + "\n" + " Das Integral der " +
               funktionsWort(f->name) + " über [" + zahlText(a) + ", " + zahlText(b) +
@@ -98,6 +101,7 @@ void inhaltEingFlaecheB(Zustand& z) {
     return;
   }
   const double flaeche = runden(eingeschlosseneFlaeche(*f->p, nullstellen), z.dezimalen);
+  if (!endlichSonstMelden(z, {flaeche})) return;
   ausgabe(z, 2,
           "\nDer Graph der " + funktionsWort(f->name) +
               " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + bruchOder(z, flaeche, zahlText(flaeche)));

@@ -30,6 +30,23 @@ std::vector<std::string> namensfeldTeile(const Zustand& z) {
   return stuecke;
 }
 
+// Joins report lines for the hint line; beyond hoechstensGenannt lines only their number
+// is given, so the hint stays short however many points a collective name stands for.
+class Kurzbericht {
+ public:
+  void zeile(std::string text) {
+    if (++anzahl_ <= hoechstensGenannt) text_ += std::move(text);
+  }
+  std::string text() const {
+    if (anzahl_ <= hoechstensGenannt) return text_;
+    return text_ + "… und " + std::to_string(anzahl_ - hoechstensGenannt) + " weitere" + lf;
+  }
+
+ private:
+  std::string text_;
+  std::size_t anzahl_ = 0;
+};
+
 // --- entering a point ---
 
 void punktSpeichern(Zustand& z, const std::string& nomen, Punkt p) {
@@ -98,12 +115,12 @@ void pktAuslistB(Zustand& z) {
                    "gerne");
     return;
   }
-  std::string bericht;
+  Kurzbericht bericht;
   for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
-    bericht += punktAuslisten(z, name);
+    bericht.zeile(punktAuslisten(z, name));
   }
   z.felder.name.clear();
-  bemerkung(z, bericht);
+  bemerkung(z, bericht.text());
 }
 
 void pktListeLoeschB(Zustand& z) {
@@ -134,12 +151,12 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
     const std::string d =
         namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + namensliste(namen);
     if (auswahl(z, "Wirklich " + d + "  Löschen?", jaWegDamit, lieberDochNicht) == jaWegDamit) {
-      // The report is issued for every point removed: the protocol keeps one line each.
       for (const std::string& name : namen) {
         z.listen.entfernePunkt(name);
-        bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
-        ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
       }
+      // One report for the whole removal: the protocol grows with the list, not its square.
+      bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
+      ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
     }
   }
   neuP(z);
@@ -168,17 +185,17 @@ void punkteSchalten(Zustand& z, const Schaltung& s) {
     hinweisfenster(z, s.bitte, "gerne");
     return;
   }
-  std::string bericht;
+  Kurzbericht bericht;
   if (eingetragen.front() == "alle") {
     for (const auto& [name, _] : z.listen.pktListe()) s.schalte(z.listen.pktListe(), name);
-    bericht = s.alle;
+    bericht.zeile(s.alle);
   } else {
     for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
-      bericht += s.schalte(z.listen.pktListe(), name);
+      bericht.zeile(s.schalte(z.listen.pktListe(), name));
     }
   }
   z.felder.name.clear();
-  bemerkung(z, bericht);
+  bemerkung(z, bericht.text());
   z.ui.neuZeichnen();
 }
 

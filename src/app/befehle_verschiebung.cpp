@@ -9,48 +9,36 @@ namespace quarvel::berechnung {
 
 namespace {
 
-// Shows the moved or mirrored current function and stores it under `name`.
-void ergebnisEintragen(Zustand& z, const std::string& name, const Polynom& r) {
-  ausgabe(z, 2, "\n" + name + "(x) = " + text(z, r));
-  fuEinlisten(z, name, teile(r));
+// Shows the moved or mirrored current function and stores it under a name from the name
+// field. A result with a coefficient beyond the number range is refused before any name
+// is taken or question asked.
+void ergebnisEintragen(Zustand& z, const Polynom& r, const std::string& anmerkung = {}) {
+  if (!endlichSonstMelden(z, r)) return;
+  const auto name = neuerFunktionsname(z, z.felder.name, zufallsnameAnsage);
+  if (!name) return;
+  if (!anmerkung.empty()) bemerkung(z, anmerkung + *name + " verschoben.");
+  ausgabe(z, 2, "\n" + *name + "(x) = " + text(z, r));
+  fuEinlisten(z, *name, teile(r));
   poly2Eingabe(z, r);
-}
-
-std::optional<std::string> zielname(Zustand& z) {
-  return neuerFunktionsname(z, z.felder.name, zufallsnameAnsage);
-}
-
-void verschiebe(Zustand& z, const std::string& name, double h, double v) {
-  bemerkung(z, "Das aktuelle Polynom wurde um den Vektor <" + zahlText(h) + ";" + zahlText(v) +
-                   "> zum Polynom " + name + " verschoben.");
-  ergebnisEintragen(z, name, verschAktPolynom(*z.akt, h, v));
 }
 
 // Moves the graph of the current function by (x; y) of the fields.
 void verschiebeB(Zustand& z) {
-  const auto name = zielname(z);
-  if (name) verschiebe(z, *name, feldZahl(z.felder.x), feldZahl(z.felder.y));
+  const double h = feldZahl(z.felder.x), v = feldZahl(z.felder.y);
+  ergebnisEintragen(z, verschAktPolynom(*z.akt, h, v),
+                    "Das aktuelle Polynom wurde um den Vektor <" + zahlText(h) + ";" +
+                        zahlText(v) + "> zum Polynom ");
 }
 
 // Mirror at the line y = (field y).
-void spiegeleHorB(Zustand& z) {
-  const auto name = zielname(z);
-  if (name) ergebnisEintragen(z, *name, spiegeleAnHor(*z.akt, feldZahl(z.felder.y)));
-}
+void spiegeleHorB(Zustand& z) { ergebnisEintragen(z, spiegeleAnHor(*z.akt, feldZahl(z.felder.y))); }
 
 // Mirror at the line x = (field x).
-void spiegeleVerB(Zustand& z) {
-  const auto name = zielname(z);
-  if (name) ergebnisEintragen(z, *name, spiegeleAnVer(*z.akt, feldZahl(z.felder.x)));
-}
+void spiegeleVerB(Zustand& z) { ergebnisEintragen(z, spiegeleAnVer(*z.akt, feldZahl(z.felder.x))); }
 
 // Mirror at the point (field x, field y).
 void spiegeleAmPunktB(Zustand& z) {
-  const auto name = zielname(z);
-  if (name) {
-    ergebnisEintragen(z, *name,
-                      spiegeleAmPunkt(*z.akt, feldZahl(z.felder.x), feldZahl(z.felder.y)));
-  }
+  ergebnisEintragen(z, spiegeleAmPunkt(*z.akt, feldZahl(z.felder.x), feldZahl(z.felder.y)));
 }
 
 }  // namespace

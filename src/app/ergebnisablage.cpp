@@ -1,5 +1,9 @@
 #include "app/ergebnisablage.h"
 
+#include <algorithm>
+#include <cmath>
+#include <span>
+
 #include "app/schale.h"
 #include "term/zeichen.h"
 
@@ -27,6 +31,29 @@ std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gew
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p) {
   z.listen.speichereFunktion(name, p);
   z.ui.neuZeichnen();
+}
+
+namespace {
+
+constexpr const char* ergebnisZuGross =
+    "Das Ergebnis wäre zu groß: ein Wert läge außerhalb des Zahlbereichs. Bitte kleinere "
+    "Werte wählen; es wurde nichts geändert.";
+
+bool endlichSonstMelden(Zustand& z, std::span<const double> werte) {
+  if (std::ranges::all_of(werte, [](double w) { return std::isfinite(w); })) return true;
+  bemerkung(z, ergebnisZuGross);
+  z.ui.piep();
+  return false;
+}
+
+}  // namespace
+
+bool endlichSonstMelden(Zustand& z, std::initializer_list<double> werte) {
+  return endlichSonstMelden(z, std::span<const double>(werte.begin(), werte.size()));
+}
+
+bool endlichSonstMelden(Zustand& z, const Polynom& p) {
+  return endlichSonstMelden(z, std::span<const double>(p.koeff));
 }
 
 }  // namespace quarvel

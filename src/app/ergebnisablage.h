@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,5 +47,10 @@ std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gew
 // gcd and antiderivative are stored this way, so a stored function may have the frame (0, 0, 0, 0):
 // a graph must never map a frame of zero width.
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p);
+
+// A result beyond the number range is refused: the hint line says that it would be too
+// large, and the caller stores and shows nothing. True when every value is finite.
+bool endlichSonstMelden(Zustand& z, std::initializer_list<double> werte);
+bool endlichSonstMelden(Zustand& z, const Polynom& p);
 
 }  // namespace quarvel

@@ -30,6 +30,7 @@ std::string jsonText(std::string_view text) {
 
 std::string jsonZahl(double x) {
   if (!std::isfinite(x)) return "null";
+  if (x == 0.0) x = 0.0;  // no "-0"
   char puffer[64];
   const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x);
   return fehler == std::errc{} ? std::string(puffer, ende) : "null";

@@ -9,13 +9,17 @@ namespace quarvel {
 
 // What the core needs from a front end. Field texts live in the state (Felder); a front
 // end copies its widgets into the state before a command and back after it.
+// The button of a question that leaves everything as it is. Escape and the close button
+// of a question answer with it, so that dismissing a question never changes anything.
+enum class Unveraendert { ersterKnopf, zweiterKnopf };
+
 class Oberflaeche {
  public:
   virtual ~Oberflaeche() = default;
   // A modal question with the buttons `option` (the default) and `option2`; an empty
   // `option2` makes it a one-button alert. Returns the chosen label, or "Fehler".
   virtual std::string auswahl(const std::string& meldung, const std::string& option,
-                              const std::string& option2) = 0;
+                              const std::string& option2, Unveraendert unveraendert) = 0;
   virtual void piep() = 0;
   // The graph view should draw itself anew.
   virtual void neuZeichnen() = 0;

@@ -30,8 +30,8 @@ void ausgeben2(Zustand& z, int typ, const std::string& was) {
 }
 
 std::string auswahl(Zustand& z, const std::string& meldung, const std::string& option,
-                    const std::string& option2) {
-  return z.ui.auswahl(meldung, option, option2);
+                    const std::string& option2, Unveraendert unveraendert) {
+  return z.ui.auswahl(meldung, option, option2, unveraendert);
 }
 
 void warnung(Zustand& z, const std::string& text) { auswahl(z, text, "Gelesen", ""); }

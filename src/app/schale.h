@@ -19,8 +19,11 @@ void ausgabe(Zustand& z, int modus, const std::string& text);
 void bemerkung(Zustand& z, const std::string& text);
 // The output field shows a line break and `was`, without touching the protocol.
 void ausgeben2(Zustand& z, int typ, const std::string& was);
+// A question; `unveraendert` names the button that changes nothing (for most questions
+// the second, "Abbruch" or "Lieber doch nicht").
 std::string auswahl(Zustand& z, const std::string& meldung, const std::string& option,
-                    const std::string& option2);
+                    const std::string& option2,
+                    Unveraendert unveraendert = Unveraendert::zweiterKnopf);
 // A one-button alert with "Gelesen".
 void warnung(Zustand& z, const std::string& text);
 // The name field, reduced to letters and digits.

@@ -28,7 +28,7 @@ class Skriptoberflaeche final : public Oberflaeche {
       : aus_(aus), grafikexport_(std::move(grafikexport)) {}
 
   std::string auswahl(const std::string& meldung, const std::string& option,
-                      const std::string& option2) override {
+                      const std::string& option2, Unveraendert /*unveraendert*/) override {
     std::string gewaehlt = option;
     if (!antworten_.empty()) {
       const std::string antwort = antworten_.front();

@@ -60,6 +60,8 @@ void scrollWheel(Grafikzustand& g, double dx, double dy, Tasten tasten) {
   g.xValue += dx;
   g.yValue = dy;
   const double d = g.yValue;
+  // A step that would leave the range of usable frames keeps the frame as it is.
+  const Grenzen vorher = gezeigterRahmen(g);
   if (tasten.ctrl) {
     horiShift(g, d);
   } else if (tasten.alt && !tasten.cmd) {
@@ -68,6 +70,9 @@ void scrollWheel(Grafikzustand& g, double dx, double dy, Tasten tasten) {
     yDehnungStauchung(g, d);
   } else if (!tasten.cmd && !tasten.alt) {
     zoom(g, d < 0 ? 0.1 : -0.1);
+  }
+  if (!istBrauchbarerRahmen(gezeigterRahmen(g)) && istBrauchbarerRahmen(vorher)) {
+    setzeRahmen(g, vorher.links, vorher.rechts, vorher.unten, vorher.oben);
   }
   klarSchiff(g);
 }

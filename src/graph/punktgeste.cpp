@@ -20,11 +20,14 @@ void undoVerwerfen(Grafikzustand& g) {
   knopfTitelSetzen(g);
 }
 
-// The remembered mouse position, with tiny values cleared, shown rounded.
+// The remembered mouse position, with tiny values cleared, shown rounded. Only x and y
+// are given: the mouse says nothing about slope or curvature.
 Punkt punktAmMausort(Grafikzustand& g) {
   const double x = korr(g.tempX), y = korr(g.tempY);
   g.maus = "(" + zahlText(rund2(x)) + ";" + zahlText(rund2(y)) + ")";
-  return Punkt{x, y, 0, 0};
+  Punkt p{x, y, 0, 0};
+  p.valid = {true, false, false};
+  return p;
 }
 
 }  // namespace
@@ -64,10 +67,14 @@ void verschiebePunkt(Grafikzustand& g, Objektlisten& listen) {
   const std::string name = g.traeger;
   const auto alt = listen.pktListe().find(name);
   if (alt == listen.pktListe().end()) return;
-  Punkt vorher;
-  vorher.ko = alt->second->ko;
+  // Moving changes the place only; conditions, activity and label stay with the point.
+  Punkt vorher = *alt->second;
   vorher.name = name;
-  listen.speicherePunkt(name, teile(punktAmMausort(g)));
+  const Punkt ort = punktAmMausort(g);
+  Punkt neu = vorher;
+  neu.ko[0] = ort.x();
+  neu.ko[1] = ort.y();
+  listen.speicherePunkt(name, teile(std::move(neu)));
   g.geste.backPunkt = std::move(vorher);
   g.geste.letzteAktion = Rueckgaengig::verschoben;
   g.traeger = "?";

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/toleranz.h"
 #include "model/zahltext.h"
 
 namespace quarvel {
@@ -11,6 +12,8 @@ namespace {
 bool istBrauchbareSpanne(double lo, double hi) {
   return std::isfinite(lo) && std::isfinite(hi) && std::isfinite(hi - lo) && hi - lo > 0;
 }
+
+bool imRahmenBereich(double v) { return std::abs(v) <= groessterRahmenBetrag; }
 
 // A usable interval in place of [lo, hi]: unchanged when it is one.
 void brauchbarMachen(double& lo, double& hi) {
@@ -24,7 +27,9 @@ void brauchbarMachen(double& lo, double& hi) {
 }  // namespace
 
 bool istBrauchbarerRahmen(const Grenzen& r) {
-  return istBrauchbareSpanne(r.links, r.rechts) && istBrauchbareSpanne(r.unten, r.oben);
+  return istBrauchbareSpanne(r.links, r.rechts) && istBrauchbareSpanne(r.unten, r.oben) &&
+         imRahmenBereich(r.links) && imRahmenBereich(r.rechts) && imRahmenBereich(r.unten) &&
+         imRahmenBereich(r.oben);
 }
 
 Grenzen gezeigterRahmen(const Grafikzustand& g) {

@@ -60,7 +60,8 @@ class Abbildung {
   double sx_, sy_;
 };
 
-// True when the frame has a finite, positive width and height.
+// True when the frame has a finite, positive width and height and no limit beyond
+// groessterRahmenBetrag.
 bool istBrauchbarerRahmen(const Grenzen& r);
 
 Grenzen gezeigterRahmen(const Grafikzustand& g);

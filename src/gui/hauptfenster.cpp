@@ -64,7 +64,7 @@ QIcon anwendungsSymbol() {
 }
 
 std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::string& option,
-                                       const std::string& option2) {
+                                       const std::string& option2, Unveraendert unveraendert) {
   QMessageBox box(eltern_);
   box.setWindowTitle(QStringLiteral("Quarvel"));
   box.setText(q(meldung));
@@ -72,7 +72,10 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
   QPushButton* erster = box.addButton(q(option), QMessageBox::AcceptRole);
   QPushButton* zweiter = option2.empty() ? nullptr : box.addButton(q(option2), QMessageBox::RejectRole);
   box.setDefaultButton(erster);
-  box.setEscapeButton(zweiter != nullptr ? static_cast<QAbstractButton*>(zweiter) : erster);
+  // Escape and the close button take the answer that changes nothing.
+  const bool zweiterLaesstUnveraendert =
+      zweiter != nullptr && unveraendert == Unveraendert::zweiterKnopf;
+  box.setEscapeButton(zweiterLaesstUnveraendert ? static_cast<QAbstractButton*>(zweiter) : erster);
   box.exec();
   if (box.clickedButton() == erster) return option;
   if (zweiter != nullptr && box.clickedButton() == zweiter) return option2;
@@ -286,7 +289,7 @@ void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::
   oberflaeche_.neuZeichnenAngefordert = false;
   const bool ausgefuehrt = fuehreAus(*zustand_, befehl, argumente);
   if (!ausgefuehrt && !zustand_->befehlsfehler.empty()) {
-    oberflaeche_.auswahl(zustand_->befehlsfehler, "OK", "");
+    oberflaeche_.auswahl(zustand_->befehlsfehler, "OK", "", Unveraendert::ersterKnopf);
   }
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;

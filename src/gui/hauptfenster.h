@@ -36,7 +36,7 @@ class DialogOberflaeche final : public Oberflaeche {
  public:
   explicit DialogOberflaeche(QWidget* eltern) : eltern_(eltern) {}
   std::string auswahl(const std::string& meldung, const std::string& option,
-                      const std::string& option2) override;
+                      const std::string& option2, Unveraendert unveraendert) override;
   void piep() override;
   void neuZeichnen() override { neuZeichnenAngefordert = true; }
   void beenden() override;

@@ -19,6 +19,8 @@ std::string zahlText(double x) {
 }
 
 std::string dezimalText(double x) {
+  // A zero is a zero whatever its sign bit: "-0.0" would only puzzle the reader.
+  if (x == 0.0) x = 0.0;
   // Wide enough for every finite double written out: 309 integer digits at the top, 324
   // decimals at the bottom.
   char puffer[400];
@@ -50,6 +52,13 @@ std::string ganzText(long long n) { return std::to_string(n); }
 
 double naechsteGanzzahl(double v) { return std::round(v); }
 
+namespace {
+
+// From 2^52 on every double is an integer, so x * 10^dezimalen has nothing left to round.
+constexpr double keineNachkommastellen = 4503599627370496.0;
+
+}  // namespace
+
 double runden(double x, int dezimalen) {
   const double r = gerundet(x, dezimalen);
   return std::abs(r) < 1e-7 ? 0.0 : r;
@@ -63,9 +72,9 @@ std::vector<double> runden(const std::vector<double>& feld, int dezimalen) {
 }
 
 double gerundet(double x, int dezimalen) {
-  // From 2^52 on a double has no fractional digits, and scaling it might overflow.
-  if (std::abs(x) >= 0x1p52) return x;
   const double f = std::pow(10.0, dezimalen);
+  // Large values are shown as they are: scaling them would only add error or overflow.
+  if (!std::isfinite(x) || std::abs(x * f) >= keineNachkommastellen) return x;
   return naechsteGanzzahl(x * f) / f;
 }
 

@@ -8,8 +8,8 @@
 namespace quarvel {
 
 // Plain number text: the shortest decimal that reads back as the same double, always with
-// a point and a digit after it ("2.0", "-0.0", "0.33"); exponent form below 1e-4
-// ("1e-05") and from 1e16 on ("1e+16").
+// a point and a digit after it ("2.0", "0.33"); exponent form below 1e-4 ("1e-05") and
+// from 1e16 on ("1e+16"). Negative zero is written "0.0".
 std::string zahlText(double x);
 // The same number always written out in decimals ("0.00001", "10000000000000000.0"): the
 // form of texts the term reader reads back, where "1e-05" would mean a function e.
@@ -42,10 +42,12 @@ std::string ganzText(long long n);
 // Nearest integer, halves away from zero.
 double naechsteGanzzahl(double v);
 
-// Rounds to `dezimalen` decimals; values below 1e-7 become +0.0.
+// Rounds to `dezimalen` decimals; values below 1e-7 become +0.0. Values too large to have
+// decimals left are returned unchanged.
 double runden(double x, int dezimalen);
 std::vector<double> runden(const std::vector<double>& feld, int dezimalen);
-// Rounds to `dezimalen` decimals without clearing small values (may yield -0.0).
+// Rounds to `dezimalen` decimals without clearing small values (may yield -0.0, which
+// prints as "0.0").
 double gerundet(double x, int dezimalen);
 // What to do with values below 1e-7 when rounding for print.
 enum class Kleinwerte { behalten, alsNull };

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/objektlisten.h"
+#include "model/toleranz.h"
 #include "model/utf8.h"
 #include "points/punktauswahl.h"
 #include "term/zeichen.h"
@@ -16,6 +17,8 @@ namespace meldung {
 // "/n" is a slash and an n, as the users of this message have always seen it.
 constexpr const char* klammerfehler = "Klammerfehler /n";
 constexpr const char* koordinatenfehler = "Fehler bei der Koordinateneingabe";
+constexpr const char* zuGross =
+    "Die Koordinaten sind zu groß: jeder Wert darf höchstens den Betrag 1e15 haben.";
 
 std::string unzulaessigerName(const std::string& name) {
   return "Der Punktname " + name + " ist unzulässig\n";
@@ -89,7 +92,12 @@ Punkteingabe punktEingabeCheck(std::string_view s) {
     case 4: ok = liesErweitertenPunkt(teile, ergebnis.punkt); break;
     default: ergebnis.meldung = meldung::falscheAnzahl(teile.size()); break;
   }
-  if (!ok) ergebnis.meldung = meldung::koordinatenfehler;
+  if (!ok) {
+    ergebnis.meldung = meldung::koordinatenfehler;
+  } else if (ergebnis.meldung.empty() &&
+             !std::ranges::all_of(ergebnis.punkt.ko, [](double v) { return istHandlich(v); })) {
+    ergebnis.meldung = meldung::zuGross;
+  }
   return ergebnis;
 }
 

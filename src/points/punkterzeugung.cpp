@@ -181,13 +181,17 @@ unsigned long long rasterwerte(double von, double bis) {
 }
 
 std::string namensliste(const std::vector<std::string>& namen) {
+  const std::size_t gezeigt = std::min(namen.size(), hoechstensGenannt);
   std::string text = "[";
-  for (std::size_t i = 0; i < namen.size(); ++i) text += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
-  return text + "]";
+  for (std::size_t i = 0; i < gezeigt; ++i) text += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
+  text += "]";
+  if (gezeigt < namen.size()) text += " … und " + std::to_string(namen.size() - gezeigt) + " weitere";
+  return text;
 }
 
 std::string namensliste(const std::vector<Punkt>& punkte) {
   std::vector<std::string> namen;
+  namen.reserve(punkte.size());
   for (const Punkt& p : punkte) namen.push_back(p.name);
   return namensliste(namen);
 }

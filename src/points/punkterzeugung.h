@@ -56,7 +56,12 @@ double zufallsZahlImIntervall(double von, double bis, std::mt19937& zufall);
 // The number of different values zufallsZahlImIntervall can give for [von, bis).
 unsigned long long rasterwerte(double von, double bis);
 
-// The names as a bracketed list of quoted names: ["A1", "A2"].
+// How many names a question or hint spells out; the rest are only counted.
+inline constexpr std::size_t hoechstensGenannt = 20;
+
+// The names as a bracketed list of quoted names: ["A1", "A2"]; beyond hoechstensGenannt
+// names the list is cut and followed by " … und N weitere", so that a question box or the
+// hint line stays readable whatever the list holds.
 std::string namensliste(const std::vector<std::string>& namen);
 std::string namensliste(const std::vector<Punkt>& punkte);
 

@@ -2,6 +2,7 @@
 
 #include "graph/mausrad.h"
 #include "graph/rahmen.h"
+#include "model/toleranz.h"
 
 namespace quarvel {
 namespace {
@@ -27,6 +28,18 @@ TEST(Rad, GrenzfaelleDesZooms) {
   for (int i = 0; i < 20; ++i) scrollWheel(g, 0, -1, {});
   EXPECT_GT(g.yoben - g.yunten, 0);
   EXPECT_DOUBLE_EQ(g.xrechts - g.xlinks, 16);
+}
+
+// A stretch or shift that would carry a limit beyond the usable range keeps the frame.
+TEST(Rad, SchrittUeberDenZahlbereichBehaeltDenRahmen) {
+  const double m = groessterRahmenBetrag;
+  for (const Tasten tasten : {Tasten{false, false, true}, Tasten{false, true, false},
+                              Tasten{true, false, false}}) {
+    Grafikzustand g = ruhig();
+    setzeRahmen(g, -m, m, -m, m);
+    scrollWheel(g, 0, 1, tasten);
+    EXPECT_EQ((Grenzen{g.xlinks, g.xrechts, g.yunten, g.yoben}), (Grenzen{-m, m, -m, m}));
+  }
 }
 
 }  // namespace

@@ -46,24 +46,28 @@ TEST_F(Geste, RechtsWaehlenLinksVerschiebenUndZurueck) {
   waehle(1.2, 1.1);
   EXPECT_EQ(g.traeger, "P");
   EXPECT_EQ(g.geste.phase, Punktgeste::Phase::verschiebbar);
+  listen.pktListe().at("P")->aktiv = false;
   mouseDragged(g, ansichtX(2), ansichtY(3));
   EXPECT_EQ(g.maus, "(2.0, 3.0)");
   mouseUp(g, listen);
 
-  // The moved point is a fresh one: all components given, z = w = 0, label at the point.
+  // Only the place changes: conditions, their validity, activity and label stay.
   const Punkt& neu = punkt("P");
-  EXPECT_EQ(neu.ko, (std::array<double, 4>{2, 3, 0, 0}));
-  EXPECT_EQ(neu.valid, (std::array<bool, 3>{true, true, true}));
-  EXPECT_EQ(neu.pos, (LabelVersatz{0, 0}));
+  EXPECT_EQ(neu.ko, (std::array<double, 4>{2, 3, 7, 8}));
+  EXPECT_EQ(neu.valid, (std::array<bool, 3>{true, false, false}));
+  EXPECT_EQ(neu.pos, (LabelVersatz{4, 4}));
+  EXPECT_FALSE(neu.aktiv);
   EXPECT_EQ(g.maus, "(2.0;3.0)");
   EXPECT_EQ(g.traeger, "?");
   EXPECT_EQ(g.punktButton, "Undo");
   EXPECT_EQ(g.geste.phase, Punktgeste::Phase::ruhe);
 
-  // Undo brings back the four components, now all flagged given.
+  // Undo brings back the point as it was.
   EXPECT_TRUE(punktSetzen(g, listen)) << "a stored-back point asks for new frames";
   EXPECT_EQ(punkt("P").ko, (std::array<double, 4>{1, 1, 7, 8}));
-  EXPECT_EQ(punkt("P").valid, (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(punkt("P").valid, (std::array<bool, 3>{true, false, false}));
+  EXPECT_EQ(punkt("P").pos, (LabelVersatz{4, 4}));
+  EXPECT_FALSE(punkt("P").aktiv);
   EXPECT_EQ(g.punktButton, "neu");
   EXPECT_FALSE(listen.punktNamen().contains("P"));
   // Only one step: the next press places a new point instead.

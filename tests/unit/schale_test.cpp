@@ -136,6 +136,7 @@ TEST(Json, NurAnfuehrungszeichenBackslashUndSteuerzeichen) {
   EXPECT_EQ(jsonText("a\"b\\c\nd\te\rf\x01g ü"), "\"a\\\"b\\\\c\\nd\\te\\rf\\u0001g ü\"");
   EXPECT_EQ(jsonZahl(2.0), "2");
   EXPECT_EQ(jsonZahl(-0.5), "-0.5");
+  EXPECT_EQ(jsonZahl(-0.0), "0");
   EXPECT_EQ(jsonZahl(1e-5), "1e-05");
   EXPECT_EQ(jsonZahl(std::numeric_limits<double>::quiet_NaN()), "null");
 }

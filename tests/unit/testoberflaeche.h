@@ -17,11 +17,12 @@ class TestOberflaeche final : public Oberflaeche {
  public:
   struct Frage {
     std::string meldung, option, option2;
+    Unveraendert unveraendert = Unveraendert::zweiterKnopf;
   };
 
   std::string auswahl(const std::string& meldung, const std::string& option,
-                      const std::string& option2) override {
-    fragen.push_back({meldung, option, option2});
+                      const std::string& option2, Unveraendert unveraendert) override {
+    fragen.push_back({meldung, option, option2, unveraendert});
     if (antworten.empty()) return option;
     std::string antwort = antworten.front();
     antworten.pop_front();

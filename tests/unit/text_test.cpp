@@ -23,7 +23,7 @@ INSTANTIATE_TEST_SUITE_P(
     Zahlen, ZahlText,
     testing::Values(ZahlFall{"ganz", 2.0, "2.0"}, ZahlFall{"negativ", -3.5, "-3.5"},
                     ZahlFall{"gerundet", 0.33, "0.33"}, ZahlFall{"null", 0.0, "0.0"},
-                    ZahlFall{"negativeNull", -0.0, "-0.0"},
+                    ZahlFall{"negativeNullIstNull", -0.0, "0.0"},
                     ZahlFall{"drittel", 1.0 / 3.0, "0.3333333333333333"},
                     ZahlFall{"grenzeKlein", 1e-4, "0.0001"}, ZahlFall{"exponent", 1e-5, "1e-05"},
                     ZahlFall{"exponentMitStellen", -1.5e-7, "-1.5e-07"},
@@ -62,12 +62,21 @@ TEST(Runden, HalbeVomNullpunktWegUndKleinesWirdPlusNull) {
   EXPECT_EQ(runden(3e-8, 8), 0.0);
 }
 
-TEST(Runden, GerundetBehaeltDieNegativeNull) {
-  EXPECT_EQ(gerundetText(-0.004, 2), "-0.0");
-  EXPECT_EQ(gerundetText(-0.004, 2, Kleinwerte::alsNull), "0.0");
+TEST(Runden, GerundetOhneKlaerungAberNieMinusNullImText) {
+  EXPECT_EQ(gerundetText(-0.004, 2), "0.0");
+  EXPECT_EQ(gerundetText(3e-8, 8), "3e-08");
+  EXPECT_EQ(gerundetText(3e-8, 8, Kleinwerte::alsNull), "0.0");
   EXPECT_EQ(gerundet(2.345, 1), 2.3);
   EXPECT_EQ(rund1(-4.55), -4.6);
   EXPECT_EQ(rund2(1.005), 1.0);  // 1.005 is just below 1.005 in binary
+}
+
+// Values with no decimals left to round come back unchanged: no overflow, no added error.
+TEST(Runden, GrosseWerteBleibenUnveraendert) {
+  EXPECT_EQ(zahlText(runden(3.0 * 638886422720.0, 8)), "1916659268160.0");
+  EXPECT_EQ(gerundet(1e308, 8), 1e308);
+  EXPECT_EQ(runden(-1e308, 2), -1e308);
+  EXPECT_EQ(runden(123456.125, 2), 123456.13);
 }
 
 TEST(Runden, GanzzahlUndReinigung) {
@@ -140,7 +149,7 @@ TEST(PunktText, ZweiOderVierKomponenten) {
 
   Punkt klein{-0.001, 1, 0, 0};
   klein.valid = {true, false, false};
-  EXPECT_EQ(punkt2String(klein, 2), "(-0.0, 1.0)");
+  EXPECT_EQ(punkt2String(klein, 2), "(0.0, 1.0)");
 }
 
 }  // namespace

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/listenpflege.h"
+#include "gui/hauptfenster.h"
+
+namespace quarvel {
+namespace {
+
+// Every question of the program that can change something, dismissed without choosing a
+// button: Escape and the close button must leave the lists exactly as they were.
+
+enum class Schliessen { escape, schliessknopf };
+
+// Dismisses the next modal question and records its text.
+void schliesseNaechsteFrage(Schliessen wie, QString* gestellt) {
+  QTimer::singleShot(0, [wie, gestellt] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    *gestellt = box->text();
+    if (wie == Schliessen::escape) {
+      QKeyEvent taste(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(box, &taste);
+    } else {
+      box->close();
+    }
+  });
+}
+
+// Everything a question may put at stake, as one comparable text.
+std::string bestand(Zustand& z) {
+  std::ostringstream aus;
+  aus << "akt";
+  for (double k : z.akt->koeff) aus << ' ' << k;
+  for (const auto& [name, p] : z.listen.fuListe()) {
+    aus << '\n' << name;
+    for (double k : p->koeff) aus << ' ' << k;
+  }
+  for (const auto& [name, p] : z.listen.pktListe()) {
+    aus << '\n' << name << ' ' << p->aktiv;
+    for (double k : p->ko) aus << ' ' << k;
+  }
+  for (const auto& [name, _] : z.listen.spListe()) aus << "\nSpline " << name;
+  aus << "\nbeendet " << dynamic_cast<DialogOberflaeche&>(z.ui).beendetAngefordert;
+  return aus.str();
+}
+
+struct FragenFall {
+  const char* name;
+  const char* name_feld;  // the name field when the command runs
+  const char* befehl;
+  const char* frage;  // the beginning of the question
+};
+
+class Frage : public testing::TestWithParam<FragenFall> {};
+
+TEST_P(Frage, EscapeUndSchliessknopfAendernNichts) {
+  for (const Schliessen wie : {Schliessen::escape, Schliessen::schliessknopf}) {
+    Hauptfenster f(1);
+    f.show();
+    Zustand& z = f.zustand();
+    // A function with its critical points entered, three points (one inactive), a spline.
+    fuEinlisten(z, "f", teile(Polynom{0, -3, 0, 1}));
+    for (const auto& [name, x] : {std::pair{"A", 0.0}, {"B", 1.0}, {"C", 2.0}}) {
+      Punkt p{x, x * x, 0, 0};
+      p.valid = {true, false, false};
+      p.name = name;
+      pktEinlisten(z, name, teile(p));
+    }
+    f.namensFeld()->setText("s");
+    f.ausfuehren("pktliste2SplineB");
+    z.listen.pktListe().at("C")->aktiv = false;
+    f.namensFeld()->setText("f");
+    f.ausfuehren("kritPunkteEintragB");
+    // Moved by hand since, so that entering them anew would show.
+    for (auto& [name, p] : z.listen.pktListe()) {
+      if (name.ends_with("f")) p->ko[1] += 1;
+    }
+    f.eingabeFeld()->setText("A(5,5)");
+    const std::string vorher = bestand(z);
+    ASSERT_EQ(z.listen.spListe().size(), 1u);
+
+    f.namensFeld()->setText(GetParam().name_feld);
+    QString gestellt;
+    schliesseNaechsteFrage(wie, &gestellt);
+    f.ausfuehren(GetParam().befehl);
+    EXPECT_TRUE(gestellt.startsWith(QString::fromUtf8(GetParam().frage))) << gestellt.toStdString();
+    EXPECT_EQ(bestand(z), vorher) << (wie == Schliessen::escape ? "Escape" : "close button");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AlleFragen, Frage,
+    testing::Values(
+        FragenFall{"Neustart", "", "neuB", "Wirklich neu Starten?"},
+        FragenFall{"Beenden", "", "quitB", "Wirklich das Programm verlassen?"},
+        FragenFall{"AktUeberschreiben", "akt", "liesTermB", "Soll die aktuelle Funktion"},
+        FragenFall{"FunktionUeberschreiben", "f", "aktuelleFunktionEinlistB", "Es gibt"},
+        FragenFall{"FunktionslisteLoeschen", "", "fktnListeLoeschB", "Wirklich"},
+        FragenFall{"SplinelisteLoeschen", "", "splineListeLoeschB", "Wirklich die Splineliste"},
+        FragenFall{"KritischePunkteUeberschreiben", "f", "kritPunkteEintragB", ""},
+        FragenFall{"PunktUeberschreiben", "", "pktEingabe2B", "Es gibt in der Liste bereits"},
+        FragenFall{"PunktlisteLoeschen", "", "pktListeLoeschB", "Wirklich die Punktliste"},
+        FragenFall{"AktivePunkteLoeschen", "", "aktiviertePunkteLoeschB", "Wirklich alle Punkte"},
+        FragenFall{"InaktivePunkteLoeschen", "", "deaktiviertePunkteLoeschB", "Wirklich C"}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+}  // namespace
+}  // namespace quarvel
