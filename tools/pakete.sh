@@ -4,7 +4,7 @@
 #   tools/pakete.sh app      only what building and running the application needs
 set -euo pipefail
 
-app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre)
+app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre nlohmann-json3-dev)
 tests=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
 
 pakete=("${app[@]}")

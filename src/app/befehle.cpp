@@ -40,9 +40,16 @@ const Befehlstabelle& alleBefehle() {
     registriereGrafikbefehle(t);
     registriereKonstruktionsbefehle(t);
     registriereHilfebefehle(t);
+    registriereDokumentbefehle(t);
     return t;
   }();
   return tabelle;
+}
+
+std::string dateiname(const Argumente& woerter) {
+  std::string datei;
+  for (const std::string& wort : woerter) datei += (datei.empty() ? "" : " ") + wort;
+  return datei;
 }
 
 bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente) {

@@ -34,6 +34,9 @@ const Befehlstabelle& alleBefehle();
 // Runs a command by name; false when the name is unknown or the words are not understood.
 bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente = {});
 
+// The words of a command that takes a file name, joined again with single blanks.
+std::string dateiname(const Argumente& woerter);
+
 // Each group of commands registers itself here.
 void registriereSchalenbefehle(Befehlstabelle& t);
 void registriereFunktionsbefehle(Befehlstabelle& t);
@@ -43,5 +46,6 @@ void registrierePunktbefehle(Befehlstabelle& t);
 void registriereGrafikbefehle(Befehlstabelle& t);
 void registriereKonstruktionsbefehle(Befehlstabelle& t);
 void registriereHilfebefehle(Befehlstabelle& t);
+void registriereDokumentbefehle(Befehlstabelle& t);
 
 }  // namespace quarvel

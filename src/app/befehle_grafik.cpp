@@ -144,10 +144,8 @@ bool rightMouseDraggedB(Zustand& z, const Argumente& a) {
 
 // printB [DATEI]: the print dialog, or the picture written to DATEI (blanks allowed).
 bool printB(Zustand& z, const Argumente& a) {
-  std::string datei;
-  for (const std::string& wort : a) datei += (datei.empty() ? "" : " ") + wort;
   const Anzeigeliste liste = grafikZeichnen(z);
-  return z.ui.grafikAusgeben(liste, datei);
+  return z.ui.grafikAusgeben(liste, dateiname(a));
 }
 
 }  // namespace

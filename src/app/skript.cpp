@@ -22,8 +22,8 @@ namespace {
 // The headless front end: answers questions from the queue, prints what a window shows.
 class Skriptoberflaeche final : public Oberflaeche {
  public:
-  Skriptoberflaeche(std::ostream& aus, Grafikexport grafikexport)
-      : aus_(aus), grafikexport_(std::move(grafikexport)) {}
+  Skriptoberflaeche(std::ostream& aus, std::ostream& fehler, Grafikexport grafikexport)
+      : aus_(aus), fehler_(fehler), grafikexport_(std::move(grafikexport)) {}
 
   std::string auswahl(const std::string& meldung, const std::string& option,
                       const std::string& option2) override {
@@ -38,6 +38,10 @@ class Skriptoberflaeche final : public Oberflaeche {
     return gewaehlt;
   }
   void piep() override { aus_ << "piep\n"; }
+  void dateifehler(const std::string& meldung) override {
+    fehler_ << "fehler: " << meldung << "\n";
+    dateifehlerGemeldet_ = true;
+  }
   void neuZeichnen() override { zeichnenFaellig_ = true; }
   bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override {
     return !datei.empty() && grafikexport_ && grafikexport_(liste, datei);
@@ -48,9 +52,12 @@ class Skriptoberflaeche final : public Oberflaeche {
 
   void antwortEinreihen(const std::string& antwort) { antworten_.push_back(antwort); }
   bool beendet() const { return beendet_; }
+  bool dateifehlerGemeldet() const { return dateifehlerGemeldet_; }
 
  private:
   std::ostream& aus_;
+  std::ostream& fehler_;
+  bool dateifehlerGemeldet_ = false;
   std::deque<std::string> antworten_;
   bool beendet_ = false;
   Grafikexport grafikexport_;
@@ -140,7 +147,7 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
 
 int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
                     std::optional<std::uint32_t> seed, Grafikexport grafikexport) {
-  Skriptoberflaeche oberflaeche(aus, std::move(grafikexport));
+  Skriptoberflaeche oberflaeche(aus, fehler, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
   // Draw whenever a window would, so the legend and scales read as in the window.
@@ -186,6 +193,7 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     }
     if (oberflaeche.zeichnenFaellig()) grafikZeichnen(z);
   }
+  if (oberflaeche.dateifehlerGemeldet()) status = 1;
   return oberflaeche.beendet() ? 0 : status;
 }
 

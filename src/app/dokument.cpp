@@ -1,0 +1,708 @@
+#include "app/dokument.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <span>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "app/dateien.h"
+#include "model/utf8.h"
+
+namespace quarvel {
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+// ---- Writing ----
+
+template <std::size_t N>
+Json zahlen(const std::array<double, N>& werte) {
+  return Json(std::vector<double>(werte.begin(), werte.end()));
+}
+
+Json rahmen(const Grenzen& g) { return Json::array({g.links, g.rechts, g.unten, g.oben}); }
+
+std::string farbname(Farbe f) { return std::string(rohText(f)); }
+
+Json polynomJson(const Polynom& p) {
+  Json kritisch = Json::array();
+  for (const KritPunkt& k : p.kritPunkte) kritisch.push_back(Json::array({k.x, k.y}));
+  return Json{{"name", p.name},          {"koeff", zahlen(p.koeff)},
+              {"farbe", farbname(p.color)}, {"sichtbar", p.sichtbar},
+              {"grenzen", rahmen(p.grenzen)}, {"kritPunkte", std::move(kritisch)}};
+}
+
+// The name of the first stored function that is the very object `p`, if any.
+std::optional<std::string> gespeichertAls(const Zustand& z, const PolynomRef& p) {
+  for (const auto& [name, f] : z.listen.fuListe) {
+    if (f == p) return name;
+  }
+  return std::nullopt;
+}
+
+Json funktionenJson(const Zustand& z) {
+  Json liste = Json::array();
+  for (const auto& [name, f] : z.listen.fuListe) {
+    // One object stored under two names stays one object.
+    if (const auto erster = gespeichertAls(z, f); erster && *erster != name) {
+      liste.push_back(Json{{"name", name}, {"wie", *erster}});
+      continue;
+    }
+    Json eintrag = polynomJson(*f);
+    eintrag["name"] = name;
+    liste.push_back(std::move(eintrag));
+  }
+  return liste;
+}
+
+Json verweisOderPolynom(const Zustand& z, const PolynomRef& p, bool aktMoeglich) {
+  if (aktMoeglich && p == z.akt) return Json{{"wie", "akt"}};
+  if (const auto name = gespeichertAls(z, p)) return Json{{"wie", *name}};
+  return polynomJson(*p);
+}
+
+Json punkteJson(const Zustand& z) {
+  Json liste = Json::array();
+  for (const auto& [name, p] : z.listen.pktListe) {
+    liste.push_back(Json{{"name", name},
+                         {"ko", zahlen(p->ko)},
+                         {"gueltig", {p->valid[0], p->valid[1], p->valid[2]}},
+                         {"aktiv", p->aktiv},
+                         {"bezeichnet", p->bezeichnet},
+                         {"versatz", {p->pos.dx, p->pos.dy}}});
+  }
+  return liste;
+}
+
+Json splinesJson(const Zustand& z) {
+  Json liste = Json::array();
+  for (const auto& [name, s] : z.listen.spListe) {
+    Json stuecke = Json::array();
+    for (const Polynom& p : s->stuecke) stuecke.push_back(zahlen(p.koeff));
+    liste.push_back(Json{{"name", name},
+                         {"zerlegung", s->zerlegung},
+                         {"stuecke", std::move(stuecke)},
+                         {"farbe", farbname(s->color)},
+                         {"sichtbar", s->sichtbar},
+                         {"grenzen", rahmen(s->grenzen)}});
+  }
+  return liste;
+}
+
+constexpr std::array fensterTypen = {std::pair{FensterW::rechteckig, "rechteckig"},
+                                     std::pair{FensterW::grafbedingt, "grafbedingt"},
+                                     std::pair{FensterW::nachpunkten, "nachpunkten"}};
+constexpr std::array dimensionen = {std::pair{GrafikDimension::aktuell, "aktuell"},
+                                    std::pair{GrafikDimension::nominal, "nominal"},
+                                    std::pair{GrafikDimension::allfunktional, "allfunktional"}};
+
+template <typename E, std::size_t N>
+const char* nameVon(const std::array<std::pair<E, const char*>, N>& tabelle, E wert) {
+  for (const auto& [w, name] : tabelle) {
+    if (w == wert) return name;
+  }
+  return "";
+}
+
+// The switches of the graph by their names in the file.
+template <typename G>
+auto schalter(G& g) {
+  return std::array{std::pair<const char*, decltype(&g.koordinatensystemSichtbar)>{
+                        "koordinatensystem", &g.koordinatensystemSichtbar},
+                    std::pair{"gitterpunkte", &g.gitterpunkteSichtbar},
+                    std::pair{"xSkalapunkte", &g.xSkalapunkteSichtbar},
+                    std::pair{"ySkalapunkte", &g.ySkalapunkteSichtbar},
+                    std::pair{"punkte", &g.punkteImGraphenZeigen},
+                    std::pair{"kritischePunkte", &g.kritischePunkteImGraphenZeigen}};
+}
+
+template <typename W>
+auto wahlKnoepfe(W& w) {
+  return std::array{std::pair<const char*, decltype(&w.aktuellB)>{"aktuell", &w.aktuellB},
+                    std::pair{"funktional", &w.funktionalB},
+                    std::pair{"allfunktional", &w.allfunktionalB},
+                    std::pair{"nachFunktion", &w.nachFunktion},
+                    std::pair{"rechteck", &w.rechteckGB},
+                    std::pair{"nachPunkten", &w.nachPunktenGB}};
+}
+
+Json grafikJson(const Grafikzustand& g) {
+  Json j{{"rahmen", Json::array({g.xlinks, g.xrechts, g.yunten, g.yoben})},
+         {"xyRahmen", rahmen(g.xyRahmen)},
+         {"fuRahmen", rahmen(g.fuRahmen)},
+         {"pRahmen", rahmen(g.pRahmen)},
+         {"neuG", g.neuG},
+         {"fensterTyp", nameVon(fensterTypen, g.fensterTyp)},
+         {"grafikDim", nameVon(dimensionen, g.grafikDim)},
+         {"letzterFname", g.letzterFname}};
+  for (const auto& [name, wert] : schalter(g)) j[name] = *wert;
+  Json wahl;
+  for (const auto& [name, wert] : wahlKnoepfe(g.wahl)) wahl[name] = *wert;
+  wahl["rechteckTitel"] = g.wahl.rechteckTitel;
+  j["wahl"] = std::move(wahl);
+  return j;
+}
+
+Json felderJson(const Zustand& z) {
+  const Felder& f = z.felder;
+  return Json{{"eingabe", f.eingabe},
+              {"name", f.name},
+              {"x", f.x},
+              {"y", f.y},
+              {"ausgabe", f.ausgabe},
+              {"hinweis", f.hinweis},
+              {"kritPunkteMarkiert", f.kritPunkteMarkiert},
+              {"punkteMarkiert", f.punkteMarkiert},
+              {"protokollImFenster", z.protkollImFenster},
+              {"geretteteAusgabe", z.geretteteAusgabe}};
+}
+
+Json arbeitJson(const Zustand& z) {
+  return Json{{"format", dokumentFormat},
+              {"version", dokumentVersion},
+              {"dezimalen", z.dezimalen},
+              {"akt", verweisOderPolynom(z, z.akt, false)},
+              {"grafTarget", verweisOderPolynom(z, z.grafTarget, true)},
+              {"funktionen", funktionenJson(z)},
+              {"punkte", punkteJson(z)},
+              {"splines", splinesJson(z)},
+              {"geloeschteTerme", z.listen.backupf},
+              {"grafik", grafikJson(z.grafik)},
+              {"protokoll", z.protokoll}};
+}
+
+// Indented by tabs like any pretty JSON, but a list of plain values stays on one line, so
+// that coefficients and coordinates read as rows.
+void schreibe(const Json& j, std::string& aus, int tiefe) {
+  if (!j.is_structured()) {
+    aus += j.dump();
+    return;
+  }
+  const bool objekt = j.is_object();
+  if (j.empty()) {
+    aus += objekt ? "{}" : "[]";
+    return;
+  }
+  const bool flach = !objekt && std::none_of(j.begin(), j.end(), [](const Json& e) {
+    return e.is_structured();
+  });
+  if (flach) {
+    aus += '[';
+    for (auto it = j.begin(); it != j.end(); ++it) {
+      if (it != j.begin()) aus += ", ";
+      aus += it->dump();
+    }
+    aus += ']';
+    return;
+  }
+  aus += objekt ? '{' : '[';
+  const std::string einzug(static_cast<std::size_t>(tiefe) + 1, '\t');
+  for (auto it = j.begin(); it != j.end(); ++it) {
+    aus += it == j.begin() ? "\n" : ",\n";
+    aus += einzug;
+    if (objekt) aus += Json(it.key()).dump() + ": ";
+    schreibe(*it, aus, tiefe + 1);
+  }
+  aus += '\n' + std::string(static_cast<std::size_t>(tiefe), '\t') + (objekt ? '}' : ']');
+}
+
+// ---- Reading ----
+
+enum class Art { zahl, ganzeZahl, wahrheitswert, text, liste, objekt };
+
+bool istArt(const Json& j, Art art) {
+  switch (art) {
+    case Art::zahl: return j.is_number();
+    case Art::ganzeZahl: return j.is_number_integer();
+    case Art::wahrheitswert: return j.is_boolean();
+    case Art::text: return j.is_string();
+    case Art::liste: return j.is_array();
+    case Art::objekt: return j.is_object();
+  }
+  return false;
+}
+
+const char* artName(Art art) {
+  switch (art) {
+    case Art::zahl: return "eine Zahl";
+    case Art::ganzeZahl: return "eine ganze Zahl";
+    case Art::wahrheitswert: return "ein Wahrheitswert";
+    case Art::text: return "ein Text";
+    case Art::liste: return "eine Liste";
+    case Art::objekt: return "ein Objekt";
+  }
+  return "";
+}
+
+std::string unter(const std::string& ort, const std::string& schluessel) {
+  return ort.empty() ? schluessel : ort + "." + schluessel;
+}
+std::string an(const std::string& ort, std::size_t i) {
+  return ort + "[" + std::to_string(i) + "]";
+}
+
+bool istGueltigerName(const std::string& name) {
+  if (name.empty() || name.size() > 64) return false;
+  for (const char32_t c : codepunkte(name)) {
+    if (!istNamensTeil(c)) return false;
+  }
+  return true;
+}
+
+// Checks every value it takes out of the document; the first fault is kept as the reason
+// and every later step is skipped.
+class Leser {
+ public:
+  bool ok() const { return fehler_.empty(); }
+  const std::string& fehler() const { return fehler_; }
+  bool scheitere(std::string grund) {
+    if (fehler_.empty()) fehler_ = std::move(grund);
+    return false;
+  }
+
+  // The member `schluessel` of `o` (an object at `ort`) if it is of the art asked for.
+  const Json* eintrag(const Json& o, const std::string& ort, const std::string& schluessel,
+                      Art art) {
+    if (!ok()) return nullptr;
+    const auto it = o.find(schluessel);
+    if (it == o.end()) {
+      scheitere("Der Eintrag „" + unter(ort, schluessel) + "“ fehlt.");
+      return nullptr;
+    }
+    if (!pruefeArt(*it, unter(ort, schluessel), art)) return nullptr;
+    return &*it;
+  }
+
+  bool pruefeArt(const Json& j, const std::string& ort, Art art) {
+    if (istArt(j, art)) return true;
+    return scheitere("Der Eintrag „" + ort + "“ ist nicht " + artName(art) + ".");
+  }
+
+  bool zahl(const Json& j, const std::string& ort, double& aus) {
+    if (!pruefeArt(j, ort, Art::zahl)) return false;
+    const double x = j.get<double>();
+    if (!std::isfinite(x)) return scheitere("Der Eintrag „" + ort + "“ ist keine endliche Zahl.");
+    aus = x == 0 ? 0.0 : x;  // never -0
+    return true;
+  }
+
+  bool zahlen(const Json& j, const std::string& ort, std::span<double> aus) {
+    if (!pruefeArt(j, ort, Art::liste)) return false;
+    if (j.size() != aus.size()) {
+      return scheitere("Der Eintrag „" + ort + "“ muss " + std::to_string(aus.size()) +
+                       " Werte haben.");
+    }
+    for (std::size_t i = 0; i < aus.size(); ++i) {
+      if (!zahl(j[i], an(ort, i), aus[i])) return false;
+    }
+    return true;
+  }
+
+  bool zahl(const Json& o, const std::string& ort, const std::string& schluessel, double& aus) {
+    const Json* j = eintrag(o, ort, schluessel, Art::zahl);
+    return j != nullptr && zahl(*j, unter(ort, schluessel), aus);
+  }
+
+  bool wahr(const Json& o, const std::string& ort, const std::string& schluessel, bool& aus) {
+    const Json* j = eintrag(o, ort, schluessel, Art::wahrheitswert);
+    if (j != nullptr) aus = j->get<bool>();
+    return j != nullptr;
+  }
+
+  bool text(const Json& o, const std::string& ort, const std::string& schluessel,
+            std::string& aus) {
+    const Json* j = eintrag(o, ort, schluessel, Art::text);
+    if (j != nullptr) aus = j->get_ref<const std::string&>();
+    return j != nullptr;
+  }
+
+  bool ganz(const Json& j, const std::string& ort, int von, int bis, int& aus) {
+    if (!pruefeArt(j, ort, Art::ganzeZahl)) return false;
+    const auto wert = j.get<std::int64_t>();
+    if (wert < von || wert > bis) {
+      return scheitere("Der Eintrag „" + ort + "“ liegt außerhalb von " + std::to_string(von) +
+                       " bis " + std::to_string(bis) + ".");
+    }
+    aus = static_cast<int>(wert);
+    return true;
+  }
+
+  bool grenzen(const Json& o, const std::string& ort, const std::string& schluessel,
+               Grenzen& aus) {
+    const Json* j = eintrag(o, ort, schluessel, Art::liste);
+    std::array<double, 4> w{};
+    if (j == nullptr || !zahlen(*j, unter(ort, schluessel), w)) return false;
+    aus = {w[0], w[1], w[2], w[3]};
+    return true;
+  }
+
+  // 1 to 15 coefficients, lowest power first; more would exceed the maximum degree.
+  bool koeffizienten(const Json& j, const std::string& ort, Koeffizienten& aus) {
+    if (!pruefeArt(j, ort, Art::liste)) return false;
+    if (j.size() > aus.size()) {
+      return scheitere("Die Funktion in „" + ort + "“ hat einen Grad über " +
+                       std::to_string(pgrad) + ".");
+    }
+    if (j.empty()) return scheitere("Der Eintrag „" + ort + "“ ist leer.");
+    aus.fill(0.0);
+    for (std::size_t i = 0; i < j.size(); ++i) {
+      if (!zahl(j[i], an(ort, i), aus[i])) return false;
+    }
+    return true;
+  }
+
+  template <typename E, std::size_t N>
+  bool auswahl(const Json& o, const std::string& ort, const std::string& schluessel,
+               const std::array<std::pair<E, const char*>, N>& tabelle, E& aus) {
+    std::string name;
+    if (!text(o, ort, schluessel, name)) return false;
+    for (const auto& [wert, n] : tabelle) {
+      if (name == n) {
+        aus = wert;
+        return true;
+      }
+    }
+    return scheitere("Der Eintrag „" + unter(ort, schluessel) + "“ hat den unbekannten Wert „" +
+                     name + "“.");
+  }
+
+  bool farbe(const Json& o, const std::string& ort, Farbe& aus) {
+    std::string name;
+    if (!text(o, ort, "farbe", name)) return false;
+    for (const Farbe f : alleFarben) {
+      if (name == rohText(f)) {
+        aus = f;
+        return true;
+      }
+    }
+    return scheitere("Der Eintrag „" + unter(ort, "farbe") + "“ nennt keine bekannte Farbe.");
+  }
+
+ private:
+  std::string fehler_;
+};
+
+std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const std::string& ort) {
+  Polynom p;
+  const Json* koeff = l.eintrag(o, ort, "koeff", Art::liste);
+  if (koeff == nullptr || !l.koeffizienten(*koeff, unter(ort, "koeff"), p.koeff)) return {};
+  l.text(o, ort, "name", p.name);
+  l.farbe(o, ort, p.color);
+  l.wahr(o, ort, "sichtbar", p.sichtbar);
+  l.grenzen(o, ort, "grenzen", p.grenzen);
+  if (const Json* krit = l.eintrag(o, ort, "kritPunkte", Art::liste)) {
+    for (std::size_t i = 0; i < krit->size() && l.ok(); ++i) {
+      std::array<double, 2> xy{};
+      if (l.zahlen((*krit)[i], an(unter(ort, "kritPunkte"), i), xy)) {
+        p.kritPunkte.push_back({xy[0], xy[1]});
+      }
+    }
+  }
+  if (!l.ok()) return {};
+  return p;
+}
+
+// The document's work, built up beside the open work. The lists are filled the way the
+// store operations fill them: the name leaves its pool as the object is stored.
+struct Arbeit {
+  Objektlisten listen;
+  PolynomRef akt;
+  PolynomRef grafTarget;
+  Grafikzustand grafik;
+  Felder felder;
+  std::string protokoll;
+  std::string geretteteAusgabe;
+  bool protokollImFenster = false;
+  int dezimalen = 2;
+
+  void funktionSpeichern(const std::string& name, const PolynomRef& p) {
+    listen.fuListe[name] = p;
+    listen.fuNamen.erase(name);
+  }
+  void punktSpeichern(const std::string& name, const PunktRef& p) {
+    listen.pktListe[name] = p;
+    listen.punktNamen.erase(name);
+  }
+  void splineSpeichern(const std::string& name, const SplineRef& s) {
+    listen.spListe[name] = s;
+    listen.fuNamen.erase(name);
+  }
+};
+
+// A name for a new function or spline: well formed and not yet taken.
+bool funktionsnameFrei(Leser& l, const Arbeit& a, const std::string& name,
+                       const std::string& ort) {
+  if (!istGueltigerName(name) || name == "akt" ||
+      a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::unerlaubt ||
+      a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::reserviert) {
+    return l.scheitere("Der Name „" + name + "“ in „" + ort + "“ ist nicht erlaubt.");
+  }
+  if (a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::belegt) {
+    return l.scheitere("Der Name „" + name + "“ kommt doppelt vor.");
+  }
+  return true;
+}
+
+void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
+  for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
+    const std::string ort = an("funktionen", i);
+    const Json& e = liste[i];
+    std::string name;
+    if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", name) ||
+        !funktionsnameFrei(l, a, name, ort)) {
+      return;
+    }
+    if (e.contains("wie")) {
+      std::string wie;
+      if (!l.text(e, ort, "wie", wie)) return;
+      const auto it = a.listen.fuListe.find(wie);
+      if (it == a.listen.fuListe.end()) {
+        l.scheitere("„" + unter(ort, "wie") + "“ nennt keine vorher gespeicherte Funktion.");
+        return;
+      }
+      a.funktionSpeichern(name, it->second);
+      continue;
+    }
+    auto p = polynomLesen(l, e, ort);
+    if (!p) return;
+    a.funktionSpeichern(name, teile(std::move(*p)));
+  }
+}
+
+// A function given in full, or as {"wie": NAME} of a stored one (or of "akt").
+PolynomRef polynomOderVerweis(Leser& l, const Json& o, const std::string& schluessel,
+                              const Arbeit& a) {
+  const Json* j = l.eintrag(o, "", schluessel, Art::objekt);
+  if (j == nullptr) return nullptr;
+  if (j->contains("wie")) {
+    std::string wie;
+    if (!l.text(*j, schluessel, "wie", wie)) return nullptr;
+    if (wie == "akt" && a.akt) return a.akt;
+    const auto it = a.listen.fuListe.find(wie);
+    if (it != a.listen.fuListe.end()) return it->second;
+    l.scheitere("„" + unter(schluessel, "wie") + "“ nennt keine gespeicherte Funktion.");
+    return nullptr;
+  }
+  auto p = polynomLesen(l, *j, schluessel);
+  return p ? teile(std::move(*p)) : nullptr;
+}
+
+void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
+  if (liste.size() > maxDokumentPunkte) {
+    l.scheitere("Das Dokument enthält mehr als " + std::to_string(maxDokumentPunkte) +
+                " Punkte.");
+    return;
+  }
+  for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
+    const std::string ort = an("punkte", i);
+    const Json& e = liste[i];
+    Punkt p;
+    if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", p.name)) return;
+    if (!istGueltigerName(p.name) ||
+        a.listen.namensBewertung(p.name, ObjektTyp::p) == NamensAttribut::unerlaubt) {
+      l.scheitere("Der Name „" + p.name + "“ in „" + ort + "“ ist nicht erlaubt.");
+      return;
+    }
+    if (a.listen.pktExistiert(p.name)) {
+      l.scheitere("Der Name „" + p.name + "“ kommt doppelt vor.");
+      return;
+    }
+    if (const Json* ko = l.eintrag(e, ort, "ko", Art::liste)) l.zahlen(*ko, unter(ort, "ko"), p.ko);
+    if (const Json* g = l.eintrag(e, ort, "gueltig", Art::liste)) {
+      if (g->size() != p.valid.size()) {
+        l.scheitere("Der Eintrag „" + unter(ort, "gueltig") + "“ muss 3 Werte haben.");
+      }
+      for (std::size_t k = 0; k < p.valid.size() && l.ok(); ++k) {
+        if (l.pruefeArt((*g)[k], an(unter(ort, "gueltig"), k), Art::wahrheitswert)) {
+          p.valid[k] = (*g)[k].get<bool>();
+        }
+      }
+    }
+    l.wahr(e, ort, "aktiv", p.aktiv);
+    l.wahr(e, ort, "bezeichnet", p.bezeichnet);
+    if (const Json* v = l.eintrag(e, ort, "versatz", Art::liste)) {
+      if (v->size() != 2) l.scheitere("Der Eintrag „" + unter(ort, "versatz") + "“ muss 2 Werte haben.");
+      if (l.ok()) l.ganz((*v)[0], an(unter(ort, "versatz"), 0), -100000, 100000, p.pos.dx);
+      if (l.ok()) l.ganz((*v)[1], an(unter(ort, "versatz"), 1), -100000, 100000, p.pos.dy);
+    }
+    if (!l.ok()) return;
+    const std::string name = p.name;
+    a.punktSpeichern(name, teile(std::move(p)));
+  }
+}
+
+void splinesLesen(Leser& l, const Json& liste, Arbeit& a) {
+  for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
+    const std::string ort = an("splines", i);
+    const Json& e = liste[i];
+    Spline s;
+    if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", s.name) ||
+        !funktionsnameFrei(l, a, s.name, ort)) {
+      return;
+    }
+    if (const Json* z = l.eintrag(e, ort, "zerlegung", Art::liste)) {
+      s.zerlegung.resize(z->size());
+      l.zahlen(*z, unter(ort, "zerlegung"), s.zerlegung);
+    }
+    if (const Json* st = l.eintrag(e, ort, "stuecke", Art::liste)) {
+      for (std::size_t k = 0; k < st->size() && l.ok(); ++k) {
+        Polynom stueck;
+        if (l.koeffizienten((*st)[k], an(unter(ort, "stuecke"), k), stueck.koeff)) {
+          s.stuecke.push_back(stueck);
+        }
+      }
+    }
+    l.farbe(e, ort, s.color);
+    l.wahr(e, ort, "sichtbar", s.sichtbar);
+    l.grenzen(e, ort, "grenzen", s.grenzen);
+    if (!l.ok()) return;
+    if (!s.istKorrekt()) {
+      l.scheitere("Der Spline „" + s.name + "“ ist fehlerhaft: Stützstellen und Stücke passen "
+                  "nicht zusammen.");
+      return;
+    }
+    const std::string name = s.name;
+    a.splineSpeichern(name, std::make_shared<Spline>(std::move(s)));
+  }
+}
+
+void grafikLesen(Leser& l, const Json& o, Grafikzustand& g) {
+  const std::string ort = "grafik";
+  std::array<double, 4> r{};
+  if (const Json* j = l.eintrag(o, ort, "rahmen", Art::liste)) l.zahlen(*j, unter(ort, "rahmen"), r);
+  g.xlinks = r[0];
+  g.xrechts = r[1];
+  g.yunten = r[2];
+  g.yoben = r[3];
+  l.grenzen(o, ort, "xyRahmen", g.xyRahmen);
+  l.grenzen(o, ort, "fuRahmen", g.fuRahmen);
+  l.grenzen(o, ort, "pRahmen", g.pRahmen);
+  l.wahr(o, ort, "neuG", g.neuG);
+  l.auswahl(o, ort, "fensterTyp", fensterTypen, g.fensterTyp);
+  l.auswahl(o, ort, "grafikDim", dimensionen, g.grafikDim);
+  l.text(o, ort, "letzterFname", g.letzterFname);
+  for (const auto& [name, wert] : schalter(g)) l.wahr(o, ort, name, *wert);
+  if (const Json* w = l.eintrag(o, ort, "wahl", Art::objekt)) {
+    const std::string wort = unter(ort, "wahl");
+    for (const auto& [name, wert] : wahlKnoepfe(g.wahl)) l.wahr(*w, wort, name, *wert);
+    l.text(*w, wort, "rechteckTitel", g.wahl.rechteckTitel);
+  }
+}
+
+void felderLesen(Leser& l, const Json& o, Arbeit& a) {
+  const std::string ort = "felder";
+  Felder& f = a.felder;
+  l.text(o, ort, "eingabe", f.eingabe);
+  l.text(o, ort, "name", f.name);
+  l.text(o, ort, "x", f.x);
+  l.text(o, ort, "y", f.y);
+  l.text(o, ort, "ausgabe", f.ausgabe);
+  l.text(o, ort, "hinweis", f.hinweis);
+  l.wahr(o, ort, "kritPunkteMarkiert", f.kritPunkteMarkiert);
+  l.wahr(o, ort, "punkteMarkiert", f.punkteMarkiert);
+  l.wahr(o, ort, "protokollImFenster", a.protokollImFenster);
+  l.text(o, ort, "geretteteAusgabe", a.geretteteAusgabe);
+}
+
+// Nesting deeper than any document has is refused while parsing, so no input can build
+// a deep tree.
+constexpr int maxTiefe = 8;
+
+std::string arbeitLesen(std::string_view text, Arbeit& a) {
+  if (text.size() > maxDokumentBytes) {
+    return "Die Datei ist größer als " + std::to_string(maxDokumentBytes / (1024 * 1024)) + " MB.";
+  }
+  bool zuTief = false;
+  const Json::parser_callback_t tiefe = [&zuTief](int t, Json::parse_event_t, Json&) {
+    if (t > maxTiefe) zuTief = true;
+    return t <= maxTiefe;
+  };
+  const Json doc = Json::parse(text.begin(), text.end(), tiefe, false);
+  if (doc.is_discarded()) return "Die Datei ist kein gültiges JSON (beschädigt oder unvollständig).";
+  if (zuTief) return "Die Datei ist zu tief verschachtelt.";
+  if (!doc.is_object()) return "Die Datei ist kein Quarvel-Dokument.";
+  const auto format = doc.find("format");
+  if (format == doc.end() || !format->is_string() || *format != dokumentFormat) {
+    return "Die Datei ist kein Quarvel-Dokument.";
+  }
+  const auto version = doc.find("version");
+  if (version == doc.end() || !version->is_number_integer() || version->get<std::int64_t>() < 1) {
+    return "Die Formatversion des Dokuments fehlt oder ist ungültig.";
+  }
+  if (version->get<std::int64_t>() > dokumentVersion) {
+    return "Das Dokument stammt aus einer neueren Quarvel-Version (Formatversion " +
+           std::to_string(version->get<std::int64_t>()) + ").";
+  }
+
+  Leser l;
+  if (const Json* d = l.eintrag(doc, "", "dezimalen", Art::ganzeZahl)) {
+    l.ganz(*d, "dezimalen", 1, 8, a.dezimalen);
+  }
+  if (const Json* f = l.eintrag(doc, "", "funktionen", Art::liste)) funktionenLesen(l, *f, a);
+  if (const Json* s = l.eintrag(doc, "", "splines", Art::liste)) splinesLesen(l, *s, a);
+  if (const Json* p = l.eintrag(doc, "", "punkte", Art::liste)) punkteLesen(l, *p, a);
+  a.akt = polynomOderVerweis(l, doc, "akt", a);
+  a.grafTarget = polynomOderVerweis(l, doc, "grafTarget", a);
+  if (const Json* t = l.eintrag(doc, "", "geloeschteTerme", Art::liste)) {
+    for (std::size_t i = 0; i < t->size() && l.ok(); ++i) {
+      if (l.pruefeArt((*t)[i], an("geloeschteTerme", i), Art::text)) {
+        a.listen.backupf.push_back((*t)[i].get<std::string>());
+      }
+    }
+  }
+  if (const Json* g = l.eintrag(doc, "", "grafik", Art::objekt)) grafikLesen(l, *g, a.grafik);
+  l.text(doc, "", "protokoll", a.protokoll);
+  if (const Json* f = l.eintrag(doc, "", "felder", Art::objekt)) felderLesen(l, *f, a);
+  return l.fehler();
+}
+
+}  // namespace
+
+std::string dokumentText(const Zustand& z) {
+  Json j = arbeitJson(z);
+  j["felder"] = felderJson(z);
+  std::string text;
+  schreibe(j, text, 0);
+  return text + "\n";
+}
+
+std::string arbeitsstand(const Zustand& z) { return arbeitJson(z).dump(); }
+
+std::string dokumentLesen(Zustand& z, std::string_view text) {
+  Arbeit a;
+  if (std::string fehler = arbeitLesen(text, a); !fehler.empty()) return fehler;
+  z.listen = std::move(a.listen);
+  z.akt = std::move(a.akt);
+  z.grafTarget = std::move(a.grafTarget);
+  z.grafik = std::move(a.grafik);
+  z.felder = std::move(a.felder);
+  z.protokoll = std::move(a.protokoll);
+  z.geretteteAusgabe = std::move(a.geretteteAusgabe);
+  z.protkollImFenster = a.protokollImFenster;
+  z.dezimalen = a.dezimalen;
+  z.testString.clear();
+  z.fehlerMeldung.clear();
+  z.ui.neuZeichnen();
+  return {};
+}
+
+std::string dokumentOeffnen(Zustand& z, const std::string& datei) {
+  std::string text;
+  std::string fehler = leseDatei(datei, maxDokumentBytes, text);
+  if (fehler.empty()) fehler = dokumentLesen(z, text);
+  if (fehler.empty()) return {};
+  return "Die Datei „" + datei + "“ kann nicht geöffnet werden. " + fehler;
+}
+
+std::string dokumentSpeichern(const Zustand& z, const std::string& datei) {
+  const std::string fehler = schreibeDateiSicher(datei, dokumentText(z));
+  if (fehler.empty()) return {};
+  return "Die Datei „" + datei + "“ kann nicht gespeichert werden. " + fehler;
+}
+
+}  // namespace quarvel
