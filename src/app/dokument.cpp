@@ -180,7 +180,8 @@ Json arbeitJson(const Zustand& z) {
 // that coefficients and coordinates read as rows.
 void schreibe(const Json& j, std::string& aus, int tiefe) {
   if (!j.is_structured()) {
-    aus += j.dump();
+    // A zero is written without sign: -0 is no value of its own anywhere in Quarvel.
+    aus += j.is_number_float() && j.get<double>() == 0 ? "0.0" : j.dump();
     return;
   }
   const bool objekt = j.is_object();
@@ -195,7 +196,7 @@ void schreibe(const Json& j, std::string& aus, int tiefe) {
     aus += '[';
     for (auto it = j.begin(); it != j.end(); ++it) {
       if (it != j.begin()) aus += ", ";
-      aus += it->dump();
+      schreibe(*it, aus, tiefe + 1);
     }
     aus += ']';
     return;
@@ -671,7 +672,11 @@ std::string dokumentText(const Zustand& z) {
   return text + "\n";
 }
 
-std::string arbeitsstand(const Zustand& z) { return arbeitJson(z).dump(); }
+std::string arbeitsstand(const Zustand& z) {
+  std::string text;
+  schreibe(arbeitJson(z), text, 0);
+  return text;
+}
 
 std::string dokumentLesen(Zustand& z, std::string_view text) {
   Arbeit a;
