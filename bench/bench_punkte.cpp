@@ -9,20 +9,13 @@
 #include "app/zustand.h"
 #include "model/objektlisten.h"
 #include "points/punkterzeugung.h"
+#include "stille_oberflaeche.h"
 
 namespace {
 
 using namespace quarvel;
 
-class StilleOberflaeche final : public Oberflaeche {
- public:
-  std::string auswahl(const std::string&, const std::string& option, const std::string&) override {
-    return option;
-  }
-  void piep() override {}
-  void neuZeichnen() override {}
-  void beenden() override {}
-};
+using bench::StilleOberflaeche;
 
 // A window with 2000 x values on the grid, room for 1000 different ones.
 const Grenzen fenster{-10, 10, -10, 10};

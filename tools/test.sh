@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine and runs every test: the release build with its unit,
 # end-to-end and window tests and a short benchmark run, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the term reader's fuzzer.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers of the term and document readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +24,6 @@ cmake --build --preset sanitize
 ctest --preset sanitize
 
 if [ -x tools/fuzz.sh ]; then
-  schritt "Fuzzing des Termlesers"
+  schritt "Fuzzing des Term- und des Dokumentlesers"
   tools/fuzz.sh
 fi

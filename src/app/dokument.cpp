@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -10,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/dateien.h"
+#include "app/json.h"
 #include "model/utf8.h"
 
 namespace quarvel {
@@ -176,12 +178,36 @@ Json arbeitJson(const Zustand& z) {
               {"protokoll", z.protokoll}};
 }
 
+void schreibeZahl(double x, std::string& aus) {
+  // A zero is written without sign: -0 is no value of its own anywhere in Quarvel. The
+  // state never holds a non-finite number; should one slip in, the file stays readable.
+  if (x == 0 || !std::isfinite(x)) {
+    aus += "0.0";
+    return;
+  }
+  char puffer[32];
+  const auto ende = std::to_chars(puffer, puffer + sizeof puffer, x).ptr;
+  const std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
+  aus += text;
+  if (text.find_first_of(".e") == std::string_view::npos) aus += ".0";
+}
+
+void schreibeWert(const Json& j, std::string& aus) {
+  if (j.is_number_float()) {
+    schreibeZahl(j.get<double>(), aus);
+  } else if (j.is_string()) {
+    // Texts the user typed may hold broken UTF-8; JSON needs it whole.
+    aus += jsonText(utf8(codepunkte(j.get_ref<const std::string&>())));
+  } else {
+    aus += j.dump();  // integers, truth values, null
+  }
+}
+
 // Indented by tabs like any pretty JSON, but a list of plain values stays on one line, so
 // that coefficients and coordinates read as rows.
 void schreibe(const Json& j, std::string& aus, int tiefe) {
   if (!j.is_structured()) {
-    // A zero is written without sign: -0 is no value of its own anywhere in Quarvel.
-    aus += j.is_number_float() && j.get<double>() == 0 ? "0.0" : j.dump();
+    schreibeWert(j, aus);
     return;
   }
   const bool objekt = j.is_object();
@@ -206,7 +232,7 @@ void schreibe(const Json& j, std::string& aus, int tiefe) {
   for (auto it = j.begin(); it != j.end(); ++it) {
     aus += it == j.begin() ? "\n" : ",\n";
     aus += einzug;
-    if (objekt) aus += Json(it.key()).dump() + ": ";
+    if (objekt) aus += jsonText(it.key()) + ": ";
     schreibe(*it, aus, tiefe + 1);
   }
   aus += '\n' + std::string(static_cast<std::size_t>(tiefe), '\t') + (objekt ? '}' : ']');
@@ -240,12 +266,30 @@ const char* artName(Art art) {
   return "";
 }
 
-std::string unter(const std::string& ort, const std::string& schluessel) {
-  return ort.empty() ? schluessel : ort + "." + schluessel;
-}
-std::string an(const std::string& ort, std::size_t i) {
-  return ort + "[" + std::to_string(i) + "]";
-}
+// Where a value sits in the document, such as funktionen[2].koeff. Built as a chain on the
+// stack and spelled out only for a message, so checking a good document costs nothing.
+struct Ort {
+  const Ort* eltern = nullptr;
+  std::string_view schluessel;
+  std::size_t index = 0;
+
+  std::string text() const {
+    if (eltern == nullptr) return {};  // the document itself
+    std::string vorne = eltern != nullptr ? eltern->text() : std::string();
+    if (schluessel.empty()) return vorne + "[" + std::to_string(index) + "]";
+    return vorne.empty() ? std::string(schluessel) : vorne + "." + std::string(schluessel);
+  }
+};
+
+const Ort wurzel{};
+const Ort ortFunktionen{&wurzel, "funktionen"};
+const Ort ortPunkte{&wurzel, "punkte"};
+const Ort ortSplines{&wurzel, "splines"};
+Ort unter(const Ort& ort, std::string_view schluessel) { return {&ort, schluessel}; }
+Ort an(const Ort& ort, std::size_t i) { return {&ort, {}, i}; }
+
+// "„ort“" for messages.
+std::string zitat(const Ort& ort) { return "„" + ort.text() + "“"; }
 
 bool istGueltigerName(const std::string& name) {
   if (name.empty() || name.size() > 64) return false;
@@ -267,35 +311,35 @@ class Leser {
   }
 
   // The member `schluessel` of `o` (an object at `ort`) if it is of the art asked for.
-  const Json* eintrag(const Json& o, const std::string& ort, const std::string& schluessel,
+  const Json* eintrag(const Json& o, const Ort& ort, std::string_view schluessel,
                       Art art) {
     if (!ok()) return nullptr;
     const auto it = o.find(schluessel);
     if (it == o.end()) {
-      scheitere("Der Eintrag „" + unter(ort, schluessel) + "“ fehlt.");
+      scheitere("Der Eintrag " + zitat(unter(ort, schluessel)) + " fehlt.");
       return nullptr;
     }
     if (!pruefeArt(*it, unter(ort, schluessel), art)) return nullptr;
     return &*it;
   }
 
-  bool pruefeArt(const Json& j, const std::string& ort, Art art) {
+  bool pruefeArt(const Json& j, const Ort& ort, Art art) {
     if (istArt(j, art)) return true;
-    return scheitere("Der Eintrag „" + ort + "“ ist nicht " + artName(art) + ".");
+    return scheitere("Der Eintrag " + zitat(ort) + " ist nicht " + artName(art) + ".");
   }
 
-  bool zahl(const Json& j, const std::string& ort, double& aus) {
+  bool zahl(const Json& j, const Ort& ort, double& aus) {
     if (!pruefeArt(j, ort, Art::zahl)) return false;
     const double x = j.get<double>();
-    if (!std::isfinite(x)) return scheitere("Der Eintrag „" + ort + "“ ist keine endliche Zahl.");
+    if (!std::isfinite(x)) return scheitere("Der Eintrag " + zitat(ort) + " ist keine endliche Zahl.");
     aus = x == 0 ? 0.0 : x;  // never -0
     return true;
   }
 
-  bool zahlen(const Json& j, const std::string& ort, std::span<double> aus) {
+  bool zahlen(const Json& j, const Ort& ort, std::span<double> aus) {
     if (!pruefeArt(j, ort, Art::liste)) return false;
     if (j.size() != aus.size()) {
-      return scheitere("Der Eintrag „" + ort + "“ muss " + std::to_string(aus.size()) +
+      return scheitere("Der Eintrag " + zitat(ort) + " muss " + std::to_string(aus.size()) +
                        " Werte haben.");
     }
     for (std::size_t i = 0; i < aus.size(); ++i) {
@@ -304,36 +348,36 @@ class Leser {
     return true;
   }
 
-  bool zahl(const Json& o, const std::string& ort, const std::string& schluessel, double& aus) {
+  bool zahl(const Json& o, const Ort& ort, std::string_view schluessel, double& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::zahl);
     return j != nullptr && zahl(*j, unter(ort, schluessel), aus);
   }
 
-  bool wahr(const Json& o, const std::string& ort, const std::string& schluessel, bool& aus) {
+  bool wahr(const Json& o, const Ort& ort, std::string_view schluessel, bool& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::wahrheitswert);
     if (j != nullptr) aus = j->get<bool>();
     return j != nullptr;
   }
 
-  bool text(const Json& o, const std::string& ort, const std::string& schluessel,
+  bool text(const Json& o, const Ort& ort, std::string_view schluessel,
             std::string& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::text);
     if (j != nullptr) aus = j->get_ref<const std::string&>();
     return j != nullptr;
   }
 
-  bool ganz(const Json& j, const std::string& ort, int von, int bis, int& aus) {
+  bool ganz(const Json& j, const Ort& ort, int von, int bis, int& aus) {
     if (!pruefeArt(j, ort, Art::ganzeZahl)) return false;
     const auto wert = j.get<std::int64_t>();
     if (wert < von || wert > bis) {
-      return scheitere("Der Eintrag „" + ort + "“ liegt außerhalb von " + std::to_string(von) +
+      return scheitere("Der Eintrag " + zitat(ort) + " liegt außerhalb von " + std::to_string(von) +
                        " bis " + std::to_string(bis) + ".");
     }
     aus = static_cast<int>(wert);
     return true;
   }
 
-  bool grenzen(const Json& o, const std::string& ort, const std::string& schluessel,
+  bool grenzen(const Json& o, const Ort& ort, std::string_view schluessel,
                Grenzen& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::liste);
     std::array<double, 4> w{};
@@ -343,13 +387,13 @@ class Leser {
   }
 
   // 1 to 15 coefficients, lowest power first; more would exceed the maximum degree.
-  bool koeffizienten(const Json& j, const std::string& ort, Koeffizienten& aus) {
+  bool koeffizienten(const Json& j, const Ort& ort, Koeffizienten& aus) {
     if (!pruefeArt(j, ort, Art::liste)) return false;
     if (j.size() > aus.size()) {
-      return scheitere("Die Funktion in „" + ort + "“ hat einen Grad über " +
+      return scheitere("Die Funktion in " + zitat(ort) + " hat einen Grad über " +
                        std::to_string(pgrad) + ".");
     }
-    if (j.empty()) return scheitere("Der Eintrag „" + ort + "“ ist leer.");
+    if (j.empty()) return scheitere("Der Eintrag " + zitat(ort) + " ist leer.");
     aus.fill(0.0);
     for (std::size_t i = 0; i < j.size(); ++i) {
       if (!zahl(j[i], an(ort, i), aus[i])) return false;
@@ -358,7 +402,7 @@ class Leser {
   }
 
   template <typename E, std::size_t N>
-  bool auswahl(const Json& o, const std::string& ort, const std::string& schluessel,
+  bool auswahl(const Json& o, const Ort& ort, std::string_view schluessel,
                const std::array<std::pair<E, const char*>, N>& tabelle, E& aus) {
     std::string name;
     if (!text(o, ort, schluessel, name)) return false;
@@ -368,11 +412,11 @@ class Leser {
         return true;
       }
     }
-    return scheitere("Der Eintrag „" + unter(ort, schluessel) + "“ hat den unbekannten Wert „" +
+    return scheitere("Der Eintrag " + zitat(unter(ort, schluessel)) + " hat den unbekannten Wert „" +
                      name + "“.");
   }
 
-  bool farbe(const Json& o, const std::string& ort, Farbe& aus) {
+  bool farbe(const Json& o, const Ort& ort, Farbe& aus) {
     std::string name;
     if (!text(o, ort, "farbe", name)) return false;
     for (const Farbe f : alleFarben) {
@@ -381,14 +425,14 @@ class Leser {
         return true;
       }
     }
-    return scheitere("Der Eintrag „" + unter(ort, "farbe") + "“ nennt keine bekannte Farbe.");
+    return scheitere("Der Eintrag " + zitat(unter(ort, "farbe")) + " nennt keine bekannte Farbe.");
   }
 
  private:
   std::string fehler_;
 };
 
-std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const std::string& ort) {
+std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const Ort& ort) {
   Polynom p;
   const Json* koeff = l.eintrag(o, ort, "koeff", Art::liste);
   if (koeff == nullptr || !l.koeffizienten(*koeff, unter(ort, "koeff"), p.koeff)) return {};
@@ -437,11 +481,11 @@ struct Arbeit {
 
 // A name for a new function or spline: well formed and not yet taken.
 bool funktionsnameFrei(Leser& l, const Arbeit& a, const std::string& name,
-                       const std::string& ort) {
+                       const Ort& ort) {
   if (!istGueltigerName(name) || name == "akt" ||
       a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::unerlaubt ||
       a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::reserviert) {
-    return l.scheitere("Der Name „" + name + "“ in „" + ort + "“ ist nicht erlaubt.");
+    return l.scheitere("Der Name „" + name + "“ in " + zitat(ort) + " ist nicht erlaubt.");
   }
   if (a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::belegt) {
     return l.scheitere("Der Name „" + name + "“ kommt doppelt vor.");
@@ -451,7 +495,7 @@ bool funktionsnameFrei(Leser& l, const Arbeit& a, const std::string& name,
 
 void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
-    const std::string ort = an("funktionen", i);
+    const Ort ort = an(ortFunktionen, i);
     const Json& e = liste[i];
     std::string name;
     if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", name) ||
@@ -463,7 +507,7 @@ void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
       if (!l.text(e, ort, "wie", wie)) return;
       const auto it = a.listen.fuListe.find(wie);
       if (it == a.listen.fuListe.end()) {
-        l.scheitere("„" + unter(ort, "wie") + "“ nennt keine vorher gespeicherte Funktion.");
+        l.scheitere(zitat(unter(ort, "wie")) + " nennt keine vorher gespeicherte Funktion.");
         return;
       }
       a.funktionSpeichern(name, it->second);
@@ -476,20 +520,21 @@ void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
 }
 
 // A function given in full, or as {"wie": NAME} of a stored one (or of "akt").
-PolynomRef polynomOderVerweis(Leser& l, const Json& o, const std::string& schluessel,
+PolynomRef polynomOderVerweis(Leser& l, const Json& o, std::string_view schluessel,
                               const Arbeit& a) {
-  const Json* j = l.eintrag(o, "", schluessel, Art::objekt);
+  const Json* j = l.eintrag(o, wurzel, schluessel, Art::objekt);
   if (j == nullptr) return nullptr;
+  const Ort ort = unter(wurzel, schluessel);
   if (j->contains("wie")) {
     std::string wie;
-    if (!l.text(*j, schluessel, "wie", wie)) return nullptr;
+    if (!l.text(*j, ort, "wie", wie)) return nullptr;
     if (wie == "akt" && a.akt) return a.akt;
     const auto it = a.listen.fuListe.find(wie);
     if (it != a.listen.fuListe.end()) return it->second;
-    l.scheitere("„" + unter(schluessel, "wie") + "“ nennt keine gespeicherte Funktion.");
+    l.scheitere(zitat(unter(ort, "wie")) + " nennt keine gespeicherte Funktion.");
     return nullptr;
   }
-  auto p = polynomLesen(l, *j, schluessel);
+  auto p = polynomLesen(l, *j, ort);
   return p ? teile(std::move(*p)) : nullptr;
 }
 
@@ -500,13 +545,13 @@ void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
     return;
   }
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
-    const std::string ort = an("punkte", i);
+    const Ort ort = an(ortPunkte, i);
     const Json& e = liste[i];
     Punkt p;
     if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", p.name)) return;
     if (!istGueltigerName(p.name) ||
         a.listen.namensBewertung(p.name, ObjektTyp::p) == NamensAttribut::unerlaubt) {
-      l.scheitere("Der Name „" + p.name + "“ in „" + ort + "“ ist nicht erlaubt.");
+      l.scheitere("Der Name „" + p.name + "“ in " + zitat(ort) + " ist nicht erlaubt.");
       return;
     }
     if (a.listen.pktExistiert(p.name)) {
@@ -516,7 +561,7 @@ void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
     if (const Json* ko = l.eintrag(e, ort, "ko", Art::liste)) l.zahlen(*ko, unter(ort, "ko"), p.ko);
     if (const Json* g = l.eintrag(e, ort, "gueltig", Art::liste)) {
       if (g->size() != p.valid.size()) {
-        l.scheitere("Der Eintrag „" + unter(ort, "gueltig") + "“ muss 3 Werte haben.");
+        l.scheitere("Der Eintrag " + zitat(unter(ort, "gueltig")) + " muss 3 Werte haben.");
       }
       for (std::size_t k = 0; k < p.valid.size() && l.ok(); ++k) {
         if (l.pruefeArt((*g)[k], an(unter(ort, "gueltig"), k), Art::wahrheitswert)) {
@@ -527,7 +572,7 @@ void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
     l.wahr(e, ort, "aktiv", p.aktiv);
     l.wahr(e, ort, "bezeichnet", p.bezeichnet);
     if (const Json* v = l.eintrag(e, ort, "versatz", Art::liste)) {
-      if (v->size() != 2) l.scheitere("Der Eintrag „" + unter(ort, "versatz") + "“ muss 2 Werte haben.");
+      if (v->size() != 2) l.scheitere("Der Eintrag " + zitat(unter(ort, "versatz")) + " muss 2 Werte haben.");
       if (l.ok()) l.ganz((*v)[0], an(unter(ort, "versatz"), 0), -100000, 100000, p.pos.dx);
       if (l.ok()) l.ganz((*v)[1], an(unter(ort, "versatz"), 1), -100000, 100000, p.pos.dy);
     }
@@ -539,7 +584,7 @@ void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
 
 void splinesLesen(Leser& l, const Json& liste, Arbeit& a) {
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
-    const std::string ort = an("splines", i);
+    const Ort ort = an(ortSplines, i);
     const Json& e = liste[i];
     Spline s;
     if (!l.pruefeArt(e, ort, Art::objekt) || !l.text(e, ort, "name", s.name) ||
@@ -573,7 +618,7 @@ void splinesLesen(Leser& l, const Json& liste, Arbeit& a) {
 }
 
 void grafikLesen(Leser& l, const Json& o, Grafikzustand& g) {
-  const std::string ort = "grafik";
+  const Ort ort = unter(wurzel, "grafik");
   std::array<double, 4> r{};
   if (const Json* j = l.eintrag(o, ort, "rahmen", Art::liste)) l.zahlen(*j, unter(ort, "rahmen"), r);
   g.xlinks = r[0];
@@ -589,14 +634,14 @@ void grafikLesen(Leser& l, const Json& o, Grafikzustand& g) {
   l.text(o, ort, "letzterFname", g.letzterFname);
   for (const auto& [name, wert] : schalter(g)) l.wahr(o, ort, name, *wert);
   if (const Json* w = l.eintrag(o, ort, "wahl", Art::objekt)) {
-    const std::string wort = unter(ort, "wahl");
+    const Ort wort = unter(ort, "wahl");
     for (const auto& [name, wert] : wahlKnoepfe(g.wahl)) l.wahr(*w, wort, name, *wert);
     l.text(*w, wort, "rechteckTitel", g.wahl.rechteckTitel);
   }
 }
 
 void felderLesen(Leser& l, const Json& o, Arbeit& a) {
-  const std::string ort = "felder";
+  const Ort ort = unter(wurzel, "felder");
   Felder& f = a.felder;
   l.text(o, ort, "eingabe", f.eingabe);
   l.text(o, ort, "name", f.name);
@@ -610,22 +655,35 @@ void felderLesen(Leser& l, const Json& o, Arbeit& a) {
   l.text(o, ort, "geretteteAusgabe", a.geretteteAusgabe);
 }
 
-// Nesting deeper than any document has is refused while parsing, so no input can build
-// a deep tree.
-constexpr int maxTiefe = 8;
+// Nesting deeper than any document has is refused before parsing, so no input can build
+// a deep tree. Brackets inside strings do not count.
+bool zuTiefVerschachtelt(std::string_view text) {
+  constexpr int maxTiefe = 8;
+  int tiefe = 0;
+  bool inText = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inText) {
+      if (c == '\\') ++i;
+      else if (c == '"') inText = false;
+    } else if (c == '"') {
+      inText = true;
+    } else if (c == '[' || c == '{') {
+      if (++tiefe > maxTiefe) return true;
+    } else if (c == ']' || c == '}') {
+      --tiefe;
+    }
+  }
+  return false;
+}
 
 std::string arbeitLesen(std::string_view text, Arbeit& a) {
   if (text.size() > maxDokumentBytes) {
     return "Die Datei ist größer als " + std::to_string(maxDokumentBytes / (1024 * 1024)) + " MB.";
   }
-  bool zuTief = false;
-  const Json::parser_callback_t tiefe = [&zuTief](int t, Json::parse_event_t, Json&) {
-    if (t > maxTiefe) zuTief = true;
-    return t <= maxTiefe;
-  };
-  const Json doc = Json::parse(text.begin(), text.end(), tiefe, false);
+  if (zuTiefVerschachtelt(text)) return "Die Datei ist zu tief verschachtelt.";
+  const Json doc = Json::parse(text.begin(), text.end(), nullptr, false);
   if (doc.is_discarded()) return "Die Datei ist kein gültiges JSON (beschädigt oder unvollständig).";
-  if (zuTief) return "Die Datei ist zu tief verschachtelt.";
   if (!doc.is_object()) return "Die Datei ist kein Quarvel-Dokument.";
   const auto format = doc.find("format");
   if (format == doc.end() || !format->is_string() || *format != dokumentFormat) {
@@ -641,24 +699,25 @@ std::string arbeitLesen(std::string_view text, Arbeit& a) {
   }
 
   Leser l;
-  if (const Json* d = l.eintrag(doc, "", "dezimalen", Art::ganzeZahl)) {
-    l.ganz(*d, "dezimalen", 1, 8, a.dezimalen);
+  if (const Json* d = l.eintrag(doc, wurzel, "dezimalen", Art::ganzeZahl)) {
+    l.ganz(*d, unter(wurzel, "dezimalen"), 1, 8, a.dezimalen);
   }
-  if (const Json* f = l.eintrag(doc, "", "funktionen", Art::liste)) funktionenLesen(l, *f, a);
-  if (const Json* s = l.eintrag(doc, "", "splines", Art::liste)) splinesLesen(l, *s, a);
-  if (const Json* p = l.eintrag(doc, "", "punkte", Art::liste)) punkteLesen(l, *p, a);
+  if (const Json* f = l.eintrag(doc, wurzel, "funktionen", Art::liste)) funktionenLesen(l, *f, a);
+  if (const Json* s = l.eintrag(doc, wurzel, "splines", Art::liste)) splinesLesen(l, *s, a);
+  if (const Json* p = l.eintrag(doc, wurzel, "punkte", Art::liste)) punkteLesen(l, *p, a);
   a.akt = polynomOderVerweis(l, doc, "akt", a);
   a.grafTarget = polynomOderVerweis(l, doc, "grafTarget", a);
-  if (const Json* t = l.eintrag(doc, "", "geloeschteTerme", Art::liste)) {
+  if (const Json* t = l.eintrag(doc, wurzel, "geloeschteTerme", Art::liste)) {
+    const Ort terme = unter(wurzel, "geloeschteTerme");
     for (std::size_t i = 0; i < t->size() && l.ok(); ++i) {
-      if (l.pruefeArt((*t)[i], an("geloeschteTerme", i), Art::text)) {
+      if (l.pruefeArt((*t)[i], an(terme, i), Art::text)) {
         a.listen.backupf.push_back((*t)[i].get<std::string>());
       }
     }
   }
-  if (const Json* g = l.eintrag(doc, "", "grafik", Art::objekt)) grafikLesen(l, *g, a.grafik);
-  l.text(doc, "", "protokoll", a.protokoll);
-  if (const Json* f = l.eintrag(doc, "", "felder", Art::objekt)) felderLesen(l, *f, a);
+  if (const Json* g = l.eintrag(doc, wurzel, "grafik", Art::objekt)) grafikLesen(l, *g, a.grafik);
+  l.text(doc, wurzel, "protokoll", a.protokoll);
+  if (const Json* f = l.eintrag(doc, wurzel, "felder", Art::objekt)) felderLesen(l, *f, a);
   return l.fehler();
 }
 
