@@ -16,6 +16,7 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <random>
+#include <utility>
 
 #include "app/befehle.h"
 #include "app/schale.h"
@@ -55,6 +56,7 @@ QIcon anwendungsSymbol() {
 
 std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::string& option,
                                        const std::string& option2) {
+  if (std::exchange(naechsteFrageBestaetigt, false)) return option;
   QMessageBox box(eltern_);
   box.setWindowTitle(QStringLiteral("Quarvel"));
   box.setText(q(meldung));
@@ -70,6 +72,10 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
 }
 
 void DialogOberflaeche::piep() { QApplication::beep(); }
+
+void DialogOberflaeche::dateifehler(const std::string& meldung) {
+  QMessageBox::warning(eltern_, QStringLiteral("Quarvel"), q(meldung));
+}
 
 void DialogOberflaeche::beenden() { beendetAngefordert = true; }
 
@@ -88,6 +94,7 @@ Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
   baueMenues();
   starte(*zustand_);
   felderZeigen();
+  dokument_ = baueDokument(*this);
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -242,10 +249,21 @@ void Hauptfenster::felderZeigen() {
   kritPunkteMarkiert_->setChecked(f.kritPunkteMarkiert);
 }
 
+void Hauptfenster::zustandErneuert() {
+  felderZeigen();
+  emit befehlAusgefuehrt(true);
+}
+
 void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
   felderLesen();
+  if ((befehl == "neuB" || befehl == "quitB") && vorDemVerwerfen_) {
+    const VorDemVerwerfen weiter = vorDemVerwerfen_();
+    if (weiter == VorDemVerwerfen::abbrechen) return;
+    oberflaeche_.naechsteFrageBestaetigt = weiter == VorDemVerwerfen::ohneFrage;
+  }
   oberflaeche_.neuZeichnenAngefordert = false;
   fuehreAus(*zustand_, befehl, argumente);
+  oberflaeche_.naechsteFrageBestaetigt = false;
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QKeySequence>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,8 @@ class QWidget;
 
 namespace quarvel {
 
+class Dokumentverwaltung;
+
 // Modal questions as real dialogs with the application's icon.
 class DialogOberflaeche final : public Oberflaeche {
  public:
@@ -33,8 +36,11 @@ class DialogOberflaeche final : public Oberflaeche {
   void neuZeichnen() override { neuZeichnenAngefordert = true; }
   void beenden() override;
   bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override;
+  void dateifehler(const std::string& meldung) override;
 
   bool neuZeichnenAngefordert = false;
+  // The user already agreed: the next question is answered with its first button unseen.
+  bool naechsteFrageBestaetigt = false;
   bool beendetAngefordert = false;
 
  private:
@@ -52,6 +58,8 @@ class Hauptfenster : public QMainWindow {
   ~Hauptfenster() override;
 
   Zustand& zustand() { return *zustand_; }
+  // The open document: its file, the change mark, saving and recovery.
+  Dokumentverwaltung& dokument() { return *dokument_; }
 
   // Runs a command by its handler name (graph events and export take words of their own).
   void ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente = {});
@@ -77,6 +85,15 @@ class Hauptfenster : public QMainWindow {
   // Copies the widgets into the state and back.
   void felderLesen();
   void felderZeigen();
+  // After the state was replaced as a whole (a document opened): show it all anew.
+  void zustandErneuert();
+
+  // Asked before a command that throws the work away (a new start, quitting): whether to
+  // go on, and whether that command's own question is still to be asked.
+  enum class VorDemVerwerfen { abbrechen, fragen, ohneFrage };
+  void setzeVorDemVerwerfen(std::function<VorDemVerwerfen()> pruefung) {
+    vorDemVerwerfen_ = std::move(pruefung);
+  }
 
  signals:
   // After every command; the graph view redraws when asked to.
@@ -91,6 +108,8 @@ class Hauptfenster : public QMainWindow {
 
   DialogOberflaeche oberflaeche_;
   std::unique_ptr<Zustand> zustand_;
+  Dokumentverwaltung* dokument_ = nullptr;
+  std::function<VorDemVerwerfen()> vorDemVerwerfen_;
 
   QLineEdit* eingabe_ = nullptr;
   QLineEdit* name_ = nullptr;
@@ -119,5 +138,7 @@ void bauePunktmenues(Hauptfenster& f);
 void baueGrafik(Hauptfenster& f);
 void baueKonstruktionsmenues(Hauptfenster& f);
 void baueHilfe(Hauptfenster& f);
+// The document entries of the Datei menu; the returned object lives as the window's child.
+Dokumentverwaltung* baueDokument(Hauptfenster& f);
 
 }  // namespace quarvel

@@ -10,12 +10,13 @@
 
 #include "app/skript.h"
 #include "gui/anzeigemaler.h"
+#include "gui/dokumentverwaltung.h"
 #include "gui/hauptfenster.h"
 
 namespace {
 
 void gebrauch() {
-  std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N]\n";
+  std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N] [DOKUMENT.quarvel]\n";
 }
 
 }  // namespace
@@ -23,6 +24,7 @@ void gebrauch() {
 int main(int argc, char* argv[]) {
   std::optional<std::string> skript;
   std::optional<std::uint32_t> seed;
+  std::optional<std::string> dokument;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--skript" && i + 1 < argc) {
@@ -37,6 +39,8 @@ int main(int argc, char* argv[]) {
     } else if (arg == "--help" || arg == "-h") {
       gebrauch();
       return 0;
+    } else if (!arg.starts_with("-")) {
+      dokument = arg;
     }
   }
 
@@ -64,8 +68,11 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quarvel");
+  if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName("Quarvel");
   QApplication::setDesktopFileName("quarvel");
   quarvel::Hauptfenster fenster(seed);
   fenster.show();
+  fenster.dokument().wiederherstellungAnbieten();
+  if (dokument) fenster.dokument().oeffnen(QString::fromLocal8Bit(dokument->c_str()));
   return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/schale.h"
@@ -88,6 +89,8 @@ TEST(Hauptfenster, SchliessenFragtErst) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // Settings and recovery copies of the tests stay out of the user's folders.
+  QStandardPaths::setTestModeEnabled(true);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
