@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <utility>
 
 #include "app/dateien.h"
 #include "app/dokument.h"
@@ -82,7 +83,8 @@ Dokumentverwaltung::Dokumentverwaltung(Hauptfenster& fenster)
   eintrag(QStringLiteral("Protokoll d&rucken …"), {}, [this] { protokollDrucken(); });
   datei->insertSeparator(danach);
 
-  fenster_.setzeVorDemVerwerfen([this] {
+  fenster_.setzeVorDemVerwerfen([this](const std::string& befehl) {
+    neustartAngefragt_ = befehl == "neuB";
     if (!geaendert()) return Hauptfenster::VorDemVerwerfen::fragen;
     return aenderungenSichern() ? Hauptfenster::VorDemVerwerfen::ohneFrage
                                 : Hauptfenster::VorDemVerwerfen::abbrechen;
@@ -116,16 +118,15 @@ void Dokumentverwaltung::titelSetzen() {
 }
 
 void Dokumentverwaltung::nachBefehl() {
-  const std::string stand = arbeitsstand(fenster_.zustand());
-  fenster_.setWindowModified(stand != gespeichert_);
-  // A new start begins a new document.
-  if (stand != gespeichert_ && fenster_.zustand().listen.fuListe.empty() &&
-      fenster_.zustand().listen.pktListe.empty() && fenster_.zustand().protokoll.empty() &&
-      !datei_.isEmpty()) {
+  const Zustand& z = fenster_.zustand();
+  // A confirmed new start empties every list and the protocol: a new document begins.
+  if (std::exchange(neustartAngefragt_, false) && z.listen.fuListe.empty() &&
+      z.listen.pktListe.empty() && z.listen.spListe.empty() && z.protokoll.empty()) {
     datei_.clear();
-    gespeichert_ = stand;
+    gespeichert_ = arbeitsstand(z);
     titelSetzen();
   }
+  fenster_.setWindowModified(geaendert());
   wiederherstellungSchreiben();
 }
 
@@ -185,9 +186,12 @@ bool Dokumentverwaltung::speichernUnter() {
   const QString vorschlag = datei_.isEmpty() ? QStringLiteral("Unbenannt.quarvel") : datei_;
   const QString gewaehlt =
       QFileDialog::getSaveFileName(&fenster_, QStringLiteral("Speichern unter"), vorschlag, dokumentFilter);
-  if (gewaehlt.isEmpty()) return false;
+  return !gewaehlt.isEmpty() && speichernAls(mitEndung(gewaehlt));
+}
+
+bool Dokumentverwaltung::speichernAls(const QString& datei) {
   const QString vorher = datei_;
-  datei_ = mitEndung(gewaehlt);
+  datei_ = datei;
   if (speichern()) return true;
   datei_ = vorher;
   return false;

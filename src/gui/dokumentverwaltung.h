@@ -36,6 +36,8 @@ class Dokumentverwaltung : public QObject {
   // Saves to the document's file, or asks for one. False when nothing was saved.
   bool speichern();
   bool speichernUnter();
+  // Saves under a new file name, which becomes the document's on success.
+  bool speichernAls(const QString& datei);
   // "Änderungen an … speichern?" when there are unsaved changes: false when the user
   // cancels or saving fails, so that the work must stay.
   bool aenderungenSichern();
@@ -64,6 +66,8 @@ class Dokumentverwaltung : public QObject {
   std::string gespeichert_;
   // The work as last written to the recovery copy.
   std::string gesichert_;
+  // A new start was asked for; if it happens, a new untitled document begins.
+  bool neustartAngefragt_ = false;
   QTimer sicherungsTakt_;
   // One writer thread, so recovery copies land in the order they were taken.
   QThreadPool schreiber_;

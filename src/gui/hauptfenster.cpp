@@ -257,7 +257,7 @@ void Hauptfenster::zustandErneuert() {
 void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
   felderLesen();
   if ((befehl == "neuB" || befehl == "quitB") && vorDemVerwerfen_) {
-    const VorDemVerwerfen weiter = vorDemVerwerfen_();
+    const VorDemVerwerfen weiter = vorDemVerwerfen_(befehl);
     if (weiter == VorDemVerwerfen::abbrechen) return;
     oberflaeche_.naechsteFrageBestaetigt = weiter == VorDemVerwerfen::ohneFrage;
   }

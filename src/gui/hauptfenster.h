@@ -91,7 +91,7 @@ class Hauptfenster : public QMainWindow {
   // Asked before a command that throws the work away (a new start, quitting): whether to
   // go on, and whether that command's own question is still to be asked.
   enum class VorDemVerwerfen { abbrechen, fragen, ohneFrage };
-  void setzeVorDemVerwerfen(std::function<VorDemVerwerfen()> pruefung) {
+  void setzeVorDemVerwerfen(std::function<VorDemVerwerfen(const std::string& befehl)> pruefung) {
     vorDemVerwerfen_ = std::move(pruefung);
   }
 
@@ -109,7 +109,7 @@ class Hauptfenster : public QMainWindow {
   DialogOberflaeche oberflaeche_;
   std::unique_ptr<Zustand> zustand_;
   Dokumentverwaltung* dokument_ = nullptr;
-  std::function<VorDemVerwerfen()> vorDemVerwerfen_;
+  std::function<VorDemVerwerfen(const std::string& befehl)> vorDemVerwerfen_;
 
   QLineEdit* eingabe_ = nullptr;
   QLineEdit* name_ = nullptr;
