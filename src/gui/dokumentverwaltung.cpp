@@ -94,7 +94,8 @@ Dokumentverwaltung::Dokumentverwaltung(Hauptfenster& fenster)
   fenster_.installEventFilter(this);
 
   sicherungsTakt_.setInterval(sicherungsAbstandMs);
-  connect(&sicherungsTakt_, &QTimer::timeout, this, [this] { wiederherstellungSchreiben(); });
+  connect(&sicherungsTakt_, &QTimer::timeout, this,
+          [this] { wiederherstellungSchreiben(arbeitsstand(fenster_.zustand())); });
   sicherungsTakt_.start();
   titelSetzen();
 }
@@ -126,8 +127,9 @@ void Dokumentverwaltung::nachBefehl() {
     gespeichert_ = arbeitsstand(z);
     titelSetzen();
   }
-  fenster_.setWindowModified(geaendert());
-  wiederherstellungSchreiben();
+  const std::string stand = arbeitsstand(z);
+  fenster_.setWindowModified(stand != gespeichert_);
+  wiederherstellungSchreiben(stand);
 }
 
 void Dokumentverwaltung::alsGespeichertMerken(const QString& datei) {
@@ -281,11 +283,9 @@ void Dokumentverwaltung::wiederherstellungAnbieten() {
   wiederherstellungEntfernen();
 }
 
-void Dokumentverwaltung::wiederherstellungSchreiben() {
-  if (!sperre_) return;
+void Dokumentverwaltung::wiederherstellungSchreiben(const std::string& stand) {
+  if (!sperre_ || stand == gesichert_) return;
   const Zustand& z = fenster_.zustand();
-  const std::string stand = arbeitsstand(z);
-  if (stand == gesichert_) return;
   gesichert_ = stand;
   if (stand == gespeichert_) {
     wiederherstellungEntfernen();

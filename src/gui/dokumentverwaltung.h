@@ -57,7 +57,8 @@ class Dokumentverwaltung : public QObject {
   void titelSetzen();
   void zuletztMerken(const QString& datei);
   void zuletztMenueFuellen(QMenu* menue);
-  void wiederherstellungSchreiben();
+  // Writes the work (whose state `stand` is) as recovery copy, unless it is saved or unchanged.
+  void wiederherstellungSchreiben(const std::string& stand);
   void wiederherstellungEntfernen();
 
   Hauptfenster& fenster_;

@@ -34,6 +34,9 @@ void baueSchalenmenues(Hauptfenster& f) {
     eintrag->setCheckable(true);
     eintrag->setChecked(anzahl == 2);
     gruppe->addAction(eintrag);
+    // An opened document brings its own number of decimals.
+    QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, eintrag,
+                     [&f, eintrag, anzahl] { eintrag->setChecked(f.zustand().dezimalen == anzahl); });
   }
 }
 
