@@ -8,20 +8,13 @@
 
 #include "app/dokument.h"
 #include "app/schale.h"
+#include "stille_oberflaeche.h"
 
 namespace {
 
 using namespace quarvel;
 
-class StilleOberflaeche final : public Oberflaeche {
- public:
-  std::string auswahl(const std::string&, const std::string& option, const std::string&) override {
-    return option;
-  }
-  void piep() override {}
-  void neuZeichnen() override {}
-  void beenden() override {}
-};
+using bench::StilleOberflaeche;
 
 }  // namespace
 

@@ -197,15 +197,30 @@ void schreibeWert(const Json& j, std::string& aus) {
     schreibeZahl(j.get<double>(), aus);
   } else if (j.is_string()) {
     // Texts the user typed may hold broken UTF-8; JSON needs it whole.
-    aus += jsonText(utf8(codepunkte(j.get_ref<const std::string&>())));
+    const std::string& text = j.get_ref<const std::string&>();
+    const bool ascii = std::all_of(text.begin(), text.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    aus += jsonText(ascii ? text : utf8(codepunkte(text)));
+  } else if (j.is_boolean()) {
+    aus += j.get<bool>() ? "true" : "false";
+  } else if (j.is_number_integer()) {
+    aus += std::to_string(j.get<std::int64_t>());
   } else {
-    aus += j.dump();  // integers, truth values, null
+    aus += j.dump();  // null
   }
 }
 
+// An object of plain values and lists of them, such as a point: one line in a list.
+bool istZeile(const Json& j) {
+  return j.is_object() && std::all_of(j.begin(), j.end(), [](const Json& e) {
+    return !e.is_structured() ||
+           (e.is_array() && std::none_of(e.begin(), e.end(), [](const Json& x) { return x.is_structured(); }));
+  });
+}
+
 // Indented by tabs like any pretty JSON, but a list of plain values stays on one line, so
-// that coefficients and coordinates read as rows.
-void schreibe(const Json& j, std::string& aus, int tiefe) {
+// that coefficients and coordinates read as rows, and so does each point of the point list.
+void schreibe(const Json& j, std::string& aus, int tiefe, bool zeile = false) {
   if (!j.is_structured()) {
     schreibeWert(j, aus);
     return;
@@ -227,13 +242,23 @@ void schreibe(const Json& j, std::string& aus, int tiefe) {
     aus += ']';
     return;
   }
+  if (objekt && zeile) {
+    aus += '{';
+    for (auto it = j.begin(); it != j.end(); ++it) {
+      aus += it == j.begin() ? "" : ", ";
+      aus += jsonText(it.key()) + ": ";
+      schreibe(*it, aus, tiefe + 1);
+    }
+    aus += '}';
+    return;
+  }
   aus += objekt ? '{' : '[';
   const std::string einzug(static_cast<std::size_t>(tiefe) + 1, '\t');
   for (auto it = j.begin(); it != j.end(); ++it) {
     aus += it == j.begin() ? "\n" : ",\n";
     aus += einzug;
     if (objekt) aus += jsonText(it.key()) + ": ";
-    schreibe(*it, aus, tiefe + 1);
+    schreibe(*it, aus, tiefe + 1, !objekt && istZeile(*it));
   }
   aus += '\n' + std::string(static_cast<std::size_t>(tiefe), '\t') + (objekt ? '}' : ']');
 }
@@ -452,35 +477,23 @@ std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const Ort& ort) {
   return p;
 }
 
-// The document's work, built up beside the open work. The lists are filled the way the
-// store operations fill them: the name leaves its pool as the object is stored.
-struct Arbeit {
-  Objektlisten listen;
-  PolynomRef akt;
-  PolynomRef grafTarget;
-  Grafikzustand grafik;
-  Felder felder;
-  std::string protokoll;
-  std::string geretteteAusgabe;
-  bool protokollImFenster = false;
-  int dezimalen = 2;
-
-  void funktionSpeichern(const std::string& name, const PolynomRef& p) {
-    listen.fuListe[name] = p;
-    listen.fuNamen.erase(name);
-  }
-  void punktSpeichern(const std::string& name, const PunktRef& p) {
-    listen.pktListe[name] = p;
-    listen.punktNamen.erase(name);
-  }
-  void splineSpeichern(const std::string& name, const SplineRef& s) {
-    listen.spListe[name] = s;
-    listen.fuNamen.erase(name);
-  }
-};
+// The document's work is built up in a fresh state beside the open one. Its lists are filled
+// the way the store operations fill them: the name leaves its pool as the object is stored.
+void funktionSpeichern(Objektlisten& listen, const std::string& name, const PolynomRef& p) {
+  listen.fuListe[name] = p;
+  listen.fuNamen.erase(name);
+}
+void punktSpeichern(Objektlisten& listen, const std::string& name, const PunktRef& p) {
+  listen.pktListe[name] = p;
+  listen.punktNamen.erase(name);
+}
+void splineSpeichern(Objektlisten& listen, const std::string& name, const SplineRef& s) {
+  listen.spListe[name] = s;
+  listen.fuNamen.erase(name);
+}
 
 // A name for a new function or spline: well formed and not yet taken.
-bool funktionsnameFrei(Leser& l, const Arbeit& a, const std::string& name,
+bool funktionsnameFrei(Leser& l, const Zustand& a, const std::string& name,
                        const Ort& ort) {
   if (!istGueltigerName(name) || name == "akt" ||
       a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::unerlaubt ||
@@ -493,7 +506,7 @@ bool funktionsnameFrei(Leser& l, const Arbeit& a, const std::string& name,
   return true;
 }
 
-void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
+void funktionenLesen(Leser& l, const Json& liste, Zustand& a) {
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
     const Ort ort = an(ortFunktionen, i);
     const Json& e = liste[i];
@@ -510,25 +523,25 @@ void funktionenLesen(Leser& l, const Json& liste, Arbeit& a) {
         l.scheitere(zitat(unter(ort, "wie")) + " nennt keine vorher gespeicherte Funktion.");
         return;
       }
-      a.funktionSpeichern(name, it->second);
+      funktionSpeichern(a.listen, name, it->second);
       continue;
     }
     auto p = polynomLesen(l, e, ort);
     if (!p) return;
-    a.funktionSpeichern(name, teile(std::move(*p)));
+    funktionSpeichern(a.listen, name, teile(std::move(*p)));
   }
 }
 
-// A function given in full, or as {"wie": NAME} of a stored one (or of "akt").
+// A function given in full, or as {"wie": NAME} of a stored one (or of "akt" when it may).
 PolynomRef polynomOderVerweis(Leser& l, const Json& o, std::string_view schluessel,
-                              const Arbeit& a) {
+                              const Zustand& a, bool aktMoeglich) {
   const Json* j = l.eintrag(o, wurzel, schluessel, Art::objekt);
   if (j == nullptr) return nullptr;
   const Ort ort = unter(wurzel, schluessel);
   if (j->contains("wie")) {
     std::string wie;
     if (!l.text(*j, ort, "wie", wie)) return nullptr;
-    if (wie == "akt" && a.akt) return a.akt;
+    if (wie == "akt" && aktMoeglich) return a.akt;
     const auto it = a.listen.fuListe.find(wie);
     if (it != a.listen.fuListe.end()) return it->second;
     l.scheitere(zitat(unter(ort, "wie")) + " nennt keine gespeicherte Funktion.");
@@ -538,7 +551,7 @@ PolynomRef polynomOderVerweis(Leser& l, const Json& o, std::string_view schluess
   return p ? teile(std::move(*p)) : nullptr;
 }
 
-void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
+void punkteLesen(Leser& l, const Json& liste, Zustand& a) {
   if (liste.size() > maxDokumentPunkte) {
     l.scheitere("Das Dokument enthält mehr als " + std::to_string(maxDokumentPunkte) +
                 " Punkte.");
@@ -578,11 +591,11 @@ void punkteLesen(Leser& l, const Json& liste, Arbeit& a) {
     }
     if (!l.ok()) return;
     const std::string name = p.name;
-    a.punktSpeichern(name, teile(std::move(p)));
+    punktSpeichern(a.listen, name, teile(std::move(p)));
   }
 }
 
-void splinesLesen(Leser& l, const Json& liste, Arbeit& a) {
+void splinesLesen(Leser& l, const Json& liste, Zustand& a) {
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
     const Ort ort = an(ortSplines, i);
     const Json& e = liste[i];
@@ -613,7 +626,7 @@ void splinesLesen(Leser& l, const Json& liste, Arbeit& a) {
       return;
     }
     const std::string name = s.name;
-    a.splineSpeichern(name, std::make_shared<Spline>(std::move(s)));
+    splineSpeichern(a.listen, name, std::make_shared<Spline>(std::move(s)));
   }
 }
 
@@ -640,7 +653,7 @@ void grafikLesen(Leser& l, const Json& o, Grafikzustand& g) {
   }
 }
 
-void felderLesen(Leser& l, const Json& o, Arbeit& a) {
+void felderLesen(Leser& l, const Json& o, Zustand& a) {
   const Ort ort = unter(wurzel, "felder");
   Felder& f = a.felder;
   l.text(o, ort, "eingabe", f.eingabe);
@@ -651,7 +664,7 @@ void felderLesen(Leser& l, const Json& o, Arbeit& a) {
   l.text(o, ort, "hinweis", f.hinweis);
   l.wahr(o, ort, "kritPunkteMarkiert", f.kritPunkteMarkiert);
   l.wahr(o, ort, "punkteMarkiert", f.punkteMarkiert);
-  l.wahr(o, ort, "protokollImFenster", a.protokollImFenster);
+  l.wahr(o, ort, "protokollImFenster", a.protkollImFenster);
   l.text(o, ort, "geretteteAusgabe", a.geretteteAusgabe);
 }
 
@@ -677,7 +690,7 @@ bool zuTiefVerschachtelt(std::string_view text) {
   return false;
 }
 
-std::string arbeitLesen(std::string_view text, Arbeit& a) {
+std::string arbeitLesen(std::string_view text, Zustand& a) {
   if (text.size() > maxDokumentBytes) {
     return "Die Datei ist größer als " + std::to_string(maxDokumentBytes / (1024 * 1024)) + " MB.";
   }
@@ -705,8 +718,8 @@ std::string arbeitLesen(std::string_view text, Arbeit& a) {
   if (const Json* f = l.eintrag(doc, wurzel, "funktionen", Art::liste)) funktionenLesen(l, *f, a);
   if (const Json* s = l.eintrag(doc, wurzel, "splines", Art::liste)) splinesLesen(l, *s, a);
   if (const Json* p = l.eintrag(doc, wurzel, "punkte", Art::liste)) punkteLesen(l, *p, a);
-  a.akt = polynomOderVerweis(l, doc, "akt", a);
-  a.grafTarget = polynomOderVerweis(l, doc, "grafTarget", a);
+  a.akt = polynomOderVerweis(l, doc, "akt", a, false);
+  a.grafTarget = polynomOderVerweis(l, doc, "grafTarget", a, true);
   if (const Json* t = l.eintrag(doc, wurzel, "geloeschteTerme", Art::liste)) {
     const Ort terme = unter(wurzel, "geloeschteTerme");
     for (std::size_t i = 0; i < t->size() && l.ok(); ++i) {
@@ -738,7 +751,7 @@ std::string arbeitsstand(const Zustand& z) {
 }
 
 std::string dokumentLesen(Zustand& z, std::string_view text) {
-  Arbeit a;
+  Zustand a(z.ui, 0);
   if (std::string fehler = arbeitLesen(text, a); !fehler.empty()) return fehler;
   z.listen = std::move(a.listen);
   z.akt = std::move(a.akt);
@@ -747,7 +760,7 @@ std::string dokumentLesen(Zustand& z, std::string_view text) {
   z.felder = std::move(a.felder);
   z.protokoll = std::move(a.protokoll);
   z.geretteteAusgabe = std::move(a.geretteteAusgabe);
-  z.protkollImFenster = a.protokollImFenster;
+  z.protkollImFenster = a.protkollImFenster;
   z.dezimalen = a.dezimalen;
   z.testString.clear();
   z.fehlerMeldung.clear();
