@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "analysis/ableitungen.h"
 #include "analysis/kritischestellen.h"
 #include "analysis/nullstellen.h"
 #include "analysis/punktbuchstaben.h"
@@ -50,16 +51,6 @@ constexpr const char* ohneSymmetrieText = "Der Graph ist weder punkt- noch achse
 
 // Positions closer than this to the previous described one are not described again.
 constexpr double gleicheStelle = 0.0001;
-
-using Ableitungen = std::array<Polynom, anzahlKoeffizienten>;
-
-// p and its derivatives of order 1 to 14.
-Ableitungen ableitungenVon(const Polynom& p) {
-  Ableitungen d;
-  d[0] = p.nurKoeffizienten();
-  for (std::size_t i = 1; i < d.size(); ++i) d[i] = d[i - 1].abl();
-  return d;
-}
 
 std::string gerundetText(double x, int dezimalen) {
   return zahlText(gerundet(x, dezimalen));

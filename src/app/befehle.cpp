@@ -40,6 +40,7 @@ const Befehlstabelle& alleBefehle() {
     registriereGrafikbefehle(t);
     registriereKonstruktionsbefehle(t);
     registriereHilfebefehle(t);
+    registriereBegruendungsbefehle(t);
     registriereDokumentbefehle(t);
     return t;
   }();

@@ -46,6 +46,7 @@ void registrierePunktbefehle(Befehlstabelle& t);
 void registriereGrafikbefehle(Befehlstabelle& t);
 void registriereKonstruktionsbefehle(Befehlstabelle& t);
 void registriereHilfebefehle(Befehlstabelle& t);
+void registriereBegruendungsbefehle(Befehlstabelle& t);
 void registriereDokumentbefehle(Befehlstabelle& t);
 
 }  // namespace quarvel

@@ -46,7 +46,7 @@ std::string keinPolynomMitDemNamen(const std::string& name) {
 }
 
 std::string gerundetText(const Zustand& z, double x) {
-  return zahlText(gerundet(x, z.dezimalen));
+  return bruchOder(z, x, zahlText(gerundet(x, z.dezimalen)));
 }
 
 // One entry " (x, p(x); p'(x) , p''(x)),   " per position; stationary points are written

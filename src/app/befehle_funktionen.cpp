@@ -208,7 +208,7 @@ std::string splinelisteOderLeer(const Zustand& z) {
 void alleFuAnzeigB(Zustand& z) {
   std::string bericht = "Die aktuelle Funktion hat die Gleichung\nakt(x) = " + text(z, *z.akt) + "\n\n";
   bericht += z.listen.fuListe.empty() ? std::string("Die Polynomliste ist leer.\n\n")
-                                      : gesamtFunktionsliste(z.listen, z.dezimalen) + "\n\n";
+                                      : gesamtFunktionsliste(z.listen, z.dezimalen, z.brueche) + "\n\n";
   bericht += splinelisteOderLeer(z);
   ausgabe(z, 0, bericht);
   bemerkung(z, "Die Funktionsliste wird im Ausgabefenster angezeigt.");

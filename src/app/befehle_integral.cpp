@@ -16,7 +16,9 @@ std::string funktionsWort(const std::string& name) {
   return name == "akt" ? "aktuellen Funktion" : "Funktion " + name;
 }
 
-std::string gerundeterText(const Zustand& z, double x) { return zahlText(runden(x, z.dezimalen)); }
+std::string gerundeterText(const Zustand& z, double x) {
+  return bruchOder(z, x, zahlText(runden(x, z.dezimalen)));
+}
 
 // Values of f, f' and f'' at the x of the field; the field y receives f(x) unrounded.
 void wertBerechnen(Zustand& z) {
@@ -84,7 +86,7 @@ void bestIntegralB(Zustand& z) {
   ausgabe(z, 2,
           "\n" + f->name + "(x) = " + text(z, *f->p) + "\n" + " Das Integral der " +
               funktionsWort(f->name) + " über [" + zahlText(a) + ", " + zahlText(b) +
-              "] beträgt " + zahlText(integral));
+              "] beträgt " + bruchOder(z, integral, zahlText(integral)));
 }
 
 // The area that the graph encloses with the x-axis between its outermost roots.
@@ -101,7 +103,7 @@ void inhaltEingFlaecheB(Zustand& z) {
   const double flaeche = runden(eingeschlosseneFlaeche(*f->p, nullstellen), z.dezimalen);
   ausgabe(z, 2,
           "\nDer Graph der " + funktionsWort(f->name) +
-              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + zahlText(flaeche));
+              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + bruchOder(z, flaeche, zahlText(flaeche)));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "construction/regression.h"
 #include "construction/splinebau.h"
 #include "construction/steckbrief.h"
+#include "construction/steckbriefrechenweg.h"
 #include "model/splinetext.h"
 #include "points/umbenennung.h"
 
@@ -35,8 +36,11 @@ int gradAusFeld(const std::string& feld) {
   return static_cast<int>(std::min(wert, 1000.0));
 }
 
-void pktliste2PolynomB(Zustand& z) {
-  const Konstruktion k = pktListe2Polynom(genPunktfeld(z.listen.pktListe));
+// The polynomial of least degree meeting the conditions of the point list, stored under a
+// new name; with the written solution of the exercise when asked for.
+void steckbriefBauen(Zustand& z, bool mitRechenweg) {
+  const std::vector<Punkt> pfeld = genPunktfeld(z.listen.pktListe);
+  const Konstruktion k = pktListe2Polynom(pfeld);
   if (!k.ok) {
     auswahl(z, std::string(unterOderUeberbestimmt), std::string(habIchGelesen), "");
     return;
@@ -44,11 +48,18 @@ void pktliste2PolynomB(Zustand& z) {
   const auto name = nameFuerNeueFunktion(z);
   if (!name) return;
   bemerkung(z, "Das Polynom " + *name + " wurde gemäß den Bedingungen der Punktliste bestimmt.");
-  ausgabe(z, 2, lf + *name + "(x) = " + text(z, k.p));
+  if (mitRechenweg) {
+    ausgabe(z, 0, steckbriefRechenweg(pfeld, k.p, *name, zahlformat(z)));
+  } else {
+    ausgabe(z, 2, lf + *name + "(x) = " + text(z, k.p));
+  }
   const PolynomRef p = teile(k.p);
   fuEinlisten(z, *name, p);
   poly2Eingabe(z, *p);
 }
+
+void pktliste2PolynomB(Zustand& z) { steckbriefBauen(z, false); }
+void steckbriefRechenwegB(Zustand& z) { steckbriefBauen(z, true); }
 
 void pktliste2IntPolPolB(Zustand& z) {
   const Interpolation i = genInterpolPol(z.listen.pktListe);
@@ -137,6 +148,7 @@ void umbezeichneB(Zustand& z) {
 
 void registriereKonstruktionsbefehle(Befehlstabelle& t) {
   t.eintragen("pktliste2PolynomB", pktliste2PolynomB);
+  t.eintragen("steckbriefRechenwegB", steckbriefRechenwegB);
   t.eintragen("pktliste2IntPolPolB", pktliste2IntPolPolB);
   t.eintragen("regressionB", regressionB);
   t.eintragen("pktliste2SplineB", pktliste2SplineB);

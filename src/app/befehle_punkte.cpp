@@ -33,7 +33,7 @@ std::vector<std::string> namensfeldTeile(const Zustand& z) {
 
 void punktSpeichern(Zustand& z, const std::string& nomen, Punkt p) {
   p.name = nomen;
-  const std::string text = punkt2String(p, z.dezimalen);
+  const std::string text = punkt2String(p, z.dezimalen, z.brueche);
   pktEinlisten(z, nomen, teile(std::move(p)));
   bemerkung(z, text + " wurde in die Punktliste eingefügt.");
   z.felder.name.clear();
@@ -78,7 +78,7 @@ void allePunkteAnzeigeB(Zustand& z) {
     return;
   }
   bemerkung(z, "Die Punktliste wird im Ausgabefenster angezeigt.");
-  ausgabe(z, 0, gesamtPunktliste(z.listen, z.dezimalen));
+  ausgabe(z, 0, gesamtPunktliste(z.listen, z.dezimalen, z.brueche));
 }
 
 // Deletes one point; the line for the report.
@@ -197,7 +197,7 @@ void nurTestB(Zustand& z) {
   bemerkung(z,
             "Die 6 Punkte P1, P2, ..., P6 im Bereich [-3;5]x[3; 7] wurden erzeugt.\n Punkte mit "
             "gleichem Namen wurden ersetzt.");
-  ausgabe(z, 0, gesamtPunktliste(z.listen, z.dezimalen));
+  ausgabe(z, 0, gesamtPunktliste(z.listen, z.dezimalen, z.brueche));
 }
 
 // --- generation ---

@@ -68,6 +68,8 @@ void registriereSchalenbefehle(Befehlstabelle& t) {
   t.eintragen("dezimalS3", [](Zustand& z) { setzeDezimalen(z, 3); });
   t.eintragen("dezimalS6", [](Zustand& z) { setzeDezimalen(z, 6); });
   t.eintragen("dezimalS8", [](Zustand& z) { setzeDezimalen(z, 8); });
+  t.eintragen("bruecheS1", [](Zustand& z) { z.brueche = true; });
+  t.eintragen("bruecheS0", [](Zustand& z) { z.brueche = false; });
   t.eintragen("kritPunkteMarkierB", [](Zustand& z) {
     z.grafik.kritischePunkteImGraphenZeigen = z.felder.kritPunkteMarkiert;
     z.ui.neuZeichnen();

@@ -168,6 +168,7 @@ Json arbeitJson(const Zustand& z) {
   return Json{{"format", dokumentFormat},
               {"version", dokumentVersion},
               {"dezimalen", z.dezimalen},
+              {"brueche", z.brueche},
               {"akt", verweisOderPolynom(z, z.akt, false)},
               {"grafTarget", verweisOderPolynom(z, z.grafTarget, true)},
               {"funktionen", funktionenJson(z)},
@@ -715,6 +716,7 @@ std::string arbeitLesen(std::string_view text, Zustand& a) {
   if (const Json* d = l.eintrag(doc, wurzel, "dezimalen", Art::ganzeZahl)) {
     l.ganz(*d, unter(wurzel, "dezimalen"), 1, 8, a.dezimalen);
   }
+  l.wahr(doc, wurzel, "brueche", a.brueche);
   if (const Json* f = l.eintrag(doc, wurzel, "funktionen", Art::liste)) funktionenLesen(l, *f, a);
   if (const Json* s = l.eintrag(doc, wurzel, "splines", Art::liste)) splinesLesen(l, *s, a);
   if (const Json* p = l.eintrag(doc, wurzel, "punkte", Art::liste)) punkteLesen(l, *p, a);
@@ -762,6 +764,7 @@ std::string dokumentLesen(Zustand& z, std::string_view text) {
   z.geretteteAusgabe = std::move(a.geretteteAusgabe);
   z.protkollImFenster = a.protkollImFenster;
   z.dezimalen = a.dezimalen;
+  z.brueche = a.brueche;
   z.testString.clear();
   z.fehlerMeldung.clear();
   z.ui.neuZeichnen();

@@ -2,6 +2,7 @@
 
 #include "analysis/kritischestellen.h"
 #include "model/polynomtext.h"
+#include "model/zahltext.h"
 #include "term/zeichen.h"
 
 namespace quarvel {
@@ -66,6 +67,15 @@ void starte(Zustand& z) {
                 lf + "akt(x) = " + text(z, *z.akt));
 }
 
-std::string text(const Zustand& z, const Polynom& p) { return polynomString(p, z.dezimalen); }
+std::string text(const Zustand& z, const Polynom& p) {
+  return polynomString(p, z.dezimalen, z.brueche);
+}
+
+Zahlformat zahlformat(const Zustand& z) { return {z.dezimalen, z.brueche}; }
+
+std::string bruchOder(const Zustand& z, double x, std::string dezimal) {
+  const std::string bruch = z.brueche ? bruchText(x) : "";
+  return bruch.empty() ? dezimal : bruch;
+}
 
 }  // namespace quarvel

@@ -4,6 +4,7 @@
 
 #include "app/zustand.h"
 #include "model/polynom.h"
+#include "model/schultext.h"
 
 namespace quarvel {
 
@@ -35,7 +36,11 @@ void aktGrenzenSetzen(Zustand& z);
 // The state right after start: the current function with its extents and the start hint.
 void starte(Zustand& z);
 
-// Text form of a polynomial with the current number of decimals.
+// Text form of a polynomial with the current number of decimals (and fractions if chosen).
 std::string text(const Zustand& z, const Polynom& p);
+// How numbers of results are written now: decimals and whether as fractions.
+Zahlformat zahlformat(const Zustand& z);
+// A result number: the fraction when fractions are chosen and x is one, else `dezimal`.
+std::string bruchOder(const Zustand& z, double x, std::string dezimal);
 
 }  // namespace quarvel

@@ -41,6 +41,8 @@ class Zustand {
   std::string geretteteAusgabe;
   bool protkollImFenster = false;
   int dezimalen = 2;
+  // Results that are fractions with small denominators are shown as fractions.
+  bool brueche = false;
 
   // Message slots the term reader and the point routines leave for the command to show.
   std::string testString;

@@ -195,6 +195,7 @@ void Hauptfenster::baueMenues() {
   baueSchalenmenues(*this);
   baueFunktionsmenues(*this);
   baueAnalysemenues(*this);
+  baueBegruendungsmenues(*this);
   baueBerechnungsmenues(*this);
   bauePunktmenues(*this);
   baueGrafik(*this);

@@ -133,6 +133,7 @@ QIcon anwendungsSymbol();
 void baueSchalenmenues(Hauptfenster& f);
 void baueFunktionsmenues(Hauptfenster& f);
 void baueAnalysemenues(Hauptfenster& f);
+void baueBegruendungsmenues(Hauptfenster& f);
 void baueBerechnungsmenues(Hauptfenster& f);
 void bauePunktmenues(Hauptfenster& f);
 void baueGrafik(Hauptfenster& f);

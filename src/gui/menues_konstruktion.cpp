@@ -11,6 +11,7 @@ void baueKonstruktionsmenues(Hauptfenster& f) {
   QMenu* erzeuge = f.menue(QStringLiteral("Erzeuge"));
   f.befehlsEintrag(erzeuge, QStringLiteral("&Polynom aus den Bedingungen der Punktliste"),
                    "pktliste2PolynomB", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
+  f.befehlsEintrag(erzeuge, QStringLiteral("Steckbrief mit Rechen&weg"), "steckbriefRechenwegB");
   f.befehlsEintrag(erzeuge, QStringLiteral("&Interpolationspolynom zur Punktliste"),
                    "pktliste2IntPolPolB", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_I));
   f.befehlsEintrag(erzeuge, QStringLiteral("&Regressionspolynom <x>ten Grades zur Punktliste"),

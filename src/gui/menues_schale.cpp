@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QMenu>
+#include <QSignalBlocker>
 
 #include "gui/hauptfenster.h"
 
@@ -38,6 +39,16 @@ void baueSchalenmenues(Hauptfenster& f) {
     QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, eintrag,
                      [&f, eintrag, anzahl] { eintrag->setChecked(f.zustand().dezimalen == anzahl); });
   }
+  // Off by default; the tick chooses between the two commands.
+  QAction* brueche = optionen->addAction(QStringLiteral("Ergebnisse als &Brüche"));
+  brueche->setCheckable(true);
+  QObject::connect(brueche, &QAction::toggled, &f, [&f](bool an) {
+    f.ausfuehren(an ? "bruecheS1" : "bruecheS0");
+  });
+  QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, brueche, [&f, brueche] {
+    const QSignalBlocker still(brueche);  // showing the state runs no command
+    brueche->setChecked(f.zustand().brueche);
+  });
 }
 
 }  // namespace quarvel

@@ -66,11 +66,11 @@ std::string Objektlisten::nimmFreienNamen(Namenspool& pool) {
   return name;
 }
 
-std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen) {
+std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen, bool brueche) {
   std::string text = "Liste der mit Namen gespeicherten Funktionen \n\n";
   for (const auto& [name, p] : listen.fuListe) {
     const std::string farbe = p->sichtbar ? std::string(rohText(p->color)) : "unsichtbar";
-    text += name + "(x) = " + polynomString(*p, dezimalen) + " (" + farbe + ") \n";
+    text += name + "(x) = " + polynomString(*p, dezimalen, brueche) + " (" + farbe + ") \n";
   }
   return text;
 }
@@ -93,11 +93,11 @@ std::string punktGruppe(const std::vector<std::string>& eintraege) {
 }
 }  // namespace
 
-std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen) {
+std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen, bool brueche) {
   std::vector<std::string> aktive;
   std::vector<std::string> inaktive;
   for (const auto& [name, p] : listen.pktListe) {
-    (p->aktiv ? aktive : inaktive).push_back(name + punkt2String(*p, dezimalen));
+    (p->aktiv ? aktive : inaktive).push_back(name + punkt2String(*p, dezimalen, brueche));
   }
   std::string text = "Liste der gespeicherten Punkte \n\n";
   text += aktive.empty() ? "Keine aktivierten Punkte\n\n"

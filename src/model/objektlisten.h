@@ -61,10 +61,10 @@ struct Objektlisten {
 };
 
 // "Liste der mit Namen gespeicherten Funktionen …", names in ascending order.
-std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen);
+std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen, bool brueche = false);
 // The deleted function terms and the current function; empty when nothing was deleted.
 std::string gelFuListe(const Objektlisten& listen, const Polynom& akt, int dezimalen);
 // The points grouped into active and inactive ones, three to a line.
-std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen);
+std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen, bool brueche = false);
 
 }  // namespace quarvel

@@ -16,25 +16,39 @@ std::string absOhneEins(double z) {
   return istNull(a - 1) ? "" : zahlText(a);
 }
 
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen) {
+namespace {
+
+// |t| as a fraction when asked for and it is one (empty for 1), else as the rounded r.
+std::string betragText(double t, double r, bool brueche) {
+  const std::string bruch = brueche ? bruchText(std::abs(t)) : "";
+  if (bruch.empty() || bruch == "1") return absOhneEins(r);
+  return bruch;
+}
+
+}  // namespace
+
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
+                        bool brueche) {
   const double r = runden(t, dezimalen);
   std::string ergebnis;
   if (r > 0) {
     if (!bisher.empty()) ergebnis = " + ";
-    ergebnis += absOhneEins(r) + xhochiString(i);
+    ergebnis += betragText(t, r, brueche) + xhochiString(i);
     if (i == 0 && r == 1.0) ergebnis = " 1 ";
   } else if (r < 0) {
-    ergebnis = " - " + absOhneEins(r) + xhochiString(i);
+    ergebnis = " - " + betragText(t, r, brueche) + xhochiString(i);
   }
   if (i == 0 && r == -1.0) ergebnis = " -1 ";
   return ergebnis;
 }
 
-std::string polynomString(const Polynom& fu, int dezimalen) {
+std::string polynomString(const Polynom& fu, int dezimalen, bool brueche) {
   if (fu.grad2() == -1) return " 0 ";
   std::string s;
   for (int i = 0; i < anzahlKoeffizienten; ++i) {
-    s += polySummand(s, runden(fu.koeff[i], dezimalen), i, dezimalen);
+    // A fraction is recognised on the unrounded coefficient.
+    const double k = brueche ? fu.koeff[i] : runden(fu.koeff[i], dezimalen);
+    s += polySummand(s, k, i, dezimalen, brueche);
   }
   return s;
 }
@@ -46,8 +60,11 @@ std::string linPol(double a, int dezimalen) {
   return "(x - " + zahlText(r) + ")";
 }
 
-std::string punkt2String(const Punkt& p, int dezimalen) {
-  auto text = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
+std::string punkt2String(const Punkt& p, int dezimalen, bool brueche) {
+  auto text = [dezimalen, brueche](double v) {
+    const std::string bruch = brueche ? bruchText(v) : "";
+    return bruch.empty() ? zahlText(gerundet(v, dezimalen)) : bruch;
+  };
   std::string s = "(" + text(p.x()) + ", ";
   if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
   s += p.valy() ? text(p.y()) + " , " : " -- , ";

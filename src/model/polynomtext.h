@@ -11,13 +11,15 @@ namespace quarvel {
 std::string xhochiString(int expo);
 // |z| as plain number text, empty when |z| is 1.
 std::string absOhneEins(double z);
-// One term of a polynomial text; `bisher` is the text built so far.
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen);
+// One term of a polynomial text; `bisher` is the text built so far. With `brueche` a
+// coefficient that is a fraction with a small denominator is written as one ("1/3x^2").
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
+                        bool brueche = false);
 // The polynomial, constant term first: "2.0 - 3.0x + x^3", " 0 " for the zero polynomial.
-std::string polynomString(const Polynom& fu, int dezimalen);
+std::string polynomString(const Polynom& fu, int dezimalen, bool brueche = false);
 // The linear factor (x - a): " x ", "(x + 2.0)", "(x - 1.5)".
 std::string linPol(double a, int dezimalen);
 // "(1.0, 2.0)" or, with derivative conditions, "(1.0, 2.0 , 0.5 ,  -- )".
-std::string punkt2String(const Punkt& p, int dezimalen);
+std::string punkt2String(const Punkt& p, int dezimalen, bool brueche = false);
 
 }  // namespace quarvel

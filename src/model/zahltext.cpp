@@ -18,6 +18,23 @@ std::string zahlText(double x) {
   return text;
 }
 
+std::string bruchText(double x) {
+  constexpr int groessterNenner = 1000;
+  constexpr double relativeGenauigkeit = 1e-9;
+  // Beyond this a numerator times 1000 is no longer an exact integer in a double.
+  constexpr double groessterBetrag = 1e12;
+  if (x == 0.0) return "0";
+  if (!std::isfinite(x) || std::abs(x) >= groessterBetrag) return "";
+  for (int nenner = 1; nenner <= groessterNenner; ++nenner) {
+    const double zaehler = std::round(x * nenner);
+    if (std::abs(x - zaehler / nenner) <= relativeGenauigkeit * std::abs(x)) {
+      const std::string z = ganzText(static_cast<long long>(zaehler));
+      return nenner == 1 ? z : z + "/" + ganzText(nenner);
+    }
+  }
+  return "";
+}
+
 std::string ganzText(long long n) { return std::to_string(n); }
 
 double naechsteGanzzahl(double v) { return std::round(v); }

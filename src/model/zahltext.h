@@ -10,6 +10,11 @@ namespace quarvel {
 // ("1e-05") and from 1e16 on ("1e+16").
 std::string zahlText(double x);
 
+// x as a fraction "p/q" with the smallest denominator 1 ≤ q ≤ 1000 that meets x within 1e-9
+// relative ("-1/4", "50/27", "3" for q = 1, "0" for 0); empty when there is none or |x| is
+// too large for an exact numerator.
+std::string bruchText(double x);
+
 // Integer in plain decimal ("14", "-3").
 std::string ganzText(long long n);
 

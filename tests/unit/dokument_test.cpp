@@ -52,7 +52,7 @@ void zufallsarbeit(Zustand& z, std::mt19937& zufall) {
       [&] { befehl(z, wahl({"punktDeaktivierB", "pktAuslistB"}), wahl(pnamen)); },
       [&] { befehl(z, wahl({"aktuellWahlB", "funktionalWahlB", "allfunktionalWahlB", "rechteckWahlB",
                             "nachPunktenWahlB", "nachFunktionB", "fRahmenWahlB"}), wahl(fnamen)); },
-      [&] { befehl(z, wahl({"dezimalS1", "dezimalS3", "dezimalS8", "zeigProtokollB", "rasterAendern",
+      [&] { befehl(z, wahl({"dezimalS1", "dezimalS3", "dezimalS8", "bruecheS1", "zeigProtokollB", "rasterAendern",
                             "achsenZeigen", "kritPunkteEintragB"})); },
       [&] { ASSERT_TRUE(fuehreAus(z, "scrollWheel", {"0", ganz(-2, 2)})); },
   };
@@ -124,7 +124,7 @@ struct Beschaedigt : testing::Test {
 };
 
 TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
-  std::string vielePunkte = "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,"
+  std::string vielePunkte = "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
                             "\"funktionen\":[],\"splines\":[],\"punkte\":[";
   for (int i = 0; i <= 10000; ++i) vielePunkte += std::string(i ? "," : "") + "{}";
   const struct {

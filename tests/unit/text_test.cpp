@@ -32,6 +32,26 @@ INSTANTIATE_TEST_SUITE_P(
                     ZahlFall{"unendlich", std::numeric_limits<double>::infinity(), "inf"}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
+// A fraction needs a denominator up to 1000 and must meet the value within 1e-9 relative;
+// the smallest such denominator is taken, so the fraction is in lowest terms.
+class BruchText : public testing::TestWithParam<ZahlFall> {};
+
+TEST_P(BruchText, KleinsterNennerBis1000) { EXPECT_EQ(bruchText(GetParam().wert), GetParam().text); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Brueche, BruchText,
+    testing::Values(ZahlFall{"ganz", 5.0, "5"}, ZahlFall{"null", 0.0, "0"},
+                    ZahlFall{"viertelNegativ", -0.25, "-1/4"},
+                    ZahlFall{"summeMitRundungsfehler", 0.1 + 0.2, "3/10"},
+                    ZahlFall{"gekuerzt", 50.0 / 27.0, "50/27"},
+                    ZahlFall{"nenner997", 1.0 / 997.0, "1/997"},
+                    ZahlFall{"nenner1001", 1.0 / 1001.0, ""},
+                    ZahlFall{"wurzel", std::sqrt(2.0), ""},
+                    ZahlFall{"gerundetesDrittel", 0.33333, ""},
+                    ZahlFall{"winzig", 1e-20, ""}, ZahlFall{"riesig", 1e13, ""},
+                    ZahlFall{"nan", std::numeric_limits<double>::quiet_NaN(), ""}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
 TEST(Runden, HalbeVomNullpunktWegUndKleinesWirdPlusNull) {
   EXPECT_EQ(runden(0.125, 2), 0.13);
   EXPECT_EQ(runden(-0.125, 2), -0.13);
