@@ -8,6 +8,7 @@
 #include <string>
 
 #include "graph/anzeigeliste.h"
+#include "graph/rahmen.h"
 #include "gui/anzeigemaler.h"
 
 namespace {
@@ -74,12 +75,15 @@ void BM_GrafikMalen(benchmark::State& state) {
 }
 BENCHMARK(BM_GrafikMalen)->Unit(benchmark::kMillisecond);
 
-// Building the display list and painting it into an image of the view's size.
+// Building the display list and painting it into an image of the view's size: one frame
+// of zooming or panning, at the default size and on a large screen.
 void BM_GrafikBauenUndMalen(benchmark::State& state) {
   const auto anwendung = anwendungFallsNoetig();
   VolleGrafik grafik;
+  const int breite = static_cast<int>(state.range(0)), hoehe = static_cast<int>(state.range(1));
+  quarvel::setzeAnsichtsgroesse(grafik.g, breite, hoehe);
   const quarvel::Anzeigemaler maler;
-  QImage bild(650, 580, QImage::Format_RGB32);
+  QImage bild(breite, hoehe, QImage::Format_RGB32);
   for (auto _ : state) {
     const quarvel::Anzeigeliste liste =
         quarvel::zeichne(grafik.g, {grafik.listen, grafik.akt, grafik.akt, 2});
@@ -90,6 +94,8 @@ void BM_GrafikBauenUndMalen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GrafikBauenUndMalen)
+    ->Args({650, 580})
+    ->Args({1600, 1000})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -39,31 +39,44 @@ void allfunktionalWahlB(Zustand& z) {
   neuF(z);
 }
 
+// A window choice shows its frame at once, the way a wheel turn settles the view.
+void fensterZeigen(Zustand& z) {
+  klarSchiff(z.grafik);
+  z.ui.neuZeichnen();
+}
+
 void rechteckWahlB(Zustand& z) {
   fensterWahl(z, FensterW::rechteckig);
-  z.ui.neuZeichnen();
+  fensterZeigen(z);
 }
 
 void nachFunktionB(Zustand& z) {
   fensterWahl(z, FensterW::grafbedingt);
-  z.ui.neuZeichnen();
+  fensterZeigen(z);
 }
 
 void nachPunktenWahlB(Zustand& z) {
-  z.grafik.neuG = true;
   fensterWahl(z, FensterW::nachpunkten);
-  z.ui.neuZeichnen();
+  fensterZeigen(z);
+}
+
+// A new rectangle is shown when the rectangle window is chosen; otherwise it only waits
+// for that choice, and the view keeps what it shows.
+void neuesRechteck(Zustand& z, double xmi, double xma, double ymi, double yma) {
+  setzeXYRahmen(z.grafik, xmi, xma, ymi, yma);
+  if (z.grafik.fensterTyp != FensterW::rechteckig) return;
+  z.grafik.neuG = true;
+  fensterZeigen(z);
 }
 
 void fRahmenWahlB(Zustand& z) {
-  z.grafik.neuG = true;
   const std::string& x = z.felder.x;
   const std::string& y = z.felder.y;
   if (istIntervall(x) && istIntervall(y)) {
     const auto [a, b] = entpacke(x);
     const auto [c, d] = entpacke(y);
     if (a < b && c < d) {
-      setzeXYRahmen(z.grafik, a, b, c, d);
+      neuesRechteck(z, a, b, c, d);
       return;
     }
   }
@@ -72,7 +85,7 @@ void fRahmenWahlB(Zustand& z) {
 
 void fRahmenUebernahmeB(Zustand& z) {
   const Grafikzustand& g = z.grafik;
-  setzeXYRahmen(z.grafik, rund1(g.xlinks), rund1(g.xrechts), rund1(g.yunten), rund1(g.yoben));
+  neuesRechteck(z, rund1(g.xlinks), rund1(g.xrechts), rund1(g.yunten), rund1(g.yoben));
 }
 
 // --- Display switches ---
@@ -142,6 +155,15 @@ bool rightMouseDraggedB(Zustand& z, const Argumente& a) {
   return true;
 }
 
+// grafikGroesse B H: the size of the view in view units; the frame stays, the picture is
+// stretched or squeezed.
+bool grafikGroesseB(Zustand& z, const Argumente& a) {
+  double breite = 0, hoehe = 0;
+  if (!zahlen(a, breite, hoehe) || !setzeAnsichtsgroesse(z.grafik, breite, hoehe)) return false;
+  z.ui.neuZeichnen();
+  return true;
+}
+
 // printB [DATEI]: the print dialog, or the picture written to DATEI (blanks allowed).
 bool printB(Zustand& z, const Argumente& a) {
   const Anzeigeliste liste = grafikZeichnen(z);
@@ -168,6 +190,8 @@ void registriereGrafikbefehle(Befehlstabelle& t) {
               [](Zustand& z) { umschalten(z, &Grafikzustand::xSkalapunkteSichtbar); });
   t.eintragen("ySkalaAendern",
               [](Zustand& z) { umschalten(z, &Grafikzustand::ySkalapunkteSichtbar); });
+  t.eintragen("funktionsnamenAendern",
+              [](Zustand& z) { umschalten(z, &Grafikzustand::funktionsnamenZeigen); });
 
   t.eintragen("punktSetzen", punktSetzenB);
   t.eintragen("punktLinksB", [](Zustand& z) { labelVerschieben(z, -2, 0); });
@@ -175,6 +199,7 @@ void registriereGrafikbefehle(Befehlstabelle& t) {
   t.eintragen("punktHochB", [](Zustand& z) { labelVerschieben(z, 0, 2); });
   t.eintragen("punktTiefB", [](Zustand& z) { labelVerschieben(z, 0, -2); });
   t.eintragen("printB", printB);
+  t.eintragen("grafikGroesse", grafikGroesseB);
 
   t.eintragen("scrollWheel", scrollWheelB);
   t.eintragen("mouseDragged", mouseDraggedB);

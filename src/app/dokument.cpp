@@ -120,7 +120,8 @@ auto schalter(G& g) {
                     std::pair{"xSkalapunkte", &g.xSkalapunkteSichtbar},
                     std::pair{"ySkalapunkte", &g.ySkalapunkteSichtbar},
                     std::pair{"punkte", &g.punkteImGraphenZeigen},
-                    std::pair{"kritischePunkte", &g.kritischePunkteImGraphenZeigen}};
+                    std::pair{"kritischePunkte", &g.kritischePunkteImGraphenZeigen},
+                    std::pair{"funktionsnamen", &g.funktionsnamenZeigen}};
 }
 
 template <typename W>
@@ -758,6 +759,8 @@ std::string dokumentLesen(Zustand& z, std::string_view text) {
   z.listen = std::move(a.listen);
   z.akt = std::move(a.akt);
   z.grafTarget = std::move(a.grafTarget);
+  // The size of the view belongs to the window showing it, not to the work.
+  a.grafik.ansicht = z.grafik.ansicht;
   z.grafik = std::move(a.grafik);
   z.felder = std::move(a.felder);
   z.protokoll = std::move(a.protokoll);

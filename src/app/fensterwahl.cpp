@@ -7,7 +7,7 @@
 
 namespace quarvel {
 
-void punktDeckelSetzen(Zustand& z) {
+bool punktDeckelSetzen(Zustand& z) {
   Fensterwahl& knoepfe = z.grafik.wahl;
   const Punktliste& punkte = z.listen.pktListe;
   bool brauchbar = punkte.size() >= 2;
@@ -24,23 +24,24 @@ void punktDeckelSetzen(Zustand& z) {
     }
     brauchbar = !istNull(r.rechts - r.links) && !istNull(r.oben - r.unten);
   }
-  if (brauchbar) {
-    knoepfe.nachPunktenGB = true;
-    knoepfe.rechteckGB = false;
-    knoepfe.nachFunktion = false;
-    z.grafik.pRahmen = r;
-  } else {
-    knoepfe.nachPunktenGB = false;
+  if (!brauchbar) {
+    // The window stays as it is: a refused choice must not leave the view waiting for a
+    // frame that was never set.
     ausgabe(z, 0,
             "Für diese Anweisung müssen mindestens zwei Punkte eingetragen sein, die ein "
             "achsenparalleles Rechteck aufspannen.");
+    return false;
   }
+  knoepfe.nachPunktenGB = true;
+  knoepfe.rechteckGB = false;
+  knoepfe.nachFunktion = false;
+  z.grafik.pRahmen = r;
   z.grafik.fensterTyp = FensterW::nachpunkten;
+  return true;
 }
 
 void fensterWahl(Zustand& z, FensterW wahl) {
   Fensterwahl& knoepfe = z.grafik.wahl;
-  z.grafik.neuG = true;
   switch (wahl) {
     case FensterW::rechteckig:
       knoepfe = {
@@ -55,9 +56,10 @@ void fensterWahl(Zustand& z, FensterW wahl) {
       z.grafik.fensterTyp = FensterW::grafbedingt;
       break;
     case FensterW::nachpunkten:
-      punktDeckelSetzen(z);
+      if (!punktDeckelSetzen(z)) return;
       break;
   }
+  z.grafik.neuG = true;
 }
 
 void grafWahl(Zustand& z, GrafikDimension wahl) {

@@ -5,7 +5,9 @@
 
 namespace quarvel {
 
-// Draws the graph view from the state (updating its legend and scale ticks).
-Anzeigeliste grafikZeichnen(Zustand& z);
+// Draws the graph view from the state.
+Anzeigeliste grafikZeichnen(const Zustand& z);
+// The legend of the shown frame with the current number of decimals.
+std::string grafikLegende(const Zustand& z);
 
 }  // namespace quarvel

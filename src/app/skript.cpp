@@ -42,12 +42,11 @@ class Skriptoberflaeche final : public Oberflaeche {
     fehler_ << "fehler: " << meldung << "\n";
     dateifehlerGemeldet_ = true;
   }
-  void neuZeichnen() override { zeichnenFaellig_ = true; }
+  // Nothing is painted: what a script asks about the view follows from the state.
+  void neuZeichnen() override {}
   bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override {
     return !datei.empty() && grafikexport_ && grafikexport_(liste, datei);
   }
-  // True once after a redraw was requested.
-  bool zeichnenFaellig() { return std::exchange(zeichnenFaellig_, false); }
   void beenden() override { beendet_ = true; }
 
   void antwortEinreihen(const std::string& antwort) { antworten_.push_back(antwort); }
@@ -61,7 +60,6 @@ class Skriptoberflaeche final : public Oberflaeche {
   std::deque<std::string> antworten_;
   bool beendet_ = false;
   Grafikexport grafikexport_;
-  bool zeichnenFaellig_ = false;
 };
 
 std::vector<std::string> woerter(const std::string& zeile) {
@@ -103,7 +101,6 @@ const std::string* feldText(const Zustand& z, const std::string& was) {
   if (was == "y") return &f.y;
   if (was == "traeger") return &g.traeger;
   if (was == "maus") return &g.maus;
-  if (was == "legende") return &g.legende;
   if (was == "punktButton") return &g.punktButton;
   if (was == "hilfe") return &z.hilfe;
   return nullptr;
@@ -134,6 +131,10 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
     }
     return true;
   }
+  if (w.size() == 2 && w[1] == "legende") {
+    aus << "legende=" << jsonText(grafikLegende(z)) << "\n";
+    return true;
+  }
   if (w.size() == 2) {
     if (const std::string* text = feldText(z, w[1])) {
       aus << w[1] << "=" << jsonText(*text) << "\n";
@@ -150,9 +151,6 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
   Skriptoberflaeche oberflaeche(aus, fehler, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
-  // Draw whenever a window would, so the legend and scales read as in the window.
-  grafikZeichnen(z);
-  oberflaeche.zeichnenFaellig();
 
   int status = 0;
   int zeilennummer = 0;
@@ -191,7 +189,6 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
       melde("ungültige Angaben zum Befehl", zeile);
     }
-    if (oberflaeche.zeichnenFaellig()) grafikZeichnen(z);
   }
   if (oberflaeche.dateifehlerGemeldet()) status = 1;
   return oberflaeche.beendet() ? 0 : status;

@@ -3,33 +3,38 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/utf8.h"
 #include "model/zahltext.h"
 
 namespace quarvel {
 
 namespace {
 
+bool ueberlappen(const Rechteck& a, const Rechteck& b);
+
 // Builds the list in drawing order.
 class Zeichner {
  public:
-  Zeichner(Grafikzustand& g, const Zeichenquellen& q) : g_(g), q_(q), r_(abbildungsRahmen(g)) {}
+  Zeichner(const Grafikzustand& g, const Zeichenquellen& q)
+      : g_(g), q_(q), abbildung_(g), r_(abbildung_.welt()) {}
 
   Anzeigeliste zeichne() {
+    liste_.groesse = g_.ansicht;
     liste_.elemente.emplace_back(Hintergrund{});
     achsenUndPunkte();
     funktionen();
-    for (const auto& [_, s] : q_.listen.spListe) {
-      if (s->sichtbar) splineZeichnen(*s);
+    for (const auto& [name, s] : q_.listen.spListe) {
+      if (s->sichtbar) splineZeichnen(*s, name);
     }
-    g_.legende = legendenText(g_, q_.dezimalen);
     gitter();
     xSkala();
     ySkala();
+    namenZeichnen();
     return std::move(liste_);
   }
 
  private:
-  Bildpunkt bild(double x, double y) const { return bildPunkt(g_, x, y); }
+  Bildpunkt bild(double x, double y) const { return abbildung_.bild(x, y); }
   void text(Bildpunkt ort, std::string t, double groesse) {
     liste_.elemente.emplace_back(Beschriftung{ort, std::move(t), groesse, schwarz});
   }
@@ -56,21 +61,24 @@ class Zeichner {
       liste_.elemente.emplace_back(std::move(pfad));
   }
 
+  // The current function is called "akt" until it is stored under a name.
+  static std::string anzeigename(const Polynom& p) { return p.name.empty() ? "akt" : p.name; }
+
   void funktionen() {
     switch (g_.grafikDim) {
       case GrafikDimension::aktuell:
-        fuZeichnen(q_.akt);
+        fuZeichnen(q_.akt, anzeigename(q_.akt));
         break;
       case GrafikDimension::nominal:
-        fuZeichnen(q_.grafTarget);
+        fuZeichnen(q_.grafTarget, anzeigename(q_.grafTarget));
         break;
       case GrafikDimension::allfunktional:
-        for (const auto& [_, f] : q_.listen.fuListe) fuZeichnen(*f);
+        for (const auto& [name, f] : q_.listen.fuListe) fuZeichnen(*f, name);
         break;
     }
   }
 
-  void fuZeichnen(const Polynom& poly) {
+  void fuZeichnen(const Polynom& poly, const std::string& name) {
     if (!poly.sichtbar) return;
     kritischeStellenMarkieren(poly);
     Linienzug kurve;
@@ -81,6 +89,7 @@ class Zeichner {
       const double x = r_.links + i * schritt;
       kurve.push_back(bild(x, poly.wert(x)));
     }
+    namensortMerken(kurve, name, farbwahl(poly.color));
     liste_.elemente.emplace_back(Pfad{farbwahl(poly.color), kurvenBreite, {std::move(kurve)}, {}});
   }
 
@@ -97,17 +106,23 @@ class Zeichner {
     liste_.elemente.emplace_back(std::move(kreise));
   }
 
-  void splineZeichnen(const Spline& s) {
+  void splineZeichnen(const Spline& s, const std::string& name) {
     if (!s.istKorrekt()) return;
+    const std::size_t vorher = namen_.size();
     for (std::size_t k = 0; k + 1 < s.zerlegung.size(); ++k) {
-      fuAusschnittZeichnen(s.stuecke[k], s.zerlegung[k], s.zerlegung[k + 1], farbwahl(s.color));
+      fuAusschnittZeichnen(s.stuecke[k], s.zerlegung[k], s.zerlegung[k + 1], farbwahl(s.color),
+                           name);
     }
+    // One name per spline: the place found in its rightmost visible piece.
+    if (namen_.size() > vorher + 1) namen_.erase(namen_.begin() + static_cast<long>(vorher),
+                                                 namen_.end() - 1);
   }
 
   // Samples one spline piece in steps of a 466th of the frame width. Only the samples
   // over the shown x range (and one step beyond) are taken: a piece many frames wide
   // would otherwise take millions of samples.
-  void fuAusschnittZeichnen(const Polynom& f, double von, double bis, Rgb farbe) {
+  void fuAusschnittZeichnen(const Polynom& f, double von, double bis, Rgb farbe,
+                            const std::string& name) {
     const double m = (bis - von) / (r_.rechts - r_.links) * splineDichte;
     if (!std::isfinite(m) || m <= 0) return;
     const double schritt = (bis - von) / m;
@@ -125,29 +140,29 @@ class Zeichner {
       const double x = von + (erster + static_cast<double>(k)) * schritt;
       stueck.push_back(bild(x, f.wert(x)));
     }
+    namensortMerken(stueck, name, farbe);
     liste_.elemente.emplace_back(Pfad{farbe, kurvenBreite, {std::move(stueck)}, {}});
   }
 
   void gitter() {
     if (!g_.gitterpunkteSichtbar) return;
-    // The grid follows the frame shown now, not the one of the last wheel event.
-    aktualisiereGitternetz(g_);
+    const auto netz = gitternetz(g_);
     Pfad punkte{gitterBraun, 1, {}, {}};
-    punkte.kreise.reserve(g_.gitternetz.size());
-    for (const auto& [i, j] : g_.gitternetz) punkte.kreise.push_back({bild(i, j), 2});
+    punkte.kreise.reserve(netz.size());
+    for (const auto& [i, j] : netz) punkte.kreise.push_back({bild(i, j), 2});
     liste_.elemente.emplace_back(std::move(punkte));
   }
 
   void xSkala() {
     if (!g_.xSkalapunkteSichtbar) return;
-    aktualisiereXSkala(g_);
+    const std::vector<double> ticks = quarvel::xSkala(g_);
     Pfad striche{schwarz, 1, {}, {}};
-    for (double t : g_.xSkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(t, 0);
       striche.linienzuege.push_back({p, {p.x, p.y + 10}});
     }
     liste_.elemente.emplace_back(std::move(striche));
-    for (double t : g_.xSkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(t, 0);
       text({p.x - 8, p.y - 16}, zahlText(t), skalaSchrift);
     }
@@ -155,24 +170,81 @@ class Zeichner {
 
   void ySkala() {
     if (!g_.ySkalapunkteSichtbar) return;
-    aktualisiereYSkala(g_);
+    const std::vector<double> ticks = quarvel::ySkala(g_);
     Pfad striche{schwarz, 1, {}, {}};
-    for (double t : g_.ySkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(0, t);
       striche.linienzuege.push_back({{p.x - 6, p.y}, {p.x + 6, p.y}});
     }
     liste_.elemente.emplace_back(std::move(striche));
-    for (double t : g_.ySkalaPunkte) {
+    for (double t : ticks) {
       const Bildpunkt p = bild(0, t);
       text({p.x + 8, p.y - 6}, zahlText(t), skalaSchrift);
     }
   }
 
-  Grafikzustand& g_;
+  // Where a curve's name goes: at the last sample inside the plotting area, which is
+  // where the graph leaves the view, or its right end. Curves not in view get no name.
+  void namensortMerken(const Linienzug& kurve, const std::string& name, Rgb farbe) {
+    if (!g_.funktionsnamenZeigen || name.empty()) return;
+    const Rechteck& f = abbildung_.flaeche();
+    for (auto p = kurve.rbegin(); p != kurve.rend(); ++p) {
+      if (p->x >= f.links && p->x <= f.rechts && p->y >= f.unten && p->y <= f.oben) {
+        namen_.push_back({*p, name, farbe});
+        return;
+      }
+    }
+  }
+
+  // The names go last, on top, each where it covers no label placed before it: beside
+  // its place, else moved up or down by a line at a time.
+  void namenZeichnen() {
+    std::vector<Rechteck> belegt;
+    for (const Anzeigeelement& e : liste_.elemente) {
+      if (const auto* b = std::get_if<Beschriftung>(&e)) belegt.push_back(textKasten(b->ort, b->text, b->schriftgroesse));
+    }
+    const Rechteck& f = abbildung_.flaeche();
+    for (const Namensort& n : namen_) {
+      const Rechteck probe = textKasten({}, n.name, namenSchrift);
+      const double breite = probe.rechts - probe.links, hoehe = probe.oben - probe.unten;
+      const auto kasten = [&](int stufe) {
+        // 0, +1, -1, +2, -2, … lines away from the curve's place.
+        const int versatz = stufe % 2 == 1 ? (stufe + 1) / 2 : -(stufe / 2);
+        const Bildpunkt ort{std::clamp(n.ort.x + 4, f.links, std::max(f.links, f.rechts - breite)),
+                            std::clamp(n.ort.y + 4 + versatz * hoehe, f.unten,
+                                       std::max(f.unten, f.oben - hoehe))};
+        return textKasten(ort, n.name, namenSchrift);
+      };
+      Rechteck wahl = kasten(0);
+      for (int stufe = 0; stufe < 2 * maxNamensVersatz + 1; ++stufe) {
+        const Rechteck k = kasten(stufe);
+        if (std::none_of(belegt.begin(), belegt.end(), [&k](const Rechteck& b) { return ueberlappen(k, b); })) {
+          wahl = k;
+          break;
+        }
+      }
+      belegt.push_back(wahl);
+      liste_.elemente.emplace_back(Beschriftung{{wahl.links, wahl.unten}, n.name, namenSchrift, n.farbe});
+    }
+  }
+
+  struct Namensort {
+    Bildpunkt ort;
+    std::string name;
+    Rgb farbe;
+  };
+
+  const Grafikzustand& g_;
   const Zeichenquellen& q_;
+  const Abbildung abbildung_;
   const Grenzen r_;
   Anzeigeliste liste_;
+  std::vector<Namensort> namen_;
 };
+
+bool ueberlappen(const Rechteck& a, const Rechteck& b) {
+  return a.links < b.rechts && b.links < a.rechts && a.unten < b.oben && b.unten < a.oben;
+}
 
 bool istEndlich(Bildpunkt p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
@@ -217,16 +289,25 @@ bool schneideZu(Bildpunkt& a, Bildpunkt& b, const Rechteck& r) {
   return true;
 }
 
-// Distance of p from the segment a-b.
-double abstandZurStrecke(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
+// Squared distance of p from the segment a-b (squared: simplifying a frame's curves
+// compares thousands of distances, and a square root for each shows in the frame time).
+double abstandZurStrecke2(Bildpunkt p, Bildpunkt a, Bildpunkt b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double laenge2 = dx * dx + dy * dy;
   const double t =
       laenge2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / laenge2, 0.0, 1.0) : 0.0;
-  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+  const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+  return ex * ex + ey * ey;
 }
 
 }  // namespace
+
+Rechteck textKasten(Bildpunkt ort, const std::string& text, double schriftgroesse) {
+  // Without the painter's fonts: an average glyph of a serif face is about half as wide
+  // as the font is high.
+  const double breite = 0.55 * schriftgroesse * static_cast<double>(codepunkte(text).size());
+  return {ort.x, ort.x + breite, ort.y, ort.y + schriftgroesse};
+}
 
 std::string legendenText(const Grafikzustand& g, int dezimalen) {
   const auto zahl = [dezimalen](double v) { return zahlText(gerundet(v, dezimalen)); };
@@ -234,7 +315,7 @@ std::string legendenText(const Grafikzustand& g, int dezimalen) {
          " < y < " + zahl(g.yoben) + " ";
 }
 
-Anzeigeliste zeichne(Grafikzustand& g, const Zeichenquellen& quellen) {
+Anzeigeliste zeichne(const Grafikzustand& g, const Zeichenquellen& quellen) {
   return Zeichner(g, quellen).zeichne();
 }
 
@@ -273,10 +354,10 @@ Linienzug vereinfache(const Linienzug& linie, double toleranz) {
   while (!offen.empty()) {
     const auto [von, bis] = offen.back();
     offen.pop_back();
-    double weitester = toleranz;
+    double weitester = toleranz * toleranz;
     std::size_t index = von;
     for (std::size_t i = von + 1; i < bis; ++i) {
-      const double d = abstandZurStrecke(linie[i], linie[von], linie[bis]);
+      const double d = abstandZurStrecke2(linie[i], linie[von], linie[bis]);
       if (d > weitester) {
         weitester = d;
         index = i;

@@ -13,8 +13,9 @@
 namespace quarvel {
 
 // What the graph view paints, in painting order, in view coordinates (origin lower left,
-// 650 x 580). The core builds it from the state; a painter of the front end only has to
-// map it onto its device, so the window, the printer and every export show the same.
+// the view's size from the graph state). The core builds it from the state; a painter of
+// the front end only has to map it onto its device, so the window, the printer and every
+// export show the same.
 
 using Linienzug = std::vector<Bildpunkt>;
 
@@ -47,6 +48,7 @@ struct Beschriftung {
 using Anzeigeelement = std::variant<Hintergrund, Pfad, Beschriftung>;
 
 struct Anzeigeliste {
+  Ansichtsgroesse groesse;
   std::vector<Anzeigeelement> elemente;
 };
 
@@ -58,6 +60,8 @@ inline constexpr double kurvenBreite = 2;    // axes and curves
 inline constexpr double punktSchrift = 14;   // names of points
 inline constexpr double kritSchrift = 16;    // letters of critical points
 inline constexpr double skalaSchrift = 12;   // scale labels
+inline constexpr double namenSchrift = 13;   // names of the curves
+inline constexpr int maxNamensVersatz = 6;   // lines a curve's name may move to stay free
 inline constexpr int fuStuetzstellen = 461;  // samples of a function per drawing
 inline constexpr double splineDichte = 466;  // samples of a spline piece per frame width
 
@@ -69,20 +73,21 @@ struct Zeichenquellen {
   int dezimalen = 2;
 };
 
+// The box a label of that text and size roughly covers, its lower left corner at `ort`.
+Rechteck textKasten(Bildpunkt ort, const std::string& text, double schriftgroesse);
+
 // The legend of the shown frame: " -4.0 < x < 4.0,           -4.0 < y < 4.0 ".
 std::string legendenText(const Grafikzustand& g, int dezimalen);
 
 // Draws the state: background, axes with arrow heads, points with their names, the
 // functions (with their critical points when switched on) and splines, the grid and the
-// two scales. Updates the legend, the scale ticks and the grid of `g`.
-Anzeigeliste zeichne(Grafikzustand& g, const Zeichenquellen& quellen);
+// two scales. Drawing changes no state: the legend, the ticks and the grid follow from
+// the frame whenever they are asked for.
+Anzeigeliste zeichne(const Grafikzustand& g, const Zeichenquellen& quellen);
 
 // The parts of a polyline inside `r` (edges cut where they leave it); points that are
 // not finite break the line. Keeps huge values (a degree-14 function far outside the
 // frame) away from the painter.
-struct Rechteck {
-  double links, rechts, unten, oben;
-};
 std::vector<Linienzug> clippe(const Linienzug& linie, const Rechteck& r);
 
 // Drops the points that lie closer than `toleranz` to the straight line through their

@@ -25,6 +25,16 @@ struct Fensterwahl {
   std::string rechteckTitel = ".. als Rechteck [-2.0, 2.0] x [-2.0, 2.0] ";
 };
 
+// The size of the graph view in view units. Scripts see the default size; the window
+// sets the size its view is given.
+struct Ansichtsgroesse {
+  double breite = 650;
+  double hoehe = 580;
+  bool operator==(const Ansichtsgroesse&) const = default;
+};
+inline constexpr double minAnsicht = 100;
+inline constexpr double maxAnsicht = 8000;
+
 // What the last placement or move left to undo.
 enum class Rueckgaengig { nichts, neuerPunkt, verschoben };
 
@@ -64,15 +74,14 @@ struct Grafikzustand {
   bool punkteImGraphenZeigen = true;
   bool kritischePunkteImGraphenZeigen = false;
 
-  std::vector<std::pair<double, double>> gitternetz;
-  std::vector<double> xSkalaPunkte;
-  std::vector<double> ySkalaPunkte;
+  bool funktionsnamenZeigen = true;
+
+  Ansichtsgroesse ansicht;
 
   // Last mouse position in world coordinates.
   double tempX = 0, tempY = 0;
 
-  // Texts of the view's own fields.
-  std::string legende;
+  // Texts of the view's own fields (the legend follows from the frame: legendenText).
   std::string maus;
   std::string traeger;
   std::string punktButton = "neu";

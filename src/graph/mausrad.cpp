@@ -69,7 +69,6 @@ void scrollWheel(Grafikzustand& g, double dx, double dy, Tasten tasten) {
   } else if (!tasten.cmd && !tasten.alt) {
     zoom(g, d < 0 ? 0.1 : -0.1);
   }
-  if (g.gitterpunkteSichtbar) aktualisiereGitternetz(g);
   klarSchiff(g);
 }
 

@@ -45,21 +45,34 @@ Grenzen abbildungsRahmen(const Grafikzustand& g) {
   return r;
 }
 
+Rechteck zeichenflaeche(Ansichtsgroesse a) {
+  return {randLinks, a.breite - randRechts, randUnten, a.hoehe - randOben};
+}
+
+bool setzeAnsichtsgroesse(Grafikzustand& g, double breite, double hoehe) {
+  const auto erlaubt = [](double v) { return v >= minAnsicht && v <= maxAnsicht; };
+  if (!erlaubt(breite) || !erlaubt(hoehe)) return false;
+  g.ansicht = {breite, hoehe};
+  return true;
+}
+
+Abbildung::Abbildung(const Grafikzustand& g)
+    : welt_(abbildungsRahmen(g)),
+      flaeche_(zeichenflaeche(g.ansicht)),
+      sx_((flaeche_.rechts - flaeche_.links) / (welt_.rechts - welt_.links)),
+      sy_((flaeche_.oben - flaeche_.unten) / (welt_.oben - welt_.unten)) {}
+
 Bildpunkt bildPunkt(const Grafikzustand& g, double x, double y) {
-  const Grenzen r = abbildungsRahmen(g);
-  return {lux + (rox - lux) / (r.rechts - r.links) * (x - r.links),
-          luy + (roy - luy) / (r.oben - r.unten) * (y - r.unten)};
+  return Abbildung(g).bild(x, y);
 }
 
 double originalXw(Grafikzustand& g, double xw) {
-  const Grenzen r = abbildungsRahmen(g);
-  g.tempX = r.links + (xw - lux) * (r.rechts - r.links) / (rox - lux);
+  g.tempX = Abbildung(g).weltX(xw);
   return g.tempX;
 }
 
 double originalYw(Grafikzustand& g, double yw) {
-  const Grenzen r = abbildungsRahmen(g);
-  g.tempY = r.unten + (yw - luy) * (r.oben - r.unten) / (roy - luy);
+  g.tempY = Abbildung(g).weltY(yw);
   return g.tempY;
 }
 
@@ -71,6 +84,10 @@ std::string originalY(Grafikzustand& g, double yw) {
 }
 
 std::vector<double> skalaErzeugen(double von, double bis) {
+  return skalaErzeugen(von, bis, 0, 0);
+}
+
+std::vector<double> skalaErzeugen(double von, double bis, double pixel, double referenzPixel) {
   struct Stufe {
     double spanneUeber;
     double schritt;
@@ -80,12 +97,16 @@ std::vector<double> skalaErzeugen(double von, double bis) {
       {200, 20, false}, {100, 10, false}, {50, 5, false}, {30, 3, false}, {20, 2, false},
       {10, 1, true},    {5, 0.5, true},   {4, 0.4, true}, {2, 0.2, true}, {1, 0.1, true}};
   const double spanne = bis - von;
-  if (!std::isfinite(von) || !std::isfinite(spanne)) return {};
+  if (!std::isfinite(von) || !std::isfinite(spanne) || pixel < 0) return {};
+  // The span as it would look at the reference length chooses the step.
+  const double gesehen = pixel > 0 ? spanne * (referenzPixel / pixel) : spanne;
   for (const Stufe& stufe : stufen) {
-    if (!(spanne > stufe.spanneUeber)) continue;
+    if (!(gesehen > stufe.spanneUeber)) continue;
     double s = stufe.schritt;
     // Keep the step of the table, unless the ticks would run into the thousands.
     while (std::trunc(spanne / s) + 2 > static_cast<double>(maxSkalaPunkte)) s *= 10;
+    // Beyond the table's widest step, labels would pile up on a short axis.
+    while (pixel > 0 && s / spanne * pixel < minTickAbstand) s *= 10;
     const double b = stufe.gerundet ? std::trunc(von - s) : std::trunc(von);
     const int n = static_cast<int>(std::trunc(spanne / s));
     std::vector<double> ticks;
@@ -99,31 +120,38 @@ std::vector<double> skalaErzeugen(double von, double bis) {
   return {};
 }
 
-void aktualisiereXSkala(Grafikzustand& g) {
+std::vector<double> xSkala(const Grafikzustand& g) {
+  // The default view's plotting area gets the steps of the table.
+  const Rechteck referenzFlaeche = zeichenflaeche(Ansichtsgroesse{});
   const Grenzen r = abbildungsRahmen(g);
-  g.xSkalaPunkte = skalaErzeugen(r.links, r.rechts);
+  const Rechteck f = zeichenflaeche(g.ansicht);
+  return skalaErzeugen(r.links, r.rechts, f.rechts - f.links,
+                       referenzFlaeche.rechts - referenzFlaeche.links);
 }
 
-void aktualisiereYSkala(Grafikzustand& g) {
+std::vector<double> ySkala(const Grafikzustand& g) {
+  const Rechteck referenzFlaeche = zeichenflaeche(Ansichtsgroesse{});
   const Grenzen r = abbildungsRahmen(g);
-  g.ySkalaPunkte = skalaErzeugen(r.unten, r.oben);
+  const Rechteck f = zeichenflaeche(g.ansicht);
+  return skalaErzeugen(r.unten, r.oben, f.oben - f.unten, referenzFlaeche.oben - referenzFlaeche.unten);
 }
 
-void aktualisiereGitternetz(Grafikzustand& g) {
-  g.gitternetz.clear();
-  if (!(g.xrechts - g.xlinks > 0)) return;
+std::vector<std::pair<double, double>> gitternetz(const Grafikzustand& g) {
+  std::vector<std::pair<double, double>> netz;
+  if (!(g.xrechts - g.xlinks > 0)) return netz;
   const double i0 = std::trunc(g.xlinks), i1 = std::trunc(g.xrechts);
   const double j0 = std::trunc(g.yunten), j1 = std::trunc(g.yoben);
-  if (!std::isfinite(i0) || !std::isfinite(i1) || !std::isfinite(j0) || !std::isfinite(j1)) return;
+  if (!std::isfinite(i0) || !std::isfinite(i1) || !std::isfinite(j0) || !std::isfinite(j1)) return netz;
   // A frame whose lower integer part exceeds the upper one has no grid rows.
   const double spalten = i1 - i0 + 1, zeilen = j1 - j0 + 1;
-  if (zeilen <= 0 || spalten * zeilen > maxGitterpunkte) return;
-  g.gitternetz.reserve(static_cast<std::size_t>(spalten * zeilen));
+  if (zeilen <= 0 || spalten * zeilen > maxGitterpunkte) return netz;
+  netz.reserve(static_cast<std::size_t>(spalten * zeilen));
   // Count with integers: near 1e16 adding 1 to a double no longer changes it.
   const int n = static_cast<int>(spalten), m = static_cast<int>(zeilen);
   for (int a = 0; a < n; ++a) {
-    for (int b = 0; b < m; ++b) g.gitternetz.emplace_back(i0 + a, j0 + b);
+    for (int b = 0; b < m; ++b) netz.emplace_back(i0 + a, j0 + b);
   }
+  return netz;
 }
 
 void setzeXYRahmen(Grafikzustand& g, double xmi, double xma, double ymi, double yma) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -21,11 +22,14 @@ namespace {
 // huge coordinates make painters slow or wrong. The margin keeps cut ends and round caps
 // out of sight.
 constexpr double rand = 20;
-constexpr Rechteck zeichenbereich{-rand, fensterBreite + rand, -rand, fensterHoehe + rand};
 
-bool imZeichenbereich(Bildpunkt p) {
-  return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= zeichenbereich.links &&
-         p.x <= zeichenbereich.rechts && p.y >= zeichenbereich.unten && p.y <= zeichenbereich.oben;
+Rechteck zeichenbereich(Ansichtsgroesse a) {
+  return {-rand, a.breite + rand, -rand, a.hoehe + rand};
+}
+
+bool liegtIn(Bildpunkt p, const Rechteck& r) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && p.x >= r.links && p.x <= r.rechts &&
+         p.y >= r.unten && p.y <= r.oben;
 }
 
 QColor farbe(const Rgb& rgb) {
@@ -56,16 +60,25 @@ QFont Anzeigemaler::schrift(double pixelGroesse) const {
 
 void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala,
                         QPointF ursprung) const {
+  const Ansichtsgroesse groesse = liste.groesse;
+  const Rechteck bereich = zeichenbereich(groesse);
   const auto geraet = [&](Bildpunkt p) {
-    return QPointF(ursprung.x() + skala * p.x, ursprung.y() + skala * (fensterHoehe - p.y));
+    return QPointF(ursprung.x() + skala * p.x, ursprung.y() + skala * (groesse.hoehe - p.y));
   };
   maler.save();
   maler.setRenderHint(QPainter::Antialiasing);
   maler.setRenderHint(QPainter::TextAntialiasing);
-  double groesse = 0, unterlaenge = 0;
+  double schriftgroesse = 0, unterlaenge = 0, oberlaenge = 0;
+  int pixelGroesse = 0;
+  // Cached layouts are reused only on devices that map pixels one to one (a view, an
+  // image); printers and vector files get the text laid out for themselves.
+  const bool zwischenspeichern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
+                                 maler.paintEngine() != nullptr &&
+                                 (maler.paintEngine()->type() == QPaintEngine::Raster);
+  if (texte_.size() > 5000) texte_.clear();
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
-      maler.fillRect(QRectF(ursprung, QSizeF(skala * fensterBreite, skala * fensterHoehe)),
+      maler.fillRect(QRectF(ursprung, QSizeF(skala * groesse.breite, skala * groesse.hoehe)),
                      farbe(h->farbe));
     } else if (const auto* pfad = std::get_if<Pfad>(&element)) {
       QPen stift(farbe(pfad->farbe), skala * pfad->linienbreite, Qt::SolidLine, Qt::FlatCap,
@@ -74,7 +87,7 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
       maler.setBrush(Qt::NoBrush);
       QPolygonF zug;
       for (const Linienzug& linie : pfad->linienzuege) {
-        for (const Linienzug& geclippt : clippe(linie, zeichenbereich)) {
+        for (const Linienzug& geclippt : clippe(linie, bereich)) {
           // A tenth of a device pixel is far below what anyone can see.
           const Linienzug teil = vereinfache(geclippt, 0.1 / skala);
           zug.clear();
@@ -84,43 +97,72 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
         }
       }
       for (const Kreis& k : pfad->kreise) {
-        if (imZeichenbereich(k.mitte))
+        if (liegtIn(k.mitte, bereich))
           maler.drawEllipse(geraet(k.mitte), skala * k.radius, skala * k.radius);
       }
     } else if (const auto* b = std::get_if<Beschriftung>(&element)) {
-      if (!imZeichenbereich(b->ort)) continue;
+      if (!liegtIn(b->ort, bereich)) continue;
       // Consecutive labels mostly share their size: resolve the font once for each run.
-      if (b->schriftgroesse != groesse) {
-        groesse = b->schriftgroesse;
-        const QFont f = schrift(skala * groesse);
+      if (b->schriftgroesse != schriftgroesse) {
+        schriftgroesse = b->schriftgroesse;
+        const QFont f = schrift(skala * schriftgroesse);
         maler.setFont(f);
         unterlaenge = QFontMetricsF(f).descent();
+        oberlaenge = QFontMetricsF(f).ascent();
+        pixelGroesse = f.pixelSize();
       }
       maler.setPen(farbe(b->farbe));
       // The text box sits on `ort`: the baseline lies one descent above it.
       const QPointF unten = geraet(b->ort);
-      maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), QString::fromStdString(b->text));
+      const QString text = QString::fromStdString(b->text);
+      if (!zwischenspeichern) {
+        maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), text);
+        continue;
+      }
+      auto eintrag = texte_.find({text, pixelGroesse});
+      if (eintrag == texte_.end()) {
+        QStaticText gesetzt(text);
+        gesetzt.setTextFormat(Qt::PlainText);
+        gesetzt.prepare(QTransform(), maler.font());
+        eintrag = texte_.insert({text, pixelGroesse}, gesetzt);
+      }
+      // A laid-out text is placed by its top left corner.
+      maler.drawStaticText(QPointF(unten.x(), unten.y() - unterlaenge - oberlaenge), *eintrag);
     }
   }
   maler.restore();
 }
 
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei) {
+QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis) {
+  const double gewuenscht =
+      std::max(std::max(pixelVerhaeltnis, 1.0), minPngBreite / ansicht.breite);
+  // Huge views would need gigabytes of memory: the picture is scaled down to a bounded
+  // number of pixels instead.
+  const double skala = std::min(gewuenscht, std::sqrt(maxPngPixel / (ansicht.breite * ansicht.hoehe)));
+  return {static_cast<int>(std::ceil(ansicht.breite * skala - 1e-9)),
+          static_cast<int>(std::ceil(ansicht.hoehe * skala - 1e-9))};
+}
+
+bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei, double pixelVerhaeltnis) {
   const QString art = QFileInfo(datei).suffix().toLower();
   const Anzeigemaler maler;
-  const QSize groesse(static_cast<int>(fensterBreite), static_cast<int>(fensterHoehe));
+  const Ansichtsgroesse ansicht = liste.groesse;
+  const QSize groesse(static_cast<int>(std::lround(ansicht.breite)),
+                      static_cast<int>(std::lround(ansicht.hoehe)));
   if (art == QLatin1String("png")) {
-    QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
+    // Raster pictures go onto projectors and worksheets: at least minPngBreite pixels
+    // wide, and never coarser than the screen showed them.
+    QImage bild(pngGroesse(ansicht, pixelVerhaeltnis), QImage::Format_ARGB32_Premultiplied);
     bild.fill(Qt::white);
     QPainter p(&bild);
-    maler.male(p, liste);
+    maler.male(p, liste, bild.width() / ansicht.breite);
     p.end();
     return bild.save(datei, "PNG");
   }
   if (art == QLatin1String("pdf")) {
     QPdfWriter pdf(datei);
     pdf.setTitle(QStringLiteral("Quarvel"));
-    pdf.setPageSize(QPageSize(QSizeF(fensterBreite, fensterHoehe), QPageSize::Point));
+    pdf.setPageSize(QPageSize(QSizeF(ansicht.breite, ansicht.hoehe), QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(72);
     QPainter p;
@@ -142,18 +184,24 @@ bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei) {
   return false;
 }
 
+DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite) {
+  // The printable width, unless the picture would then run off the page's foot.
+  const double skala = std::min(seite.width() / ansicht.breite, seite.height() / ansicht.hoehe);
+  return {skala, QPointF((seite.width() - skala * ansicht.breite) / 2, 0)};
+}
+
 void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
   QPrinter drucker(QPrinter::HighResolution);
-  drucker.setPageOrientation(QPageLayout::Landscape);
+  const Ansichtsgroesse ansicht = liste.groesse;
+  // A picture wider than high fills a landscape page best, else a portrait one.
+  drucker.setPageOrientation(ansicht.breite > ansicht.hoehe * 1.3 ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
   QPrintDialog dialog(&drucker, eltern);
   if (dialog.exec() != QDialog::Accepted) return;
   QPainter p;
   if (!p.begin(&drucker)) return;
-  const QRectF seite = drucker.pageRect(QPrinter::DevicePixel);
-  const double skala = std::min(seite.width() / fensterBreite, seite.height() / fensterHoehe);
-  const QPointF ursprung((seite.width() - skala * fensterBreite) / 2,
-                         (seite.height() - skala * fensterHoehe) / 2);
-  Anzeigemaler().male(p, liste, skala, ursprung);
+  const DruckPlatz platz = druckPlatz(ansicht, drucker.pageRect(QPrinter::DevicePixel).size());
+  Anzeigemaler().male(p, liste, platz.skala, platz.ursprung);
 }
 
 }  // namespace quarvel

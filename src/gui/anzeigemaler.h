@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
+#include <QPair>
+#include <QStaticText>
 #include <QPointF>
+#include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include "graph/anzeigeliste.h"
@@ -28,11 +33,28 @@ class Anzeigemaler {
 
  private:
   QString familie_;
+  // Laid-out labels by text and pixel size: a view repaints the same names and scale
+  // numbers on every frame, and laying out text costs far more than drawing it.
+  mutable QHash<QPair<QString, int>, QStaticText> texte_;
 };
 
 // Writes the picture as PDF, PNG or SVG, by the file's extension (upper or lower case).
+// PDF and SVG stay vector at the view's size; a PNG has the view's size times the
+// screen's pixel ratio, but at least minPngBreite pixels across and at most maxPngPixel
+// pixels in all.
 // False for another extension or when the file cannot be written.
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei);
+inline constexpr double minPngBreite = 1300;
+inline constexpr double maxPngPixel = 40e6;
+bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei, double pixelVerhaeltnis = 1);
+QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis);
+
+// Where a printed picture goes on a page of that size: across the printable width at the
+// top, the aspect ratio kept, scaled down when it would not fit the height.
+struct DruckPlatz {
+  double skala;
+  QPointF ursprung;
+};
+DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite);
 // The print dialog; on acceptance the picture is printed, fitted to the page.
 void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern);
 

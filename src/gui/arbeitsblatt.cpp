@@ -1,6 +1,8 @@
 #include "gui/arbeitsblatt.h"
 
 #include <QBuffer>
+#include <algorithm>
+#include <cmath>
 #include <QImage>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -10,19 +12,22 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 
-#include "graph/rahmen.h"
 #include "gui/anzeigemaler.h"
 
 namespace quarvel {
 
 namespace {
 
-// Three device pixels per view unit keep lines and labels sharp on paper.
-constexpr int bildSkala = 3;
+// Up to three pixels per view unit keep lines and labels sharp on paper; a very large view
+// gets fewer, so the picture stays within a few thousand pixels.
+constexpr double maxBildSkala = 3;
+constexpr double maxBildBreite = 4000;
 
 QImage grafikBild(const Anzeigeliste& grafik) {
-  QImage bild(static_cast<int>(fensterBreite) * bildSkala, static_cast<int>(fensterHoehe) * bildSkala,
-              QImage::Format_RGB32);
+  const Ansichtsgroesse& a = grafik.groesse;
+  const double bildSkala = std::min({maxBildSkala, maxBildBreite / a.breite, maxBildBreite / a.hoehe});
+  QImage bild(static_cast<int>(std::lround(a.breite * bildSkala)),
+              static_cast<int>(std::lround(a.hoehe * bildSkala)), QImage::Format_RGB32);
   bild.fill(Qt::white);
   QPainter maler(&bild);
   maler.setRenderHint(QPainter::Antialiasing);
@@ -59,9 +64,10 @@ void arbeitsblattMalen(QPagedPaintDevice& geraet, const QString& protokoll,
   blatt.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafik")), grafikBild(grafik));
   QTextImageFormat bild;
   bild.setName(QStringLiteral("grafik"));
-  // The picture fills the text width at most, keeping its proportions.
-  bild.setWidth(fensterBreite * 0.7);
-  bild.setHeight(fensterHoehe * 0.7);
+  // About two thirds of the text width, keeping the view's proportions.
+  const double breite = 455;
+  bild.setWidth(breite);
+  bild.setHeight(breite * grafik.groesse.hoehe / grafik.groesse.breite);
   cursor.insertImage(bild);
 
   blatt.print(&geraet);

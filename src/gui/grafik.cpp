@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/grafikanzeige.h"
 #include "gui/grafikansicht.h"
 #include "gui/hauptfenster.h"
 
@@ -118,12 +119,16 @@ void baueGrafik(Hauptfenster& f) {
   schalterZeile->addWidget(schalter<QCheckBox>(
       f, *abgleiche, QStringLiteral("y-Skala"), "ySkalaAendern",
       [](const Zustand& z) { return z.grafik.ySkalapunkteSichtbar; }, leiste));
+  schalterZeile->addWidget(schalter<QCheckBox>(
+      f, *abgleiche, QStringLiteral("Funktionsnamen"), "funktionsnamenAendern",
+      [](const Zustand& z) { return z.grafik.funktionsnamenZeigen; }, leiste));
   schalterZeile->addStretch();
   raster->addLayout(schalterZeile, 2, 0, 1, 9);
   f.grafikLeiste()->addWidget(leiste);
 
-  // The window choice: what is drawn and which frame the view takes over.
-  auto* platz = f.grafikPlatz()->parentWidget();
+  // The window choice: what is drawn and which frame the view takes over, under the
+  // graph it belongs to.
+  auto* platz = leiste;
   auto* zeigt = new QGroupBox(QStringLiteral("Grafik zeigt"), platz);
   auto* zeigtSpalte = new QVBoxLayout(zeigt);
   zeigtSpalte->addWidget(schalter<QRadioButton>(
@@ -143,8 +148,13 @@ void baueGrafik(Hauptfenster& f) {
   auto* rechteck = schalter<QRadioButton>(
       f, *abgleiche, {}, "rechteckWahlB", [](const Zustand& z) { return z.grafik.wahl.rechteckGB; },
       fenster);
-  abgleiche->push_back(
-      [rechteck](const Zustand& z) { rechteck->setText(q(z.grafik.wahl.rechteckTitel)); });
+  // A long rectangle title is shortened (in full in the tool tip) rather than widen the
+  // window.
+  abgleiche->push_back([rechteck](const Zustand& z) {
+    const QString titel = q(z.grafik.wahl.rechteckTitel);
+    rechteck->setText(rechteck->fontMetrics().elidedText(titel, Qt::ElideMiddle, 260));
+    rechteck->setToolTip(titel);
+  });
   fensterSpalte->addWidget(rechteck);
   fensterSpalte->addWidget(schalter<QRadioButton>(
       f, *abgleiche, QStringLiteral(".. nach Punkten"), "nachPunktenWahlB",
@@ -157,9 +167,11 @@ void baueGrafik(Hauptfenster& f) {
                                  fenster,
                                  QStringLiteral("Der gezeigte Ausschnitt wird das Rechteck")));
   fensterSpalte->addLayout(rahmenKnoepfe);
-  const int vorDemProtokoll = f.optionsLeiste()->count() - 2;
-  f.optionsLeiste()->insertWidget(vorDemProtokoll, zeigt);
-  f.optionsLeiste()->insertWidget(vorDemProtokoll + 1, fenster);
+  auto* wahlZeile = new QHBoxLayout;
+  wahlZeile->addWidget(zeigt);
+  wahlZeile->addWidget(fenster);
+  wahlZeile->addStretch();
+  raster->addLayout(wahlZeile, 3, 0, 1, 9);
 
   // Menu entries: printing, export and the display switches.
   QMenu* datei = f.menue(QStringLiteral("Datei"));
@@ -178,13 +190,12 @@ void baueGrafik(Hauptfenster& f) {
 
   abgleiche->push_back([legende, maus, traeger, punktKnopf](const Zustand& z) {
     const Grafikzustand& g = z.grafik;
-    legende->setText(q(g.legende));
+    legende->setText(q(grafikLegende(z)));
     maus->setText(q(g.maus));
     if (traeger->text() != q(g.traeger)) traeger->setText(q(g.traeger));
     punktKnopf->setText(q(g.punktButton));
   });
   const auto abgleichen = [&f, ansicht, abgleiche] {
-    // Drawing first: it sets the legend the controls show.
     ansicht->neuZeichnen();
     for (const Abgleich& a : *abgleiche) a(f.zustand());
   };

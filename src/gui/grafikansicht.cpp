@@ -1,11 +1,14 @@
 #include "gui/grafikansicht.h"
 
 #include <QKeyEvent>
+#include <QResizeEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
+#include "graph/rahmen.h"
 #include "gui/hauptfenster.h"
 #include "model/zahltext.h"
 
@@ -13,14 +16,23 @@ namespace quarvel {
 
 Grafikansicht::Grafikansicht(Hauptfenster& fenster, QWidget* eltern)
     : QWidget(eltern), fenster_(fenster) {
-  setFixedSize(sizeHint());
+  setMinimumSize(static_cast<int>(minAnsicht), static_cast<int>(minAnsicht));
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   neuZeichnen();
 }
 
 QSize Grafikansicht::sizeHint() const {
-  return {static_cast<int>(fensterBreite), static_cast<int>(fensterHoehe)};
+  const Ansichtsgroesse standard;
+  return {static_cast<int>(standard.breite), static_cast<int>(standard.hoehe)};
+}
+
+void Grafikansicht::resizeEvent(QResizeEvent* ereignis) {
+  QWidget::resizeEvent(ereignis);
+  const auto begrenzt = [](int v) { return std::clamp(static_cast<double>(v), minAnsicht, maxAnsicht); };
+  if (setzeAnsichtsgroesse(fenster_.zustand().grafik, begrenzt(width()), begrenzt(height())))
+    neuZeichnen();
 }
 
 void Grafikansicht::neuZeichnen() {
@@ -38,7 +50,7 @@ void Grafikansicht::befehl(const std::string& name, std::vector<std::string> arg
 }
 
 std::vector<std::string> Grafikansicht::ansichtsPunkt(QPointF ort) const {
-  return {zahlText(ort.x()), zahlText(fensterHoehe - ort.y())};
+  return {zahlText(ort.x()), zahlText(fenster_.zustand().grafik.ansicht.hoehe - ort.y())};
 }
 
 void Grafikansicht::wheelEvent(QWheelEvent* ereignis) {

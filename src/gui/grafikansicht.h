@@ -11,8 +11,9 @@ namespace quarvel {
 
 class Hauptfenster;
 
-// The graph view (650 x 580). It paints the display list the core built and turns wheel,
-// mouse and key events into the view's commands; it changes no state itself.
+// The graph view. It paints the display list the core built and turns wheel, mouse and key
+// events into the view's commands. Its only own change to the state is its size: the
+// core maps the frame onto whatever room the window gives the view.
 class Grafikansicht : public QWidget {
   Q_OBJECT
 
@@ -26,6 +27,7 @@ class Grafikansicht : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* ereignis) override;
+  void resizeEvent(QResizeEvent* ereignis) override;
   void wheelEvent(QWheelEvent* ereignis) override;
   void mousePressEvent(QMouseEvent* ereignis) override;
   void mouseMoveEvent(QMouseEvent* ereignis) override;

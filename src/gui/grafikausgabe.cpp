@@ -11,7 +11,7 @@ bool DialogOberflaeche::grafikAusgeben(const Anzeigeliste& liste, const std::str
     return true;
   }
   const QString pfad = QString::fromStdString(datei);
-  if (grafikSchreiben(liste, pfad)) return true;
+  if (grafikSchreiben(liste, pfad, eltern_->devicePixelRatioF())) return true;
   QMessageBox::warning(
       eltern_, QStringLiteral("Quarvel"),
       QStringLiteral("Die Grafik konnte nicht als %1 gespeichert werden.").arg(pfad));

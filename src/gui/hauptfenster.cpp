@@ -13,13 +13,20 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSplitter>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <random>
 #include <utility>
 
 #include "app/befehle.h"
 #include "app/schale.h"
+#include "gui/hinweisfeld.h"
 
 // The resources live in a static library; register them before first use.
 static void ressourcenLaden() { Q_INIT_RESOURCE(quarvel); }
@@ -94,34 +101,45 @@ Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
   baueMenues();
   starte(*zustand_);
   felderZeigen();
+  lageLaden();
   dokument_ = baueDokument(*this);
 }
 
 Hauptfenster::~Hauptfenster() = default;
 
 void Hauptfenster::baueFelder() {
-  auto* zentrum = new QWidget(this);
-  auto* spalten = new QHBoxLayout(zentrum);
+  // Graph and text side share the window in a splitter; the graph takes what the window
+  // gives it, the text side scrolls rather than clip when the window is small.
+  teiler_ = new QSplitter(Qt::Horizontal, this);
+  teiler_->setChildrenCollapsible(false);
 
-  auto* grafikSpalte = new QVBoxLayout;
-  grafikPlatz_ = new QWidget(zentrum);
-  grafikPlatz_->setFixedSize(650, 580);
+  auto* grafikSeite = new QWidget(teiler_);
+  auto* grafikSpalte = new QVBoxLayout(grafikSeite);
+  grafikSpalte->setContentsMargins(6, 6, 3, 6);
+  grafikPlatz_ = new QWidget(grafikSeite);
   grafikPlatz_->setLayout(new QVBoxLayout);
   grafikPlatz_->layout()->setContentsMargins(0, 0, 0, 0);
-  grafikSpalte->addWidget(grafikPlatz_);
+  grafikPlatz_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  grafikSpalte->addWidget(grafikPlatz_, 1);
   grafikLeiste_ = new QHBoxLayout;
   grafikSpalte->addLayout(grafikLeiste_);
-  grafikSpalte->addStretch();
-  spalten->addLayout(grafikSpalte);
 
-  auto* rechts = new QVBoxLayout;
+  auto* rollbereich = new QScrollArea(teiler_);
+  rollbereich->setWidgetResizable(true);
+  rollbereich->setFrameShape(QFrame::NoFrame);
+  rollbereich->setMinimumWidth(260);
+  auto* zentrum = new QWidget(rollbereich);
+  zentrum->setAutoFillBackground(false);
+  rollbereich->viewport()->setAutoFillBackground(false);
+  auto* rechts = new QVBoxLayout(zentrum);
+  rechts->setContentsMargins(3, 6, 6, 6);
   auto* eingabeZeile = new QHBoxLayout;
   eingabe_ = new QLineEdit(zentrum);
   eingabe_->setPlaceholderText(QStringLiteral("Term, z. B. 3x^2 - 4f + 2, oder Punkt, z. B. A(1, 3)"));
   QFont gross = eingabe_->font();
   gross.setPointSizeF(gross.pointSizeF() * 1.4);
   eingabe_->setFont(gross);
-  eingabe_->setMinimumWidth(420);
+  eingabe_->setMinimumWidth(120);
   eingabeZeile->addWidget(eingabe_, 1);
   knopfLeiste_ = new QHBoxLayout;
   eingabeZeile->addLayout(knopfLeiste_);
@@ -144,38 +162,38 @@ void Hauptfenster::baueFelder() {
   argumente->addWidget(x_, 0, 3);
   argumente->addWidget(beschriftung(QStringLiteral("&y:"), y_), 0, 4);
   argumente->addWidget(y_, 0, 5);
+  for (QLineEdit* feld : {name_, x_, y_}) feld->setMinimumWidth(50);
   rechts->addLayout(argumente);
 
   rechts->addWidget(new QLabel(QStringLiteral("Ausgabefenster:"), zentrum));
   ausgabe_ = new QPlainTextEdit(zentrum);
   ausgabe_->setReadOnly(true);
   ausgabe_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  ausgabe_->setMinimumSize(520, 380);
+  ausgabe_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  ausgabe_->setMinimumSize(200, 120);
   rechts->addWidget(ausgabe_, 1);
 
-  hinweis_ = new QLabel(zentrum);
-  hinweis_->setWordWrap(true);
-  hinweis_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  hinweis_->setMinimumHeight(6 * hinweis_->fontMetrics().lineSpacing());
-  hinweis_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  hinweis_->setAutoFillBackground(true);
-  QPalette hinweisPalette = hinweis_->palette();
-  hinweisPalette.setColor(QPalette::Window, QColor(255, 255, 224));
-  hinweis_->setPalette(hinweisPalette);
+  hinweis_ = new Hinweisfeld(zentrum);
   rechts->addWidget(hinweis_);
 
   optionsLeiste_ = new QHBoxLayout;
   punkteMarkiert_ = new QCheckBox(QStringLiteral("Punkte der Punktliste im Graphen zeigen"), zentrum);
   kritPunkteMarkiert_ = new QCheckBox(QStringLiteral("Kritische Punkte markieren"), zentrum);
-  optionsLeiste_->addWidget(punkteMarkiert_);
-  optionsLeiste_->addWidget(kritPunkteMarkiert_);
+  // The check boxes above the row of buttons: side by side they would need more room
+  // than a small screen leaves the text side.
+  rechts->addWidget(punkteMarkiert_);
+  rechts->addWidget(kritPunkteMarkiert_);
   optionsLeiste_->addStretch();
   auto* protokoll = new QPushButton(QStringLiteral("&Protokoll"), zentrum);
   protokoll->setToolTip(QStringLiteral("Protokoll zeigen oder ausblenden"));
   optionsLeiste_->addWidget(protokoll);
   rechts->addLayout(optionsLeiste_);
-  spalten->addLayout(rechts, 1);
-  setCentralWidget(zentrum);
+  rollbereich->setWidget(zentrum);
+  teiler_->addWidget(grafikSeite);
+  teiler_->addWidget(rollbereich);
+  teiler_->setStretchFactor(0, 1);
+  teiler_->setStretchFactor(1, 0);
+  setCentralWidget(teiler_);
 
   // Enter reads the input field: a point entry starts with its capital-letter name,
   // a term never does.
@@ -275,8 +293,69 @@ void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::
   emit befehlAusgefuehrt(oberflaeche_.neuZeichnenAngefordert);
 }
 
+QRect startGeometrie(const QRect& verfuegbar, const QSize& minimum) {
+  // Roomy on a large screen, never beyond the available area of a small one.
+  const QSize wunsch(std::min(1400, verfuegbar.width() - 40),
+                     std::min(880, verfuegbar.height() * 92 / 100));
+  const QSize groesse = wunsch.expandedTo(minimum).boundedTo(verfuegbar.size());
+  QRect r(QPoint(), groesse);
+  r.moveCenter(verfuegbar.center());
+  return r;
+}
+
+QRect inBildschirm(QRect fenster, const QRect& verfuegbar) {
+  fenster.setSize(fenster.size().boundedTo(verfuegbar.size()));
+  fenster.moveLeft(std::clamp(fenster.left(), verfuegbar.left(), verfuegbar.right() - fenster.width() + 1));
+  fenster.moveTop(std::clamp(fenster.top(), verfuegbar.top(), verfuegbar.bottom() - fenster.height() + 1));
+  return fenster;
+}
+
+void Hauptfenster::einpassen(const QRect& verfuegbar) {
+  // The frame drawn by the window system is not known before the window is shown; a
+  // title bar's worth is kept free for it.
+  const QMargins rahmen = isVisible() ? QMargins(frameGeometry().left() - geometry().left(),
+                                                 frameGeometry().top() - geometry().top(),
+                                                 frameGeometry().right() - geometry().right(),
+                                                 frameGeometry().bottom() - geometry().bottom())
+                                      : QMargins();
+  const QRect innen = verfuegbar.marginsRemoved(rahmen);
+  setGeometry(startGeometrie(innen, minimumSizeHint()));
+  // The text side gets what its fields need without scrolling sideways, the graph the rest.
+  auto* rollbereich = static_cast<QScrollArea*>(teiler_->widget(1));
+  const int textSeite =
+      std::max(width() * 40 / 100, rollbereich->widget()->minimumSizeHint().width() +
+                                       rollbereich->verticalScrollBar()->sizeHint().width());
+  teiler_->setSizes({width() - textSeite, textSeite});
+}
+
+// Window and splitter are remembered only where the application has a name to file them
+// under (not in tests).
+static bool lageMerken() {
+  return !QCoreApplication::organizationName().isEmpty();
+}
+
+void Hauptfenster::lageLaden() {
+  const QRect verfuegbar = screen()->availableGeometry();
+  einpassen(verfuegbar);
+  if (!lageMerken()) return;
+  QSettings einstellungen;
+  if (restoreGeometry(einstellungen.value(QStringLiteral("fenster/geometrie")).toByteArray())) {
+    // The saved place may lie on a screen that is gone or smaller now.
+    setGeometry(inBildschirm(geometry(), screen()->availableGeometry()));
+  }
+  teiler_->restoreState(einstellungen.value(QStringLiteral("fenster/teiler")).toByteArray());
+}
+
+void Hauptfenster::lageSpeichern() const {
+  if (!lageMerken()) return;
+  QSettings einstellungen;
+  einstellungen.setValue(QStringLiteral("fenster/geometrie"), saveGeometry());
+  einstellungen.setValue(QStringLiteral("fenster/teiler"), teiler_->saveState());
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
   if (schliessenBestaetigt_) {
+    lageSpeichern();
     ereignis->accept();
     return;
   }

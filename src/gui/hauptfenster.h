@@ -11,6 +11,7 @@
 
 #include "app/oberflaeche.h"
 #include "app/zustand.h"
+#include "gui/hinweisfeld.h"
 
 class QAction;
 class QBoxLayout;
@@ -20,9 +21,16 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 class QWidget;
 
 namespace quarvel {
+
+// Where the window opens without a saved place: centred in the available area, as large
+// as is comfortable, never larger than that area.
+QRect startGeometrie(const QRect& verfuegbar, const QSize& minimum);
+// The window moved (and shrunk when needed) into the available area.
+QRect inBildschirm(QRect fenster, const QRect& verfuegbar);
 
 class Dokumentverwaltung;
 
@@ -75,12 +83,16 @@ class Hauptfenster : public QMainWindow {
   QLineEdit* eingabeFeld() const { return eingabe_; }
   QLineEdit* namensFeld() const { return name_; }
   QPlainTextEdit* ausgabeFeld() const { return ausgabe_; }
-  QLabel* hinweisZeile() const { return hinweis_; }
-  // The place of the graph view (650 x 580) and of its controls below it.
+  Hinweisfeld* hinweisZeile() const { return hinweis_; }
+  // The place of the graph view (it grows with the window) and of its controls below it.
   QWidget* grafikPlatz() const { return grafikPlatz_; }
   QBoxLayout* grafikLeiste() const { return grafikLeiste_; }
   // Further controls beside the check boxes.
   QBoxLayout* optionsLeiste() const { return optionsLeiste_; }
+
+  // Sizes and places the window inside that area (the screen's available geometry).
+  void einpassen(const QRect& verfuegbar);
+  QSplitter* teiler() const { return teiler_; }
 
   // Copies the widgets into the state and back.
   void felderLesen();
@@ -105,6 +117,8 @@ class Hauptfenster : public QMainWindow {
  private:
   void baueFelder();
   void baueMenues();
+  void lageLaden();
+  void lageSpeichern() const;
 
   DialogOberflaeche oberflaeche_;
   std::unique_ptr<Zustand> zustand_;
@@ -116,9 +130,10 @@ class Hauptfenster : public QMainWindow {
   QLineEdit* x_ = nullptr;
   QLineEdit* y_ = nullptr;
   QPlainTextEdit* ausgabe_ = nullptr;
-  QLabel* hinweis_ = nullptr;
+  Hinweisfeld* hinweis_ = nullptr;
   QCheckBox* punkteMarkiert_ = nullptr;
   QCheckBox* kritPunkteMarkiert_ = nullptr;
+  QSplitter* teiler_ = nullptr;
   QWidget* grafikPlatz_ = nullptr;
   QBoxLayout* grafikLeiste_ = nullptr;
   QBoxLayout* knopfLeiste_ = nullptr;

@@ -67,6 +67,8 @@ int main(int argc, char* argv[]) {
   }
 
   QApplication app(argc, argv);
+  // Window geometry and splitter are remembered under these names.
+  QApplication::setOrganizationName("Quarvel");
   QApplication::setApplicationName("Quarvel");
   if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName("Quarvel");
   QApplication::setDesktopFileName("quarvel");

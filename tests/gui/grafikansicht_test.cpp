@@ -33,7 +33,7 @@ QImage male(const Anzeigeliste& liste) {
 // Pixel position of a world point on the start frame (image rows run downwards).
 QPoint pixel(const Grafikzustand& g, double x, double y) {
   const Bildpunkt p = bildPunkt(g, x, y);
-  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(fensterHoehe - p.y))};
+  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(g.ansicht.hoehe - p.y))};
 }
 
 // True when some pixel within `radius` of `ort` satisfies `passt`.
@@ -91,7 +91,8 @@ TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
   f.show();
   auto* ansicht = f.findChild<Grafikansicht*>();
   ASSERT_NE(ansicht, nullptr);
-  EXPECT_EQ(ansicht->size(), QSize(650, 580));
+  const Ansichtsgroesse groesse = f.zustand().grafik.ansicht;
+  EXPECT_EQ(ansicht->size(), QSize(static_cast<int>(groesse.breite), static_cast<int>(groesse.hoehe)));
   f.zustand().grafik.neuG = false;
   setzeRahmen(f.zustand().grafik, -4, 4, -4, 4);
   QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
@@ -203,9 +204,31 @@ TEST(GrafikExport, SchreibtPdfPngSvg) {
   }
   EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("bild.txt")));
   EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png")));
+  // At least 1300 pixels across: twice the default view.
   QImage png(ordner.filePath("bild.png"));
-  ASSERT_EQ(png.size(), QSize(650, 580));
-  EXPECT_TRUE(schwarz(png.pixelColor(pixel(f.zustand().grafik, -3, 0))));
+  ASSERT_EQ(png.size(), QSize(1300, 1160));
+  EXPECT_TRUE(schwarz(png.pixelColor(pixel(f.zustand().grafik, -3, 0) * 2)));
+}
+
+TEST(GrafikExport, PngGroesseUndDruckplatz) {
+  struct Fall {
+    Ansichtsgroesse ansicht;
+    double pixelVerhaeltnis;
+    QSize erwartet;
+  };
+  for (const Fall& f : {Fall{{650, 580}, 1, {1300, 1160}}, Fall{{650, 580}, 2.5, {1625, 1450}},
+                        Fall{{1600, 1000}, 1, {1600, 1000}}, Fall{{1600, 1000}, 1.25, {2000, 1250}},
+                        Fall{{8000, 8000}, 1, {6325, 6325}}}) {
+    EXPECT_EQ(pngGroesse(f.ansicht, f.pixelVerhaeltnis), f.erwartet) << f.ansicht.breite;
+  }
+  // A portrait page: the picture spans the printable width at the top.
+  const DruckPlatz hoch = druckPlatz({650, 580}, QSizeF(1300, 2000));
+  EXPECT_DOUBLE_EQ(hoch.skala, 2);
+  EXPECT_EQ(hoch.ursprung, QPointF(0, 0));
+  // A landscape page too low for the full width: as large as the height allows, centred.
+  const DruckPlatz quer = druckPlatz({650, 580}, QSizeF(2000, 1160));
+  EXPECT_DOUBLE_EQ(quer.skala, 2);
+  EXPECT_EQ(quer.ursprung, QPointF(350, 0));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "app/dateien.h"
 #include "app/dokument.h"
 #include "app/grafikanzeige.h"
+#include "graph/anzeigeliste.h"
 #include "testoberflaeche.h"
 
 namespace quarvel {
@@ -74,7 +75,7 @@ std::vector<std::string> ansicht(Zustand& z) {
   a.push_back(k.str());
   grafikZeichnen(z);
   a.push_back(std::to_string(z.grafik.xlinks) + " " + std::to_string(z.grafik.yoben) + " " +
-              z.grafik.legende);
+              legendenText(z.grafik, z.dezimalen));
   return a;
 }
 

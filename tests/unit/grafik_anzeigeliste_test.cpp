@@ -48,6 +48,15 @@ std::vector<const Pfad*> kurven(const Anzeigeliste& l) {
   return v;
 }
 
+std::vector<const Beschriftung*> namen(const Anzeigeliste& l) {
+  std::vector<const Beschriftung*> v;
+  for (const auto& e : l.elemente) {
+    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == namenSchrift)
+      v.push_back(b);
+  }
+  return v;
+}
+
 TEST_F(Zeichnung, ReihenfolgeAmStart) {
   const Anzeigeliste l = zeichneJetzt();
   ASSERT_GE(l.elemente.size(), 5u);
@@ -71,8 +80,10 @@ TEST_F(Zeichnung, ReihenfolgeAmStart) {
   EXPECT_EQ(std::get<Pfad>(l.elemente[3]).linienzuege.size(), 18u);
   EXPECT_EQ(std::get<Beschriftung>(l.elemente[4]).text, "-4.5");
   EXPECT_EQ(texte(l, skalaSchrift).size(), 36u);
-  EXPECT_EQ(g.legende, " -4.0 < x < 4.0,           -4.0 < y < 4.0 ");
-  EXPECT_EQ(g.xSkalaPunkte.size(), 18u);
+  EXPECT_EQ(l.groesse, (Ansichtsgroesse{650, 580}));
+  // Last, on top: the current function's name where it leaves the view.
+  ASSERT_EQ(namen(l).size(), 1u);
+  EXPECT_EQ(namen(l)[0]->text, "akt");
 }
 
 TEST_F(Zeichnung, SkalenbeschriftungenSindZahltexte) {
@@ -175,8 +186,8 @@ TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
     if (p->farbe == schwarz && p->linienbreite == kurvenBreite && !p->linienzuege.empty() &&
         p->linienzuege[0].size() > 100 && p->linienzuege[0].size() < 1000) {
       n = p->linienzuege[0].size();
-      EXPECT_LE(p->linienzuege[0].front().x, lux);
-      EXPECT_GE(p->linienzuege[0].back().x, rox);
+      EXPECT_LE(p->linienzuege[0].front().x, zeichenflaeche(g.ansicht).links);
+      EXPECT_GE(p->linienzuege[0].back().x, zeichenflaeche(g.ansicht).rechts);
     }
   }
   EXPECT_GT(n, 400u);
@@ -195,7 +206,9 @@ TEST_F(Zeichnung, GitterInBraunUndSchalter) {
   g.koordinatensystemSichtbar = false;
   g.xSkalapunkteSichtbar = false;
   g.ySkalapunkteSichtbar = false;
+  g.funktionsnamenZeigen = false;
   const Anzeigeliste l = zeichneJetzt();
+  EXPECT_TRUE(texte(l, namenSchrift).empty());
   const auto& gitter = std::get<Pfad>(l.elemente.back());
   EXPECT_EQ(gitter.farbe, gitterBraun);
   EXPECT_EQ(gitter.kreise.size(), 81u);
@@ -203,10 +216,46 @@ TEST_F(Zeichnung, GitterInBraunUndSchalter) {
   for (const Pfad* p : pfade(l)) EXPECT_TRUE(p->linienzuege.empty() || p->linienzuege.size() == 1);
 }
 
-TEST_F(Zeichnung, LegendeMitDezimalen) {
+TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
+  // Five curves ending close together at the right edge, one outside the frame.
+  g.grafikDim = GrafikDimension::allfunktional;
+  const std::vector<std::pair<std::string, double>> konstanten{
+      {"f", 1}, {"g", 1.05}, {"h", 1.1}, {"k", 1.15}, {"p", 1.2}, {"weg", 100}};
+  for (const auto& [name, c] : konstanten) {
+    auto f = teile(Polynom{c});
+    f->color = Farbe::rot;
+    listen.fuListe[name] = f;
+  }
+  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2}));
+  const Anzeigeliste l = zeichneJetzt();
+  const auto n = namen(l);
+  std::vector<std::string> texte;
+  for (const Beschriftung* b : n) texte.push_back(b->text);
+  EXPECT_EQ(texte, (std::vector<std::string>{"f", "g", "h", "k", "p", "s"}));
+  const Rechteck flaeche = zeichenflaeche(g.ansicht);
+  for (std::size_t i = 0; i < n.size(); ++i) {
+    const Rechteck a = textKasten(n[i]->ort, n[i]->text, namenSchrift);
+    EXPECT_TRUE(a.links >= flaeche.links && a.rechts <= flaeche.rechts && a.unten >= flaeche.unten &&
+                a.oben <= flaeche.oben)
+        << n[i]->text;
+    for (std::size_t j = 0; j < i; ++j) {
+      const Rechteck b = textKasten(n[j]->ort, n[j]->text, namenSchrift);
+      EXPECT_FALSE(a.links < b.rechts && b.links < a.rechts && a.unten < b.oben && b.unten < a.oben)
+          << n[i]->text << " covers " << n[j]->text;
+    }
+  }
+  EXPECT_EQ(n[0]->farbe, farbwahl(Farbe::rot)) << "in the curve's colour";
+  // The spline's name sits at its right end (x = 2), not at each piece.
+  EXPECT_NEAR(n.back()->ort.x, bildPunkt(g, 2, 0).x + 4, 2);
+  g.funktionsnamenZeigen = false;
+  EXPECT_TRUE(namen(zeichneJetzt()).empty());
+}
+
+TEST(Legende, MitDezimalen) {
+  Grafikzustand g;
+  EXPECT_EQ(legendenText(g, 2), " -4.0 < x < 4.0,           -4.0 < y < 4.0 ");
   setzeRahmen(g, -1.23456, 2, 0.5, 7);
-  zeichne(g, {listen, akt, ziel, 3});
-  EXPECT_EQ(g.legende, " -1.235 < x < 2.0,           0.5 < y < 7.0 ");
+  EXPECT_EQ(legendenText(g, 3), " -1.235 < x < 2.0,           0.5 < y < 7.0 ");
 }
 
 struct ClipFall {

@@ -73,11 +73,11 @@ TEST_F(Fensterwahlbefehle, RechteckAusFeldern) {
   s.z.felder.y = "-2;5";
   befehl("fRahmenWahlB");
   EXPECT_EQ(s.z.grafik.wahl.rechteckTitel, ".. als Rechteck [1.0, 3.0] x [-2.0, 5.0] ");
+  EXPECT_NE(rahmen(), (Grenzen{1, 3, -2, 5})) << "the view keeps its window until chosen";
   befehl("rechteckWahlB");
   EXPECT_TRUE(s.z.grafik.wahl.rechteckGB);
   EXPECT_FALSE(s.z.grafik.wahl.nachFunktion);
-  befehl("scrollWheel", {"0", "-1"});
-  EXPECT_EQ(rahmen(), (Grenzen{1, 3, -2, 5}));
+  EXPECT_EQ(rahmen(), (Grenzen{1, 3, -2, 5})) << "shown at once";
 }
 
 TEST_F(Fensterwahlbefehle, UnbrauchbareFelderMelden) {
@@ -109,13 +109,16 @@ TEST_F(Fensterwahlbefehle, NachPunktenVerlangtEinRechteck) {
             "Für diese Anweisung müssen mindestens zwei Punkte eingetragen sein, die ein "
             "achsenparalleles Rechteck aufspannen.\n");
   EXPECT_FALSE(s.z.grafik.wahl.nachPunktenGB);
-  EXPECT_EQ(s.z.grafik.fensterTyp, FensterW::nachpunkten);
+  EXPECT_TRUE(s.z.grafik.wahl.nachFunktion) << "a refused choice changes nothing";
+  EXPECT_EQ(s.z.grafik.fensterTyp, FensterW::grafbedingt);
+  const Grenzen vorher = rahmen();
+  befehl("scrollWheel", {"0", "1", "alt", "cmd"});
+  EXPECT_EQ(rahmen(), vorher) << "no frame is pending";
 
   pktEinlisten(s.z, "C", teile(Punkt{3, 2, 0, 0}));
   befehl("nachPunktenWahlB");
   EXPECT_TRUE(s.z.grafik.wahl.nachPunktenGB);
   EXPECT_FALSE(s.z.grafik.wahl.nachFunktion);
-  befehl("scrollWheel", {"0", "1", "alt", "cmd"});
   EXPECT_EQ(rahmen(), (Grenzen{1, 3, 1, 4}));
 }
 
@@ -145,7 +148,15 @@ TEST_F(Fensterwahlbefehle, EreignisseMitFalschenWortenWerdenAbgelehnt) {
   EXPECT_FALSE(fuehreAus(s.z, "rightMouseDragged", {"x", "y"}));
   EXPECT_FALSE(fuehreAus(s.z, "mouseUp", {"1"}));
   EXPECT_FALSE(fuehreAus(s.z, "printB", {"bild.png"})) << "the test front end cannot paint";
+  for (const Argumente& a : std::vector<Argumente>{
+           {"99", "500"}, {"500", "8001"}, {"0", "0"}, {"nan", "500"}, {"800"}, {"a", "500"}}) {
+    EXPECT_FALSE(fuehreAus(s.z, "grafikGroesse", a)) << a.size();
+  }
+  EXPECT_EQ(s.z.grafik.ansicht, (Ansichtsgroesse{650, 580}));
   EXPECT_EQ(rahmen(), (Grenzen{-4, 4, -4, 4}));
+  befehl("grafikGroesse", {"8000", "100"});
+  EXPECT_EQ(s.z.grafik.ansicht, (Ansichtsgroesse{8000, 100}));
+  EXPECT_EQ(rahmen(), (Grenzen{-4, 4, -4, 4})) << "the frame stays when the view is resized";
 }
 
 TEST_F(Fensterwahlbefehle, UndoEinesVerschobenenPunktesBerechnetRahmenNeu) {

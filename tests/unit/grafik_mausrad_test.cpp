@@ -94,12 +94,5 @@ TEST(Rad, HorizontaleDeltasWerdenAufsummiert) {
   EXPECT_EQ(g.yValue, 5);
 }
 
-TEST(Rad, GitterFolgtDemRad) {
-  Grafikzustand g = ruhig();
-  g.gitterpunkteSichtbar = true;
-  scrollWheel(g, 0, -1, {});
-  EXPECT_EQ(g.gitternetz.size(), 49u);  // -3 … 3 both ways
-}
-
 }  // namespace
 }  // namespace quarvel

@@ -7,11 +7,12 @@ namespace quarvel {
 namespace {
 
 // On the start frame (-4 … 4) these view positions map exactly onto whole numbers.
+const Rechteck flaeche = zeichenflaeche({});
 double ansichtX(double x) {
-  return lux + (rox - lux) / 8 * (x + 4);
+  return flaeche.links + (flaeche.rechts - flaeche.links) / 8 * (x + 4);
 }
 double ansichtY(double y) {
-  return luy + (roy - luy) / 8 * (y + 4);
+  return flaeche.unten + (flaeche.oben - flaeche.unten) / 8 * (y + 4);
 }
 
 struct Geste : testing::Test {

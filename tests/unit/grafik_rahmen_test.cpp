@@ -16,8 +16,8 @@ namespace {
 TEST(Abbildung, UrsprungDesStartrahmensLiegtBei330_311) {
   Grafikzustand g;
   EXPECT_EQ(bildPunkt(g, 0, 0), (Bildpunkt{330, 311}));
-  EXPECT_EQ(bildPunkt(g, -4, -4), (Bildpunkt{lux, luy}));
-  EXPECT_EQ(bildPunkt(g, 4, 4), (Bildpunkt{rox, roy}));
+  EXPECT_EQ(bildPunkt(g, -4, -4), (Bildpunkt{20, 52}));
+  EXPECT_EQ(bildPunkt(g, 4, 4), (Bildpunkt{640, 570}));
   EXPECT_EQ(originalXw(g, 330), 0.0);
   EXPECT_EQ(g.tempX, 0.0) << "the inverse remembers the position";
   EXPECT_EQ(originalY(g, 311), "0.0");
@@ -81,6 +81,36 @@ INSTANTIATE_TEST_SUITE_P(
         SkalaFall{"NichtEndlich", -INFINITY, 4, {}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
+// At every view size the frame fills the plotting area, the mapping inverts, and the
+// ticks keep a readable distance on the screen.
+TEST(Ansichtsgroesse, AbbildungUndSkalenFolgenDerGroesse) {
+  for (const Ansichtsgroesse a : {Ansichtsgroesse{650, 580}, Ansichtsgroesse{100, 100},
+                                  Ansichtsgroesse{1600, 1000}, Ansichtsgroesse{8000, 300}}) {
+    for (const Grenzen& r : {Grenzen{-4, 4, -4, 4}, Grenzen{-1.5, 0.25, 10, 12.5}, Grenzen{-30, 20, -50, 100}}) {
+      Grafikzustand g;
+      ASSERT_TRUE(setzeAnsichtsgroesse(g, a.breite, a.hoehe));
+      setzeRahmen(g, r.links, r.rechts, r.unten, r.oben);
+      const Rechteck f = zeichenflaeche(a);
+      EXPECT_EQ(f, (Rechteck{20, a.breite - 10, 52, a.hoehe - 10}));
+      EXPECT_EQ(bildPunkt(g, r.links, r.unten), (Bildpunkt{f.links, f.unten}));
+      const Bildpunkt ro = bildPunkt(g, r.rechts, r.oben);
+      EXPECT_NEAR(ro.x, f.rechts, 1e-9);
+      EXPECT_NEAR(ro.y, f.oben, 1e-9);
+      EXPECT_NEAR(originalXw(g, (f.links + f.rechts) / 2), (r.links + r.rechts) / 2, 1e-9 * r.rechts);
+      const auto abstand = [](const std::vector<double>& t, double pixelJeEinheit) {
+        return t.size() < 2 ? INFINITY : (t[1] - t[0]) * pixelJeEinheit;
+      };
+      EXPECT_GE(abstand(xSkala(g), (f.rechts - f.links) / (r.rechts - r.links)), 25) << a.breite;
+      EXPECT_GE(abstand(ySkala(g), (f.oben - f.unten) / (r.oben - r.unten)), 25) << a.hoehe;
+    }
+  }
+  Grafikzustand g;
+  EXPECT_EQ(xSkala(g), skalaErzeugen(-4, 4)) << "the default view keeps the table's steps";
+  EXPECT_FALSE(setzeAnsichtsgroesse(g, 99.5, 500));
+  EXPECT_FALSE(setzeAnsichtsgroesse(g, 500, 8000.5));
+  EXPECT_EQ(g.ansicht, Ansichtsgroesse{});
+}
+
 TEST(Skala, RiesigesIntervallBleibtBeschraenkt) {
   const auto ticks = skalaErzeugen(-1e12, 1e12);
   EXPECT_LE(ticks.size(), maxSkalaPunkte);
@@ -90,27 +120,23 @@ TEST(Skala, RiesigesIntervallBleibtBeschraenkt) {
 
 TEST(Gitter, GanzzahligePunkteXAussenYInnen) {
   Grafikzustand g;
-  aktualisiereGitternetz(g);
-  ASSERT_EQ(g.gitternetz.size(), 81u);
-  EXPECT_EQ(g.gitternetz.front(), std::make_pair(-4.0, -4.0));
-  EXPECT_EQ(g.gitternetz[1], std::make_pair(-4.0, -3.0));
-  EXPECT_EQ(g.gitternetz.back(), std::make_pair(4.0, 4.0));
+  const auto netz = gitternetz(g);
+  ASSERT_EQ(netz.size(), 81u);
+  EXPECT_EQ(netz.front(), std::make_pair(-4.0, -4.0));
+  EXPECT_EQ(netz[1], std::make_pair(-4.0, -3.0));
+  EXPECT_EQ(netz.back(), std::make_pair(4.0, 4.0));
 }
 
 TEST(Gitter, EntartetOderRiesigGibtKeinGitterUndHaengtNicht) {
   Grafikzustand g;
   setzeRahmen(g, -1, 1, 3.5, -2.5);  // integer part of yunten above that of yoben
-  aktualisiereGitternetz(g);
-  EXPECT_TRUE(g.gitternetz.empty());
+  EXPECT_TRUE(gitternetz(g).empty());
   setzeRahmen(g, 2, 1, 0, 1);
-  aktualisiereGitternetz(g);
-  EXPECT_TRUE(g.gitternetz.empty());
+  EXPECT_TRUE(gitternetz(g).empty());
   setzeRahmen(g, -1e6, 1e6, -1e6, 1e6);  // 4e12 integer points
-  aktualisiereGitternetz(g);
-  EXPECT_TRUE(g.gitternetz.empty());
+  EXPECT_TRUE(gitternetz(g).empty());
   setzeRahmen(g, 1e17, 1e17 + 64, 0, 1);  // where adding 1 to a double changes nothing
-  aktualisiereGitternetz(g);
-  EXPECT_LE(g.gitternetz.size(), maxGitterpunkte);
+  EXPECT_LE(gitternetz(g).size(), maxGitterpunkte);
 }
 
 TEST(Rechteckwahl, TitelMitZahltexten) {
