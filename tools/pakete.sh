@@ -4,8 +4,10 @@
 #   tools/pakete.sh app      only what building and running the application needs
 set -euo pipefail
 
-app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre nlohmann-json3-dev)
-tests=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre
+     qt6-translations-l10n nlohmann-json3-dev)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
+       desktop-file-utils appstream)
 
 pakete=("${app[@]}")
 [ "${1:-alles}" = app ] || pakete+=("${tests[@]}")

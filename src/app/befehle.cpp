@@ -1,6 +1,7 @@
 #include "app/befehle.h"
 
 #include <cassert>
+#include <utility>
 
 namespace quarvel {
 
@@ -16,6 +17,11 @@ void Befehlstabelle::eintragen(const std::string& name, Befehl befehl) {
   const bool neu = befehle_.emplace(name, std::move(befehl)).second;
   assert(neu && "every command name is registered once");
   (void)neu;
+}
+
+void Befehlstabelle::eintragenMitRestzeile(const std::string& name, Befehl befehl) {
+  eintragen(name, std::move(befehl));
+  restzeile_.insert(name);
 }
 
 const Befehl* Befehlstabelle::finde(const std::string& name) const {
@@ -55,6 +61,7 @@ std::string dateiname(const Argumente& woerter) {
 
 bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente) {
   const Befehl* befehl = alleBefehle().finde(name);
+  z.befehlsfehler.clear();
   return befehl != nullptr && (*befehl)(z, argumente);
 }
 

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,11 +22,15 @@ class Befehlstabelle {
   // A command that takes no words.
   void eintragen(const std::string& name, void (*befehl)(Zustand&));
   void eintragen(const std::string& name, Befehl befehl);
+  // A command whose one word is the rest of the line, blanks and all (a file name).
+  void eintragenMitRestzeile(const std::string& name, Befehl befehl);
   const Befehl* finde(const std::string& name) const;
+  bool nimmtRestzeile(const std::string& name) const { return restzeile_.contains(name); }
   std::vector<std::string> namen() const;
 
  private:
   std::map<std::string, Befehl> befehle_;
+  std::set<std::string> restzeile_;
 };
 
 // The complete table, built once.

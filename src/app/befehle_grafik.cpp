@@ -139,9 +139,20 @@ bool scrollWheelB(Zustand& z, const Argumente& a) {
   return true;
 }
 
+// A point of the view, bounds included; anything outside would map to a point no one saw.
+bool ansichtspunkt(Zustand& z, const Argumente& a, double& x, double& y) {
+  if (!zahlen(a, x, y)) return false;
+  const Ansichtsgroesse ansicht = z.grafik.ansicht;
+  if (x >= 0 && x <= ansicht.breite && y >= 0 && y <= ansicht.hoehe) return true;
+  z.befehlsfehler = "Die Stelle liegt außerhalb der Grafik (x von 0 bis " +
+                    std::to_string(static_cast<long>(ansicht.breite)) + ", y von 0 bis " +
+                    std::to_string(static_cast<long>(ansicht.hoehe)) + ").";
+  return false;
+}
+
 bool mouseDraggedB(Zustand& z, const Argumente& a) {
   double x = 0, y = 0;
-  if (!zahlen(a, x, y)) return false;
+  if (!ansichtspunkt(z, a, x, y)) return false;
   mouseDragged(z.grafik, x, y);
   z.ui.neuZeichnen();
   return true;
@@ -149,7 +160,7 @@ bool mouseDraggedB(Zustand& z, const Argumente& a) {
 
 bool rightMouseDraggedB(Zustand& z, const Argumente& a) {
   double x = 0, y = 0;
-  if (!zahlen(a, x, y)) return false;
+  if (!ansichtspunkt(z, a, x, y)) return false;
   rightMouseDragged(z.grafik, z.listen, x, y);
   z.ui.neuZeichnen();
   return true;
@@ -164,10 +175,27 @@ bool grafikGroesseB(Zustand& z, const Argumente& a) {
   return true;
 }
 
-// printB [DATEI]: the print dialog, or the picture written to DATEI (blanks allowed).
+// printB [DATEI]: the print dialog, or the picture written to DATEI (one word, blanks
+// and all). A refused or failed export names the file and the reason.
 bool printB(Zustand& z, const Argumente& a) {
-  const Anzeigeliste liste = grafikZeichnen(z);
-  return z.ui.grafikAusgeben(liste, dateiname(a));
+  if (a.size() > 1) return false;
+  const std::string datei = a.empty() ? std::string() : a.front();
+  Grafikformat format = Grafikformat::pdf;
+  std::string grund;
+  if (!datei.empty()) {
+    const Grafikdateiwahl wahl = pruefeGrafikdatei(datei);
+    grund = wahl.grund;
+    if (wahl.format) format = *wahl.format;
+  }
+  if (grund.empty()) grund = z.ui.grafikAusgeben(grafikZeichnen(z), datei, format);
+  if (!grund.empty()) {
+    z.befehlsfehler = datei.empty() ? "Die Grafik wurde nicht gedruckt: " + grund
+                                    : "Die Grafik wurde nicht als „" + datei +
+                                          "“ gespeichert. " + grund;
+    return false;
+  }
+  if (!datei.empty()) z.felder.hinweis = "Grafik gespeichert: " + datei;
+  return true;
 }
 
 }  // namespace
@@ -198,7 +226,7 @@ void registriereGrafikbefehle(Befehlstabelle& t) {
   t.eintragen("punktRechtsB", [](Zustand& z) { labelVerschieben(z, 2, 0); });
   t.eintragen("punktHochB", [](Zustand& z) { labelVerschieben(z, 0, 2); });
   t.eintragen("punktTiefB", [](Zustand& z) { labelVerschieben(z, 0, -2); });
-  t.eintragen("printB", printB);
+  t.eintragenMitRestzeile("printB", printB);
   t.eintragen("grafikGroesse", grafikGroesseB);
 
   t.eintragen("scrollWheel", scrollWheelB);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/grafikdatei.h"
 #include "graph/anzeigeliste.h"
 
 namespace quarvel {
@@ -22,9 +23,13 @@ class Oberflaeche {
   virtual void dateifehler(const std::string& meldung) { auswahl(meldung, "OK", ""); }
   // The user confirmed quitting.
   virtual void beenden() = 0;
-  // Prints the picture (empty `datei`) or writes it to `datei` in the format its
-  // extension names. False when it could not be done.
-  virtual bool grafikAusgeben(const Anzeigeliste&, const std::string& /*datei*/) { return false; }
+  // Prints the picture (empty `datei`) or writes it to `datei`, a name already checked,
+  // in `format`. Returns why it failed (a German sentence), empty when it was done or the
+  // user cancelled the print dialog.
+  virtual std::string grafikAusgeben(const Anzeigeliste&, const std::string& /*datei*/,
+                                     Grafikformat /*format*/) {
+    return "Diese Oberfläche kann die Grafik nicht ausgeben.";
+  }
 };
 
 }  // namespace quarvel

@@ -1,6 +1,8 @@
 #include "app/skript.h"
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <random>
@@ -44,8 +46,11 @@ class Skriptoberflaeche final : public Oberflaeche {
   }
   // Nothing is painted: what a script asks about the view follows from the state.
   void neuZeichnen() override {}
-  bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override {
-    return !datei.empty() && grafikexport_ && grafikexport_(liste, datei);
+  std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
+                             Grafikformat format) override {
+    if (datei.empty()) return "Ohne Fenster gibt es keinen Drucker; printB DATEI schreibt eine Datei.";
+    if (!grafikexport_) return "Dieser Skriptlauf kann keine Grafik schreiben.";
+    return grafikexport_(liste, datei, format);
   }
   void beenden() override { beendet_ = true; }
 
@@ -61,6 +66,44 @@ class Skriptoberflaeche final : public Oberflaeche {
   bool beendet_ = false;
   Grafikexport grafikexport_;
 };
+
+enum class Zeilenende { gelesen, zuLang, nullzeichen, eingabeEnde };
+
+// Reads one line without its line break. A line over `laengsteZeile` bytes is read to its
+// end but not kept, so an endless line costs no memory.
+Zeilenende liesZeile(std::istream& ein, std::string& zeile) {
+  zeile.clear();
+  std::streambuf* puffer = ein.rdbuf();
+  bool zuLang = false;
+  bool etwasGelesen = false;
+  for (;;) {
+    const int zeichen = puffer->sbumpc();
+    if (zeichen == std::char_traits<char>::eof()) {
+      if (!etwasGelesen) return Zeilenende::eingabeEnde;
+      break;
+    }
+    etwasGelesen = true;
+    if (zeichen == '\n') break;
+    if (zeichen == 0) return Zeilenende::nullzeichen;
+    if (zeile.size() < laengsteZeile) {
+      zeile.push_back(static_cast<char>(zeichen));
+    } else {
+      zuLang = true;
+    }
+  }
+  if (zuLang) {
+    zeile.clear();
+    return Zeilenende::zuLang;
+  }
+  return Zeilenende::gelesen;
+}
+
+// The rest of the line after the command's name and the blanks that follow it.
+std::string restDerZeile(const std::string& zeile, const std::string& befehl) {
+  const auto anfang = zeile.find(befehl) + befehl.size();
+  const auto wort = zeile.find_first_not_of(" \t", anfang);
+  return wort == std::string::npos ? std::string() : zeile.substr(wort);
+}
 
 std::vector<std::string> woerter(const std::string& zeile) {
   std::istringstream ein(zeile);
@@ -159,8 +202,22 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
     status = 1;
   };
 
-  for (std::string zeile; !oberflaeche.beendet() && std::getline(skript, zeile);) {
+  std::string zeile;
+  while (!oberflaeche.beendet()) {
+    const Zeilenende ende = liesZeile(skript, zeile);
+    if (ende == Zeilenende::eingabeEnde) break;
     ++zeilennummer;
+    if (ende == Zeilenende::nullzeichen) {
+      fehler << "fehler: Zeile " << zeilennummer
+             << ": Nullzeichen gelesen; das Skript ist keine Textdatei, der Lauf endet hier\n";
+      return 1;
+    }
+    if (ende == Zeilenende::zuLang) {
+      fehler << "fehler: Zeile " << zeilennummer << ": länger als " << laengsteZeile
+             << " Bytes, übergangen\n";
+      status = 1;
+      continue;
+    }
     if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
     if (zeile.empty() || zeile.front() == '#') continue;
 
@@ -183,15 +240,43 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
       if (!zeige(z, w, aus)) melde("unbekannte Anzeige", zeile);
       continue;
     }
-    const Befehl* befehl = alleBefehle().finde(w.front());
-    if (befehl == nullptr) {
+    const std::string& name = w.front();
+    if (alleBefehle().finde(name) == nullptr) {
       melde("unbekannter Befehl", zeile);
-    } else if (!(*befehl)(z, Argumente(w.begin() + 1, w.end()))) {
-      melde("ungültige Angaben zum Befehl", zeile);
+    } else {
+      Argumente argumente(w.begin() + 1, w.end());
+      if (alleBefehle().nimmtRestzeile(name)) {
+        const std::string rest = restDerZeile(zeile, name);
+        argumente = rest.empty() ? Argumente{} : Argumente{rest};
+      }
+      if (!fuehreAus(z, name, argumente)) {
+        std::string grund = z.befehlsfehler.empty() ? "ungültige Angaben zum Befehl" : z.befehlsfehler;
+        if (grund.back() == '.') grund.pop_back();  // the line follows after a colon
+        melde(grund, zeile);
+      }
     }
   }
   if (oberflaeche.dateifehlerGemeldet()) status = 1;
   return oberflaeche.beendet() ? 0 : status;
+}
+
+int fuehreSkriptdateiAus(const std::string& pfad, std::istream& standardeingabe, std::ostream& aus,
+                         std::ostream& fehler, std::optional<std::uint32_t> seed,
+                         Grafikexport grafikexport) {
+  if (pfad == "-") return fuehreSkriptAus(standardeingabe, aus, fehler, seed, std::move(grafikexport));
+  std::error_code ignoriert;
+  if (std::filesystem::is_directory(pfad, ignoriert)) {
+    fehler << "fehler: Das Skript „" << pfad << "“ ist ein Ordner, keine Datei.\n";
+    return 1;
+  }
+  std::ifstream datei(pfad, std::ios::binary);
+  if (!datei) {
+    fehler << "fehler: Das Skript „" << pfad << "“ lässt sich nicht lesen"
+           << (std::filesystem::exists(pfad, ignoriert) ? " (keine Leseberechtigung).\n"
+                                                        : " (die Datei gibt es nicht).\n");
+    return 1;
+  }
+  return fuehreSkriptAus(datei, aus, fehler, seed, std::move(grafikexport));
 }
 
 }  // namespace quarvel

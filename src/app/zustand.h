@@ -47,6 +47,9 @@ class Zustand {
   // Message slots the term reader and the point routines leave for the command to show.
   std::string testString;
   std::string fehlerMeldung;
+  // Why the last command refused its words, when it can say more than that it did: the
+  // window shows it as an alert, the script runner prints it.
+  std::string befehlsfehler;
 
   // The text of the help window.
   std::string hilfe;

@@ -1,6 +1,5 @@
 #include "gui/anzeigemaler.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -11,6 +10,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 
@@ -25,6 +25,32 @@ constexpr double rand = 20;
 
 Rechteck zeichenbereich(Ansichtsgroesse a) {
   return {-rand, a.breite + rand, -rand, a.hoehe + rand};
+}
+
+// Long polylines are handed to the raster engine as single segments: it rasterises a
+// plain line directly, while a polyline first goes through the general stroker, which
+// costs more than twice as much for a frame full of curves. Each segment reaches this
+// far (in pixels of the painter) into its neighbours, so the seams show neither a lighter nor a
+// darker speck; at the curves' own ends nothing is added.
+constexpr double fugenUeberlappung = 0.15;
+
+// From this many points on a polyline is a curve; shorter ones (arrow heads, ticks) keep
+// the stroker's joins.
+constexpr qsizetype kurveAbPunkten = 4;
+
+void segmentweise(QPainter& maler, const QPolygonF& zug, QList<QLineF>& striche) {
+  striche.clear();
+  for (qsizetype i = 0; i + 1 < zug.size(); ++i) {
+    QLineF strich(zug[i], zug[i + 1]);
+    const double laenge = strich.length();
+    if (laenge > 0) {
+      const QPointF ueber = (strich.p2() - strich.p1()) * (fugenUeberlappung / laenge);
+      if (i > 0) strich.setP1(strich.p1() - ueber);
+      if (i + 2 < zug.size()) strich.setP2(strich.p2() + ueber);
+    }
+    striche.append(strich);
+  }
+  maler.drawLines(striche);
 }
 
 bool liegtIn(Bildpunkt p, const Rechteck& r) {
@@ -70,12 +96,16 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   maler.setRenderHint(QPainter::TextAntialiasing);
   double schriftgroesse = 0, unterlaenge = 0, oberlaenge = 0;
   int pixelGroesse = 0;
-  // Cached layouts are reused only on devices that map pixels one to one (a view, an
-  // image); printers and vector files get the text laid out for themselves.
-  const bool zwischenspeichern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
-                                 maler.paintEngine() != nullptr &&
-                                 (maler.paintEngine()->type() == QPaintEngine::Raster);
+  // Cached layouts and curves cut into single segments are only for devices that map
+  // pixels one to one (a view, an image); printers and vector files get text laid out for
+  // themselves and curves as whole polylines.
+  const bool rastern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
+                       maler.paintEngine() != nullptr &&
+                       (maler.paintEngine()->type() == QPaintEngine::Raster);
   if (texte_.size() > 5000) texte_.clear();
+  // Reused for every polyline of the frame.
+  QPolygonF zug;
+  QList<QLineF> striche;
   for (const Anzeigeelement& element : liste.elemente) {
     if (const auto* h = std::get_if<Hintergrund>(&element)) {
       maler.fillRect(QRectF(ursprung, QSizeF(skala * groesse.breite, skala * groesse.hoehe)),
@@ -85,7 +115,6 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
                  Qt::BevelJoin);
       maler.setPen(stift);
       maler.setBrush(Qt::NoBrush);
-      QPolygonF zug;
       for (const Linienzug& linie : pfad->linienzuege) {
         for (const Linienzug& geclippt : clippe(linie, bereich)) {
           // A tenth of a device pixel is far below what anyone can see.
@@ -93,7 +122,11 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
           zug.clear();
           zug.reserve(static_cast<qsizetype>(teil.size()));
           for (const Bildpunkt& p : teil) zug.append(geraet(p));
-          maler.drawPolyline(zug);
+          if (rastern && zug.size() >= kurveAbPunkten) {
+            segmentweise(maler, zug, striche);
+          } else {
+            maler.drawPolyline(zug);
+          }
         }
       }
       for (const Kreis& k : pfad->kreise) {
@@ -115,7 +148,7 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
       // The text box sits on `ort`: the baseline lies one descent above it.
       const QPointF unten = geraet(b->ort);
       const QString text = QString::fromStdString(b->text);
-      if (!zwischenspeichern) {
+      if (!rastern) {
         maler.drawText(QPointF(unten.x(), unten.y() - unterlaenge), text);
         continue;
       }
@@ -143,45 +176,61 @@ QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis) {
           static_cast<int>(std::ceil(ansicht.hoehe * skala - 1e-9))};
 }
 
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei, double pixelVerhaeltnis) {
-  const QString art = QFileInfo(datei).suffix().toLower();
+QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikformat format,
+                        double pixelVerhaeltnis) {
+  // Written to a temporary file beside the target and renamed only when every step worked:
+  // a failed export leaves an existing file as it was and no half-written one behind.
+  QSaveFile ziel(datei);
+  if (!ziel.open(QIODevice::WriteOnly)) {
+    return QStringLiteral("Die Datei lässt sich nicht anlegen.");
+  }
   const Anzeigemaler maler;
   const Ansichtsgroesse ansicht = liste.groesse;
   const QSize groesse(static_cast<int>(std::lround(ansicht.breite)),
                       static_cast<int>(std::lround(ansicht.hoehe)));
-  if (art == QLatin1String("png")) {
-    // Raster pictures go onto projectors and worksheets: at least minPngBreite pixels
-    // wide, and never coarser than the screen showed them.
-    QImage bild(pngGroesse(ansicht, pixelVerhaeltnis), QImage::Format_ARGB32_Premultiplied);
-    bild.fill(Qt::white);
-    QPainter p(&bild);
-    maler.male(p, liste, bild.width() / ansicht.breite);
-    p.end();
-    return bild.save(datei, "PNG");
+  bool gemalt = false;
+  switch (format) {
+    case Grafikformat::png: {
+      // Raster pictures go onto projectors and worksheets: at least minPngBreite pixels
+      // wide, and never coarser than the screen showed them.
+      QImage bild(pngGroesse(ansicht, pixelVerhaeltnis), QImage::Format_ARGB32_Premultiplied);
+      bild.fill(Qt::white);
+      QPainter p(&bild);
+      maler.male(p, liste, bild.width() / ansicht.breite);
+      gemalt = p.end() && bild.save(&ziel, "PNG");
+      break;
+    }
+    case Grafikformat::pdf: {
+      QPdfWriter pdf(&ziel);
+      pdf.setTitle(QStringLiteral("Quarvel"));
+      pdf.setPageSize(QPageSize(QSizeF(ansicht.breite, ansicht.hoehe), QPageSize::Point));
+      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+      pdf.setResolution(72);
+      QPainter p;
+      gemalt = p.begin(&pdf);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
+    case Grafikformat::svg: {
+      QSvgGenerator svg;
+      svg.setOutputDevice(&ziel);
+      svg.setSize(groesse);
+      svg.setViewBox(QRect(QPoint(0, 0), groesse));
+      svg.setTitle(QStringLiteral("Quarvel"));
+      QPainter p;
+      gemalt = p.begin(&svg);
+      if (gemalt) maler.male(p, liste);
+      gemalt = gemalt && p.end();
+      break;
+    }
   }
-  if (art == QLatin1String("pdf")) {
-    QPdfWriter pdf(datei);
-    pdf.setTitle(QStringLiteral("Quarvel"));
-    pdf.setPageSize(QPageSize(QSizeF(ansicht.breite, ansicht.hoehe), QPageSize::Point));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(72);
-    QPainter p;
-    if (!p.begin(&pdf)) return false;
-    maler.male(p, liste);
-    return p.end();
+  // A write error (a full disk) is remembered by the file and makes the commit fail.
+  if (!gemalt || ziel.error() != QFileDevice::NoError || !ziel.commit()) {
+    ziel.cancelWriting();
+    return QStringLiteral("Beim Schreiben ging etwas schief (Datenträger voll oder nicht beschreibbar?).");
   }
-  if (art == QLatin1String("svg")) {
-    QSvgGenerator svg;
-    svg.setFileName(datei);
-    svg.setSize(groesse);
-    svg.setViewBox(QRect(QPoint(0, 0), groesse));
-    svg.setTitle(QStringLiteral("Quarvel"));
-    QPainter p;
-    if (!p.begin(&svg)) return false;
-    maler.male(p, liste);
-    return p.end();
-  }
-  return false;
+  return {};
 }
 
 DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite) {
@@ -190,18 +239,20 @@ DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite) {
   return {skala, QPointF((seite.width() - skala * ansicht.breite) / 2, 0)};
 }
 
-void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
+QString grafikDrucken(const Anzeigeliste& liste, QWidget* eltern) {
   QPrinter drucker(QPrinter::HighResolution);
   const Ansichtsgroesse ansicht = liste.groesse;
   // A picture wider than high fills a landscape page best, else a portrait one.
   drucker.setPageOrientation(ansicht.breite > ansicht.hoehe * 1.3 ? QPageLayout::Landscape
                                                                   : QPageLayout::Portrait);
   QPrintDialog dialog(&drucker, eltern);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return {};
   QPainter p;
-  if (!p.begin(&drucker)) return;
+  if (!p.begin(&drucker)) return QStringLiteral("Der Drucker lässt sich nicht ansprechen.");
   const DruckPlatz platz = druckPlatz(ansicht, drucker.pageRect(QPrinter::DevicePixel).size());
   Anzeigemaler().male(p, liste, platz.skala, platz.ursprung);
+  if (!p.end()) return QStringLiteral("Der Druckauftrag ließ sich nicht abschließen.");
+  return {};
 }
 
 }  // namespace quarvel

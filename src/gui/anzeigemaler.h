@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include "app/grafikdatei.h"
 #include "graph/anzeigeliste.h"
 
 class QPainter;
@@ -38,14 +39,14 @@ class Anzeigemaler {
   mutable QHash<QPair<QString, int>, QStaticText> texte_;
 };
 
-// Writes the picture as PDF, PNG or SVG, by the file's extension (upper or lower case).
+// Writes the picture as PNG, PDF or SVG. Returns why it failed (German), empty on success.
 // PDF and SVG stay vector at the view's size; a PNG has the view's size times the
 // screen's pixel ratio, but at least minPngBreite pixels across and at most maxPngPixel
 // pixels in all.
-// False for another extension or when the file cannot be written.
 inline constexpr double minPngBreite = 1300;
 inline constexpr double maxPngPixel = 40e6;
-bool grafikSchreiben(const Anzeigeliste& liste, const QString& datei, double pixelVerhaeltnis = 1);
+QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikformat format,
+                        double pixelVerhaeltnis = 1);
 QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis);
 
 // Where a printed picture goes on a page of that size: across the printable width at the
@@ -55,7 +56,8 @@ struct DruckPlatz {
   QPointF ursprung;
 };
 DruckPlatz druckPlatz(Ansichtsgroesse ansicht, QSizeF seite);
-// The print dialog; on acceptance the picture is printed, fitted to the page.
-void grafikDrucken(const Anzeigeliste& liste, QWidget* eltern);
+// The print dialog; on acceptance the picture is printed, fitted to the page. Returns why
+// printing failed, empty when it worked or the user cancelled.
+QString grafikDrucken(const Anzeigeliste& liste, QWidget* eltern);
 
 }  // namespace quarvel

@@ -50,11 +50,25 @@ QPushButton* knopf(Hauptfenster& f, const QString& text, const std::string& befe
   return k;
 }
 
+// The save dialog: a name without extension takes the one of the chosen filter; any other
+// extension is refused by the export with the list of formats.
 void exportieren(Hauptfenster& f) {
-  const QString datei = QFileDialog::getSaveFileName(
-      &f, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.pdf"),
-      QStringLiteral("PDF (*.pdf);;PNG-Bild (*.png);;SVG-Grafik (*.svg)"));
-  if (!datei.isEmpty()) f.ausfuehren("printB", {datei.toStdString()});
+  const std::pair<QString, Grafikformat> filter[] = {
+      {QStringLiteral("PNG-Bild (*.png)"), Grafikformat::png},
+      {QStringLiteral("PDF-Dokument (*.pdf)"), Grafikformat::pdf},
+      {QStringLiteral("SVG-Grafik (*.svg)"), Grafikformat::svg}};
+  QStringList filterTexte;
+  for (const auto& [text, _] : filter) filterTexte << text;
+  QString gewaehlt = filterTexte.front();
+  const QString datei = QFileDialog::getSaveFileName(&f, QStringLiteral("Grafik exportieren"),
+                                                     QStringLiteral("grafik.png"),
+                                                     filterTexte.join(QStringLiteral(";;")), &gewaehlt);
+  if (datei.isEmpty()) return;
+  Grafikformat format = Grafikformat::png;
+  for (const auto& [text, art] : filter) {
+    if (text == gewaehlt) format = art;
+  }
+  f.ausfuehren("printB", {mitEndung(datei.toStdString(), format)});
 }
 
 }  // namespace
@@ -175,10 +189,9 @@ void baueGrafik(Hauptfenster& f) {
 
   // Menu entries: printing, export and the display switches.
   QMenu* datei = f.menue(QStringLiteral("Datei"));
-  // Ctrl+P already shows the protocol.
-  f.befehlsEintrag(datei, QStringLiteral("Grafik &drucken …"), "printB",
-                   QKeySequence(QStringLiteral("Ctrl+Shift+R")));
-  QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren (PDF, PNG, SVG) …"));
+  f.befehlsEintrag(datei, QStringLiteral("&Drucken …"), "printB", QKeySequence::Print);
+  QAction* export_ = datei->addAction(QStringLiteral("Grafik &exportieren …"));
+  export_->setToolTip(QStringLiteral("Die Grafik als PNG, PDF oder SVG speichern"));
   export_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+X")));
   QObject::connect(export_, &QAction::triggered, &f, [&f] { exportieren(f); });
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/grafikanzeige.h"
 #include "graph/rahmen.h"
@@ -43,6 +44,13 @@ void Grafikansicht::neuZeichnen() {
 void Grafikansicht::paintEvent(QPaintEvent*) {
   QPainter maler(this);
   maler_.male(maler, liste_);
+  // The keys zoom and shift only while the view has the focus: show when it has.
+  if (hasFocus()) {
+    QPen rand(palette().color(QPalette::Highlight), 2, Qt::DashLine);
+    maler.setPen(rand);
+    maler.setBrush(Qt::NoBrush);
+    maler.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 void Grafikansicht::befehl(const std::string& name, std::vector<std::string> argumente) {
@@ -50,7 +58,11 @@ void Grafikansicht::befehl(const std::string& name, std::vector<std::string> arg
 }
 
 std::vector<std::string> Grafikansicht::ansichtsPunkt(QPointF ort) const {
-  return {zahlText(ort.x()), zahlText(fenster_.zustand().grafik.ansicht.hoehe - ort.y())};
+  // A drag goes on past the view's border; it is held at the border.
+  const Ansichtsgroesse ansicht = fenster_.zustand().grafik.ansicht;
+  const double x = std::clamp(ort.x(), 0.0, ansicht.breite);
+  const double y = std::clamp(ansicht.hoehe - ort.y(), 0.0, ansicht.hoehe);
+  return {zahlText(x), zahlText(y)};
 }
 
 void Grafikansicht::wheelEvent(QWheelEvent* ereignis) {

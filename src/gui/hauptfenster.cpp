@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
@@ -27,6 +28,7 @@
 #include "app/befehle.h"
 #include "app/schale.h"
 #include "gui/hinweisfeld.h"
+#include "gui/kuerzel.h"
 
 // The resources live in a static library; register them before first use.
 static void ressourcenLaden() { Q_INIT_RESOURCE(quarvel); }
@@ -37,9 +39,10 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-// The menu bar in the order a user reads it; menus stay hidden while empty.
-const char* const menueReihenfolge[] = {"Datei",  "Bearbeiten", "Funktionen", "Berechne", "Erzeuge",
-                                        "Punkte", "Zeige",      "Optionen",   "Hilfe"};
+// The menu bar in the order a user reads it, with the titles' mnemonics (Alt+D opens
+// Datei); menus stay hidden while empty.
+const char* const menueReihenfolge[] = {"&Datei",  "&Bearbeiten", "&Funktionen", "Be&rechne", "&Erzeuge",
+                                        "&Punkte", "&Zeige",      "&Optionen",   "&Hilfe"};
 
 void setzeText(QLineEdit* feld, const std::string& text) {
   if (feld->text() != q(text)) feld->setText(q(text));
@@ -99,6 +102,16 @@ Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
 
   baueFelder();
   baueMenues();
+  // F10 opens the first menu, as on other desktops; from there the arrows lead on.
+  auto* menueTaste = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  connect(menueTaste, &QShortcut::activated, this, [this] {
+    for (QAction* m : menuBar()->actions()) {
+      if (m->isVisible()) {
+        menuBar()->setActiveAction(m);
+        return;
+      }
+    }
+  });
   starte(*zustand_);
   felderZeigen();
   lageLaden();
@@ -197,11 +210,14 @@ void Hauptfenster::baueFelder() {
 
   // Enter reads the input field: a point entry starts with its capital-letter name,
   // a term never does.
-  connect(eingabe_, &QLineEdit::returnPressed, this, [this] {
+  // Enter in the name field does the same: name first, then Enter, is the natural order.
+  const auto eingabeLesen = [this] {
     const QString text = eingabe_->text().trimmed();
     const bool punkt = !text.isEmpty() && text.front() >= u'A' && text.front() <= u'Z';
     ausfuehren(punkt ? "pktEingabe2B" : "liesTermB");
-  });
+  };
+  connect(eingabe_, &QLineEdit::returnPressed, this, eingabeLesen);
+  connect(name_, &QLineEdit::returnPressed, this, eingabeLesen);
   connect(punkteMarkiert_, &QCheckBox::clicked, this, [this] { ausfuehren("punkteMarkierB"); });
   connect(kritPunkteMarkiert_, &QCheckBox::clicked, this,
           [this] { ausfuehren("kritPunkteMarkierB"); });
@@ -219,14 +235,18 @@ void Hauptfenster::baueMenues() {
   baueGrafik(*this);
   baueKonstruktionsmenues(*this);
   baueHilfe(*this);
+  baueDateiende(*this);
   for (QAction* eintrag : menuBar()->actions()) {
     if (QMenu* m = eintrag->menu()) eintrag->setVisible(!m->isEmpty());
   }
+  kuerzelVergeben(*menuBar());
 }
 
 QMenu* Hauptfenster::menue(const QString& titel) {
   for (QAction* eintrag : menuBar()->actions()) {
-    if (eintrag->menu() != nullptr && eintrag->text() == titel) return eintrag->menu();
+    if (eintrag->menu() != nullptr && ohneKuerzel(eintrag->text()) == ohneKuerzel(titel)) {
+      return eintrag->menu();
+    }
   }
   return menuBar()->addMenu(titel);
 }
@@ -281,7 +301,10 @@ void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::
     oberflaeche_.naechsteFrageBestaetigt = weiter == VorDemVerwerfen::ohneFrage;
   }
   oberflaeche_.neuZeichnenAngefordert = false;
-  fuehreAus(*zustand_, befehl, argumente);
+  const bool ausgefuehrt = fuehreAus(*zustand_, befehl, argumente);
+  if (!ausgefuehrt && !zustand_->befehlsfehler.empty()) {
+    oberflaeche_.auswahl(zustand_->befehlsfehler, "OK", "");
+  }
   oberflaeche_.naechsteFrageBestaetigt = false;
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;

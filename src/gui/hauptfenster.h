@@ -43,7 +43,8 @@ class DialogOberflaeche final : public Oberflaeche {
   void piep() override;
   void neuZeichnen() override { neuZeichnenAngefordert = true; }
   void beenden() override;
-  bool grafikAusgeben(const Anzeigeliste& liste, const std::string& datei) override;
+  std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
+                             Grafikformat format) override;
   void dateifehler(const std::string& meldung) override;
 
   bool neuZeichnenAngefordert = false;
@@ -72,7 +73,8 @@ class Hauptfenster : public QMainWindow {
   // Runs a command by its handler name (graph events and export take words of their own).
   void ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente = {});
 
-  // The top-level menu of that title (created in the order of the menu bar).
+  // The top-level menu of that title, mnemonic marks ignored (created in the order of the
+  // menu bar).
   QMenu* menue(const QString& titel);
   // A menu entry that runs a command.
   QAction* befehlsEintrag(QMenu* menue, const QString& text, const std::string& befehl,
@@ -154,6 +156,9 @@ void bauePunktmenues(Hauptfenster& f);
 void baueGrafik(Hauptfenster& f);
 void baueKonstruktionsmenues(Hauptfenster& f);
 void baueHilfe(Hauptfenster& f);
+// "Beenden" closes the Datei menu, after every other group's entries.
+void baueDateiende(Hauptfenster& f);
+
 // The document entries of the Datei menu; the returned object lives as the window's child.
 Dokumentverwaltung* baueDokument(Hauptfenster& f);
 

@@ -39,8 +39,11 @@ void baueHilfe(Hauptfenster& f) {
   hilfe->addSeparator();
   QAction* ueber = hilfe->addAction(QStringLiteral("Ü&ber Quarvel"));
   ueber->setMenuRole(QAction::AboutRole);
-  QObject::connect(ueber, &QAction::triggered, fenster,
-                   [fenster] { fenster->zeige(QString::fromStdString(info())); });
+  QObject::connect(ueber, &QAction::triggered, fenster, [fenster] {
+    fenster->zeige(QString::fromStdString(info()) +
+                   QStringLiteral("\n\nVersion %1\nLizenz: %2")
+                       .arg(QStringLiteral(QUARVEL_VERSION), QStringLiteral(QUARVEL_LIZENZ)));
+  });
 
   hilfeEintrag(f, fenster, f.menue(QStringLiteral("Zeige")),
                QStringLiteral("&Verlaufsbeschreibung"), "verlaufsBeschreibungB",

@@ -1,6 +1,10 @@
 #include "gui/hilfefenster.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -41,9 +45,39 @@ Hilfefenster::Hilfefenster(Hauptfenster& hauptfenster)
   textfeld_->setReadOnly(true);
   textfeld_->setPlainText(QString::fromStdString(info()));
 
+  suche_ = new QLineEdit(this);
+  suche_->setPlaceholderText(QStringLiteral("Im Thema suchen (Strg+F)"));
+  suche_->setClearButtonEnabled(true);
+  trefferzahl_ = new QLabel(this);
+  auto* suchzeile = new QHBoxLayout;
+  auto* suchLabel = new QLabel(QStringLiteral("&Suchen:"), this);
+  suchLabel->setBuddy(suche_);
+  suchzeile->addWidget(suchLabel);
+  suchzeile->addWidget(suche_, 1);
+  suchzeile->addWidget(trefferzahl_);
+
+  auto* rechts = new QVBoxLayout;
+  rechts->addLayout(suchzeile);
+  rechts->addWidget(textfeld_, 1);
   auto* spalten = new QHBoxLayout(this);
   spalten->addWidget(themen_);
-  spalten->addWidget(textfeld_, 1);
+  spalten->addLayout(rechts, 1);
+
+  connect(suche_, &QLineEdit::textChanged, this, [this] {
+    markiereTreffer();
+    // Typing jumps to the first match from the top, as a reader expects.
+    textfeld_->moveCursor(QTextCursor::Start);
+    springeZuTreffer();
+  });
+  connect(suche_, &QLineEdit::returnPressed, this, [this] { springeZuTreffer(); });
+  new QShortcut(QKeySequence::Find, this, this, [this] {
+    suche_->setFocus(Qt::ShortcutFocusReason);
+    suche_->selectAll();
+  });
+  new QShortcut(QKeySequence::FindNext, this, this, [this] { springeZuTreffer(); });
+  new QShortcut(QKeySequence::FindPrevious, this, this, [this] { springeZuTreffer(true); });
+  new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Return), suche_, [this] { springeZuTreffer(true); },
+                Qt::WidgetShortcut);
 
   connect(themen_, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
     hauptfenster_.ausfuehren(eintrag->data(befehlsRolle).toString().toStdString());
@@ -57,7 +91,10 @@ Hilfefenster::Hilfefenster(Hauptfenster& hauptfenster)
 }
 
 void Hilfefenster::zeige(const QString& text) {
-  if (textfeld_->toPlainText() != text) textfeld_->setPlainText(text);
+  if (textfeld_->toPlainText() != text) {
+    textfeld_->setPlainText(text);
+    markiereTreffer();
+  }
   markiereThema(text.toStdString());
   hervorholen();
 }
@@ -82,6 +119,47 @@ void Hilfefenster::hervorholen() {
   show();
   raise();
   activateWindow();
+}
+
+void Hilfefenster::markiereTreffer() {
+  QList<QTextEdit::ExtraSelection> markierungen;
+  const QString gesucht = suche_->text();
+  if (!gesucht.isEmpty()) {
+    QTextCharFormat format;
+    format.setBackground(QColor(255, 230, 0));
+    for (QTextCursor treffer = textfeld_->document()->find(gesucht);
+         !treffer.isNull(); treffer = textfeld_->document()->find(gesucht, treffer)) {
+      markierungen.append({treffer, format});
+    }
+  }
+  textfeld_->setExtraSelections(markierungen);
+  if (gesucht.isEmpty()) {
+    trefferzahl_->clear();
+  } else if (markierungen.isEmpty()) {
+    trefferzahl_->setText(QStringLiteral("nicht gefunden"));
+  } else {
+    trefferzahl_->setText(markierungen.size() == 1 ? QStringLiteral("1 Treffer")
+                                                    : QStringLiteral("%1 Treffer").arg(markierungen.size()));
+  }
+}
+
+bool Hilfefenster::springeZuTreffer(bool rueckwaerts) {
+  const QString gesucht = suche_->text();
+  if (gesucht.isEmpty()) return false;
+  const QTextDocument::FindFlags richtung =
+      rueckwaerts ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+  QTextDocument* dokument = textfeld_->document();
+  QTextCursor treffer = dokument->find(gesucht, textfeld_->textCursor(), richtung);
+  if (treffer.isNull()) {
+    // Past the last match the search starts again at the other end.
+    QTextCursor anfang(dokument);
+    anfang.movePosition(rueckwaerts ? QTextCursor::End : QTextCursor::Start);
+    treffer = dokument->find(gesucht, anfang, richtung);
+  }
+  if (treffer.isNull()) return false;
+  textfeld_->setTextCursor(treffer);
+  textfeld_->ensureCursorVisible();
+  return true;
 }
 
 QString Hilfefenster::text() const {

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <string>
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -23,16 +25,24 @@ class Hilfefenster : public QWidget {
   // Opens the window and brings it to the front, keeping its text.
   void hervorholen();
   QString text() const;
+  // The search field (Ctrl+F): every match in the shown text is highlighted.
+  QLineEdit* suchfeld() const { return suche_; }
+  // Moves the cursor to the next (or previous) match, wrapping around; false when none.
+  bool springeZuTreffer(bool rueckwaerts = false);
 
  private:
   // After every command: a changed help text is shown at once.
   void nachBefehl();
   // Selects the topic whose text is shown, or none (the about text).
   void markiereThema(const std::string& text);
+  // Highlights every match of the search text and says how many there are.
+  void markiereTreffer();
 
   Hauptfenster& hauptfenster_;
   QListWidget* themen_ = nullptr;
   QPlainTextEdit* textfeld_ = nullptr;
+  QLineEdit* suche_ = nullptr;
+  QLabel* trefferzahl_ = nullptr;
   std::string zuletztGezeigt_;
 };
 

@@ -1,80 +1,89 @@
 #include <QApplication>
 #include <QGuiApplication>
-#include <cstdint>
-#include <cstring>
-#include <fstream>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/skript.h"
 #include "gui/anzeigemaler.h"
 #include "gui/dokumentverwaltung.h"
+#include "gui/aufruf.h"
 #include "gui/hauptfenster.h"
+#include "gui/uebersetzung.h"
 
 namespace {
 
-void gebrauch() {
-  std::cerr << "Aufruf: quarvel [--skript DATEI|-] [--seed N] [DOKUMENT.quarvel]\n";
+// While the window system starts: Qt ends the process when no platform plugin can start (a
+// display that does not answer); say so in one German line and leave with status 1
+// instead of aborting. Its English warnings about the connection are left out.
+void ohneAnzeigeBeenden(QtMsgType art, const QMessageLogContext&, const QString&) {
+  if (art != QtFatalMsg) return;
+  std::fputs(quarvel::keineAnzeigeMeldung, stderr);
+  std::_Exit(1);
+}
+
+// A script's stderr carries its own "fehler:" lines only; Qt's notes about the offscreen
+// platform (a missing runtime folder) are not the script's business.
+void nurErnsteMeldungen(QtMsgType art, const QMessageLogContext&, const QString& text) {
+  if (art == QtCriticalMsg || art == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+int skriptLaufen(const quarvel::Aufruf& aufruf, int argc, char* argv[]) {
+  std::ios::sync_with_stdio(false);
+  qInstallMessageHandler(nurErnsteMeldungen);
+  // Script mode runs headless. Only writing the graph to a file needs fonts and painting;
+  // it starts Qt on its offscreen platform.
+  std::unique_ptr<QGuiApplication> maler;
+  const quarvel::Grafikexport grafikexport = [&](const quarvel::Anzeigeliste& liste,
+                                                 const std::string& datei,
+                                                 quarvel::Grafikformat format) {
+    if (!maler) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      maler = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return quarvel::grafikSchreiben(liste, QString::fromStdString(datei), format).toStdString();
+  };
+  return quarvel::fuehreSkriptdateiAus(*aufruf.skript, std::cin, std::cout, std::cerr, aufruf.seed,
+                                       grafikexport);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  std::optional<std::string> skript;
-  std::optional<std::uint32_t> seed;
-  std::optional<std::string> dokument;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--skript" && i + 1 < argc) {
-      skript = argv[++i];
-    } else if (arg == "--seed" && i + 1 < argc) {
-      try {
-        seed = static_cast<std::uint32_t>(std::stoul(argv[++i]));
-      } catch (...) {
-        gebrauch();
-        return 2;
-      }
-    } else if (arg == "--help" || arg == "-h") {
-      gebrauch();
-      return 0;
-    } else if (!arg.starts_with("-")) {
-      dokument = arg;
-    }
+  const quarvel::Aufruf aufruf = quarvel::liesAufruf(argc, argv);
+  if (!aufruf.fehler.empty()) {
+    std::cerr << "quarvel: " << aufruf.fehler << "\n" << quarvel::kurzerGebrauch;
+    return 2;
   }
-
-  // Script mode runs headless: no QApplication, no display needed. Only writing the
-  // graph to a file needs fonts and painting; it starts Qt on its offscreen platform.
-  if (skript) {
-    std::ios::sync_with_stdio(false);
-    std::unique_ptr<QGuiApplication> maler;
-    const quarvel::Grafikexport grafikexport = [&](const quarvel::Anzeigeliste& liste,
-                                                   const std::string& datei) {
-      if (!maler) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        maler = std::make_unique<QGuiApplication>(argc, argv);
-      }
-      return quarvel::grafikSchreiben(liste, QString::fromStdString(datei));
-    };
-    if (*skript == "-") return quarvel::fuehreSkriptAus(std::cin, std::cout, std::cerr, seed, grafikexport);
-    std::ifstream datei(*skript);
-    if (!datei) {
-      std::cerr << "fehler: Skript " << *skript << " lässt sich nicht öffnen\n";
-      return 1;
-    }
-    return quarvel::fuehreSkriptAus(datei, std::cout, std::cerr, seed, grafikexport);
+  if (aufruf.hilfe) {
+    std::cout << quarvel::gebrauchstext;
+    return 0;
   }
+  if (aufruf.version) {
+    std::cout << "Quarvel " << QUARVEL_VERSION << "\n";
+    return 0;
+  }
+  if (aufruf.skript) return skriptLaufen(aufruf, argc, argv);
 
+  if (!quarvel::anzeigeVorhanden()) {
+    std::cerr << quarvel::keineAnzeigeMeldung;
+    return 1;
+  }
+  qInstallMessageHandler(ohneAnzeigeBeenden);
   QApplication app(argc, argv);
+  qInstallMessageHandler(nullptr);
   // Window geometry and splitter are remembered under these names.
   QApplication::setOrganizationName("Quarvel");
   QApplication::setApplicationName("Quarvel");
-  if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName("Quarvel");
-  QApplication::setDesktopFileName("quarvel");
-  quarvel::Hauptfenster fenster(seed);
+  QApplication::setApplicationVersion(QUARVEL_VERSION);
+  QApplication::setDesktopFileName("de.quarvel.Quarvel");
+  quarvel::ladeQtUebersetzung(app, QLocale::system());
+  // The optional file argument names a document to open; it is kept in `aufruf.dokument`.
+  quarvel::Hauptfenster fenster(aufruf.seed);
   fenster.show();
   fenster.dokument().wiederherstellungAnbieten();
-  if (dokument) fenster.dokument().oeffnen(QString::fromLocal8Bit(dokument->c_str()));
+  if (aufruf.dokument) fenster.dokument().oeffnen(QString::fromLocal8Bit(aufruf.dokument->c_str()));
   return QApplication::exec();
 }

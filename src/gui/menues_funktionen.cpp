@@ -27,7 +27,7 @@ void baueFarbmenue(Hauptfenster& f, QMenu* funktionen) {
     Farbe farbe;
   } eintraege[] = {
       {"&Rot", "farbeRot", Farbe::rot},       {"&Grün", "farbeGruen", Farbe::gruen},
-      {"&Blau", "farbeBlau", Farbe::blau},    {"B&raun", "farbeBraun", Farbe::braun},
+      {"&Blau", "farbeBlau", Farbe::blau},    {"Br&aun", "farbeBraun", Farbe::braun},
       {"&Schwarz", "farbeSchwarz", Farbe::schwarz}, {"&Orange", "farbeOrange", Farbe::orange},
   };
   for (const auto& eintrag : eintraege) {

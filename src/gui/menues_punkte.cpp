@@ -24,7 +24,7 @@ void bauePunktmenues(Hauptfenster& f) {
   f.befehlsEintrag(punkte, QStringLiteral("Punkte &deaktivieren (Namen oder „alle“ im Feld Name)"),
                    "punktDeaktivierB");
   punkte->addSeparator();
-  f.befehlsEintrag(punkte, QStringLiteral("Punkte &löschen (Namen im Feld Name, z. B. A, B*)"), "pktAuslistB");
+  f.befehlsEintrag(punkte, QStringLiteral("Punkte l&öschen (Namen im Feld Name, z. B. A, B*)"), "pktAuslistB");
   f.befehlsEintrag(punkte, QStringLiteral("Aktivierte Punkte löschen …"), "aktiviertePunkteLoeschB");
   f.befehlsEintrag(punkte, QStringLiteral("Deaktivierte Punkte löschen …"),
                    "deaktiviertePunkteLoeschB");

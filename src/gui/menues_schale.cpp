@@ -9,8 +9,6 @@ namespace quarvel {
 void baueSchalenmenues(Hauptfenster& f) {
   QMenu* datei = f.menue(QStringLiteral("Datei"));
   f.befehlsEintrag(datei, QStringLiteral("&Neustart …"), "neuB", QKeySequence::New);
-  datei->addSeparator();
-  f.befehlsEintrag(datei, QStringLiteral("&Beenden …"), "quitB", QKeySequence::Quit);
 
   QMenu* bearbeiten = f.menue(QStringLiteral("Bearbeiten"));
   f.befehlsEintrag(bearbeiten, QStringLiteral("&Ausgabefenster leeren"), "clearAusgabeF",
@@ -22,8 +20,9 @@ void baueSchalenmenues(Hauptfenster& f) {
   f.befehlsEintrag(bearbeiten, QStringLiteral("Felder &x und y leeren"), "punktFLoeschen");
 
   QMenu* zeige = f.menue(QStringLiteral("Zeige"));
+  // Ctrl+P prints, as everywhere else.
   f.befehlsEintrag(zeige, QStringLiteral("&Protokoll zeigen oder ausblenden"), "zeigProtokollB",
-                   QKeySequence(Qt::CTRL | Qt::Key_P));
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
 
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));
   QMenu* stellen = optionen->addMenu(QStringLiteral("&Nachkommastellen"));
@@ -49,6 +48,12 @@ void baueSchalenmenues(Hauptfenster& f) {
     const QSignalBlocker still(brueche);  // showing the state runs no command
     brueche->setChecked(f.zustand().brueche);
   });
+}
+
+void baueDateiende(Hauptfenster& f) {
+  QMenu* datei = f.menue(QStringLiteral("Datei"));
+  datei->addSeparator();
+  f.befehlsEintrag(datei, QStringLiteral("&Beenden …"), "quitB", QKeySequence::Quit);
 }
 
 }  // namespace quarvel

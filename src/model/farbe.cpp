@@ -19,9 +19,9 @@ Rgb farbwahl(Farbe farbe) {
     case Farbe::rot: return {1, 0, 0};
     case Farbe::gruen: return {0, 1, 0};
     case Farbe::blau: return {0, 0, 1};
-    case Farbe::braun: return {1, 125.0 / 255.0, 0};
+    case Farbe::braun: return {140.0 / 255.0, 80.0 / 255.0, 20.0 / 255.0};
     case Farbe::schwarz: return {0, 0, 0};
-    case Farbe::orange: return {1, 200.0 / 255.0, 0};
+    case Farbe::orange: return {1, 140.0 / 255.0, 0};
   }
   return {};
 }

@@ -3,7 +3,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QLineEdit>
-#include <QMap>
 
 #include "gui/hauptfenster.h"
 #include "menuehilfen.h"
@@ -34,23 +33,6 @@ TEST(BerechneMenue, EintragFuehrtDenBefehlAus) {
   f.namensFeld()->setText("akt");
   werte->trigger();
   EXPECT_TRUE(f.ausgabeFeld()->toPlainText().contains("akt(0.0) = -2.0"));
-}
-
-TEST(BerechneMenue, KeineKurzwahlIstDoppeltVergeben) {
-  Hauptfenster f(1);
-  // One action may sit in two menus; two actions must not share a shortcut.
-  QMap<QString, QAction*> vergeben;
-  for (QAction* m : f.menuBar()->actions()) {
-    if (m->menu() == nullptr) continue;
-    for (QAction* a : m->menu()->actions()) {
-      if (a->shortcut().isEmpty()) continue;
-      const QString taste = a->shortcut().toString();
-      QAction* frueher = vergeben.value(taste, a);
-      EXPECT_EQ(frueher, a) << taste.toStdString() << ": " << frueher->text().toStdString()
-                            << " und " << a->text().toStdString();
-      vergeben.insert(taste, a);
-    }
-  }
 }
 
 }  // namespace

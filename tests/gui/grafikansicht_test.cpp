@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "app/grafikanzeige.h"
@@ -86,6 +89,36 @@ TEST(GrafikMalen, RiesigeWerteWerdenGeclippt) {
   EXPECT_TRUE(inDerNaehe(bild, QPoint(330, 150), 3, rot)) << "the steep walls near x = 0";
 }
 
+TEST(GrafikMalen, KurvenSehenAufDemBildschirmAusWieImVektorbild) {
+  // On images curves are painted segment by segment, in vector pictures as one polyline:
+  // both must look alike, with no specks at the seams or gaps at sharp bends.
+  Anzeigeliste liste;
+  liste.groesse = {650, 580};
+  liste.elemente.emplace_back(Hintergrund{});
+  Linienzug welle, zacken;
+  for (int i = 0; i <= 400; ++i) welle.push_back({i * 1.6, 290 + 200 * std::sin(i / 9.0)});
+  for (int i = 0; i <= 40; ++i) zacken.push_back({15.0 * i, i % 2 == 0 ? 100.0 : 140.0});
+  liste.elemente.emplace_back(Pfad{{0.9, 0.1, 0.1}, kurvenBreite, {welle, zacken}, {}});
+  QPicture vektor;
+  QPainter aufVektor(&vektor);
+  Anzeigemaler().male(aufVektor, liste);
+  aufVektor.end();
+  QImage wieVektor(650, 580, QImage::Format_ARGB32_Premultiplied);
+  QPainter nachgemalt(&wieVektor);
+  nachgemalt.drawPicture(0, 0, vektor);
+  nachgemalt.end();
+  const QImage direkt = male(liste);
+  int groessterUnterschied = 0;
+  for (int y = 0; y < direkt.height(); ++y) {
+    for (int x = 0; x < direkt.width(); ++x) {
+      const QRgb a = direkt.pixel(x, y), b = wieVektor.pixel(x, y);
+      groessterUnterschied = std::max({groessterUnterschied, std::abs(qRed(a) - qRed(b)),
+                                       std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    }
+  }
+  EXPECT_LE(groessterUnterschied, 64);
+}
+
 TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
   Hauptfenster f(1);
   f.show();
@@ -156,6 +189,22 @@ TEST(Grafikansicht, TastenDerHilfeWirken) {
   EXPECT_NEAR(g.yoben - g.yunten, 8.16 * 0.98, 1e-12);
 }
 
+TEST(Grafikansicht, ZeigtDenTastaturfokus) {
+  Hauptfenster f(1);
+  f.show();
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  auto* ansicht = f.findChild<Grafikansicht*>();
+  ansicht->clearFocus();
+  const QImage ohne = ansicht->grab().toImage();
+  ansicht->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(ansicht->hasFocus());
+  const QImage mit = ansicht->grab().toImage();
+  EXPECT_NE(ohne, mit);
+  // The frame runs along the border; the inside is drawn as before.
+  EXPECT_EQ(ohne.copy(ohne.rect().adjusted(4, 4, -4, -4)), mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
+}
+
 // A touchpad sends many small pixel deltas, and gesture begin/end events with none.
 TEST(Grafikansicht, TouchpadWieRad) {
   Hauptfenster f(1);
@@ -192,18 +241,29 @@ TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
   EXPECT_TRUE(f.zustand().listen.pktListe.empty());
 }
 
-TEST(GrafikExport, SchreibtPdfPngSvg) {
+TEST(GrafikExport, SchreibtPdfPngSvgUndMeldetFehler) {
   QTemporaryDir ordner;
   ASSERT_TRUE(ordner.isValid());
   Hauptfenster f(1);
   const Anzeigeliste liste = grafikZeichnen(f.zustand());
-  for (const char* name : {"bild.png", "bild.PDF", "bild.svg"}) {
-    const QString datei = ordner.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(grafikSchreiben(liste, datei)) << name;
-    EXPECT_GT(QFile(datei).size(), 1000) << name;
+  const struct {
+    const char* name;
+    Grafikformat format;
+    QByteArray anfang;
+  } faelle[] = {{"bild.png", Grafikformat::png, "\x89PNG"},
+                {"bild.PDF", Grafikformat::pdf, "%PDF"},
+                {"bild.svg", Grafikformat::svg, "<?xml"}};
+  for (const auto& fall : faelle) {
+    const QString datei = ordner.filePath(QString::fromLatin1(fall.name));
+    EXPECT_EQ(grafikSchreiben(liste, datei, fall.format), QString()) << fall.name;
+    QFile geschrieben(datei);
+    ASSERT_TRUE(geschrieben.open(QIODevice::ReadOnly)) << fall.name;
+    EXPECT_GT(geschrieben.size(), 1000) << fall.name;
+    EXPECT_TRUE(geschrieben.read(fall.anfang.size()) == fall.anfang) << fall.name;
   }
-  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("bild.txt")));
-  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png")));
+  // A file that cannot be created says so and leaves nothing behind.
+  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png"), Grafikformat::png).isEmpty());
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 3);
   // At least 1300 pixels across: twice the default view.
   QImage png(ordner.filePath("bild.png"));
   ASSERT_EQ(png.size(), QSize(1300, 1160));

@@ -1,19 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QMap>
+#include <QTest>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTranslator>
+#include <memory>
 
 #include "app/schale.h"
 #include "graph/rahmen.h"
 #include "gui/grafikansicht.h"
 #include "gui/hauptfenster.h"
+#include "gui/uebersetzung.h"
 #include "menuehilfen.h"
 
 namespace quarvel {
@@ -137,6 +144,95 @@ TEST(Hauptfenster, SchliessenFragtErst) {
   EXPECT_FALSE(f.close());
   EXPECT_EQ(frage, "Wirklich das Programm verlassen?");
   EXPECT_TRUE(f.isVisible());
+}
+
+// Every menu, whoever fills it: each title and entry can be reached by its letter, no letter
+// twice in one menu, no shortcut on two actions (one action may sit in two menus).
+void pruefeKuerzel(QWidget* menue, const QString& pfad, QMap<QString, QAction*>& kurzwahlen) {
+  QMap<QChar, QString> buchstaben;
+  for (QAction* a : menue->actions()) {
+    if (a->isSeparator() || !a->isVisible()) continue;
+    const QString wo = pfad + " > " + ohneKuerzel(a->text());
+    const QChar k = kuerzel(a->text());
+    EXPECT_FALSE(k.isNull()) << "ohne Kürzel: " << wo.toStdString();
+    if (!k.isNull()) {
+      EXPECT_FALSE(buchstaben.contains(k))
+          << "Kürzel " << QString(k).toStdString() << " doppelt: " << wo.toStdString() << " und "
+          << buchstaben.value(k).toStdString();
+      buchstaben.insert(k, wo);
+    }
+    if (!a->shortcut().isEmpty()) {
+      const QString taste = a->shortcut().toString();
+      QAction* frueher = kurzwahlen.value(taste, a);
+      EXPECT_EQ(frueher, a) << taste.toStdString() << ": " << ohneKuerzel(frueher->text()).toStdString()
+                            << " und " << wo.toStdString();
+      kurzwahlen.insert(taste, a);
+    }
+    if (a->menu() != nullptr) pruefeKuerzel(a->menu(), wo, kurzwahlen);
+  }
+}
+
+TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
+  Hauptfenster f(1);
+  f.show();
+  QMap<QString, QAction*> kurzwahlen;
+  pruefeKuerzel(f.menuBar(), "Menüleiste", kurzwahlen);
+
+  const QStringList datei = [&] {
+    QStringList texte;
+    for (QAction* a : hauptmenue(f, "Datei")->actions()) texte << ohneKuerzel(a->text());
+    return texte;
+  }();
+  EXPECT_EQ(datei.front(), "Neustart …");
+  EXPECT_EQ(datei.mid(datei.size() - 4),
+            (QStringList{"Drucken …", "Grafik exportieren …", "", "Beenden …"}));
+  EXPECT_EQ(eintrag(f, "Datei", "Drucken …")->shortcut(), QKeySequence(QKeySequence::Print));
+  EXPECT_EQ(eintrag(f, "Datei", "Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
+
+  f.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+  QTest::keyClick(f.eingabeFeld(), Qt::Key_F10);
+  ASSERT_NE(f.menuBar()->activeAction(), nullptr);
+  EXPECT_EQ(ohneKuerzel(f.menuBar()->activeAction()->text()), "Datei");
+  f.menuBar()->activeAction()->menu()->close();
+}
+
+TEST(Hauptfenster, QtsEigeneTexteSindDeutsch) {
+  QTranslator* deutsch = ladeQtUebersetzung(*QCoreApplication::instance(), QLocale(QLocale::German));
+  ASSERT_NE(deutsch, nullptr) << "qtbase_de fehlt (Paket qt6-translations-l10n)";
+  const QString rueckgaengig = deutsch->translate("QLineEdit", "&Undo");
+  EXPECT_FALSE(rueckgaengig.isEmpty());
+  QLineEdit feld;
+  std::unique_ptr<QMenu> kontextmenue(feld.createStandardContextMenu());
+  EXPECT_EQ(kontextmenue->actions().front()->text().section(u'\t', 0, 0), rueckgaengig);
+  QCoreApplication::removeTranslator(deutsch);
+  delete deutsch;
+}
+
+TEST(Hauptfenster, ExportSagtWasGeschah) {
+  Hauptfenster f(1);
+  f.show();
+  QTemporaryDir ordner;
+  ASSERT_TRUE(ordner.isValid());
+  const std::string gut = ordner.filePath("bild.svg").toStdString();
+  f.ausfuehren("printB", {gut});
+  EXPECT_EQ(f.hinweisZeile()->text().toStdString(), "Grafik gespeichert: " + gut);
+
+  const std::string falsch = ordner.filePath("bild.jpg").toStdString();
+  QString meldung;
+  beantworteNaechsteFrage("OK", &meldung);
+  f.ausfuehren("printB", {falsch});
+  EXPECT_TRUE(meldung.contains(QString::fromStdString(falsch))) << meldung.toStdString();
+  EXPECT_TRUE(meldung.contains("PNG (.png), PDF (.pdf) und SVG (.svg)")) << meldung.toStdString();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(falsch)));
+}
+
+TEST(Hauptfenster, EnterImNamensfeldLiestDenTerm) {
+  Hauptfenster f(1);
+  f.eingabeFeld()->setText("x^2");
+  f.namensFeld()->setText("q");
+  QTest::keyClick(f.namensFeld(), Qt::Key_Return);
+  EXPECT_EQ(f.zustand().listen.fuListe.count("q"), 1u);
 }
 
 }  // namespace

@@ -55,6 +55,37 @@ TEST_F(HilfefensterTest, JedesThemaAusDemMenueErscheintImFenster) {
             QKeySequence(QKeySequence::HelpContents));
 }
 
+TEST_F(HilfefensterTest, SucheMarkiertTrefferUndSpringtReihum) {
+  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Splines"))->trigger();
+  const QString text = hilfe->text();
+  const QString wort = QStringLiteral("Spline");
+  const qsizetype anzahl = text.count(wort, Qt::CaseInsensitive);
+  ASSERT_GE(anzahl, 2);
+  auto* feld = hilfe->findChild<QPlainTextEdit*>();
+  hilfe->suchfeld()->setText(wort);
+  EXPECT_EQ(feld->extraSelections().size(), anzahl);
+  const qsizetype erster = feld->textCursor().selectionStart();
+  EXPECT_EQ(erster, text.indexOf(wort, 0, Qt::CaseInsensitive));
+  // Onwards through every match and round to the first again.
+  for (qsizetype i = 1; i < anzahl; ++i) ASSERT_TRUE(hilfe->springeZuTreffer());
+  EXPECT_EQ(feld->textCursor().selectionStart(), text.lastIndexOf(wort, -1, Qt::CaseInsensitive));
+  ASSERT_TRUE(hilfe->springeZuTreffer());
+  EXPECT_EQ(feld->textCursor().selectionStart(), erster);
+  // A new topic keeps the search and marks its own matches.
+  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Punkte"))->trigger();
+  EXPECT_EQ(feld->extraSelections().size(), hilfe->text().count(wort, Qt::CaseInsensitive));
+  hilfe->suchfeld()->setText(QStringLiteral("gibt es nicht im Text"));
+  EXPECT_TRUE(feld->extraSelections().isEmpty());
+  EXPECT_FALSE(hilfe->springeZuTreffer());
+}
+
+TEST_F(HilfefensterTest, UeberQuarvelNenntVersionUndLizenz) {
+  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Über Quarvel"))->trigger();
+  EXPECT_TRUE(hilfe->text().startsWith(QString::fromStdString(info())));
+  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Version " QUARVEL_VERSION)));
+  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Lizenz: " QUARVEL_LIZENZ)));
+}
+
 TEST_F(HilfefensterTest, DasselbeThemaHoltDasGeschlosseneFensterWiederHervor) {
   QAction* a = eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Splines"));
   a->trigger();

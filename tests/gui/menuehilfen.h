@@ -6,22 +6,24 @@
 #include <QString>
 
 #include "gui/hauptfenster.h"
+#include "gui/kuerzel.h"
 
 namespace quarvel::test {
 
-// Finding menus and entries by their visible text, as a user would.
+// Finding menus and entries by their visible text, as a user would (mnemonic marks do
+// not count: "&Neustart …" finds "Neu&start …").
 
 inline QMenu* untermenue(QMenu* oben, const QString& titel) {
   if (oben == nullptr) return nullptr;
   for (QAction* a : oben->actions()) {
-    if (a->menu() != nullptr && a->text() == titel) return a->menu();
+    if (a->menu() != nullptr && ohneKuerzel(a->text()) == ohneKuerzel(titel)) return a->menu();
   }
   return nullptr;
 }
 
 inline QMenu* hauptmenue(Hauptfenster& f, const QString& titel) {
   for (QAction* m : f.menuBar()->actions()) {
-    if (m->menu() != nullptr && m->text() == titel) return m->menu();
+    if (m->menu() != nullptr && ohneKuerzel(m->text()) == ohneKuerzel(titel)) return m->menu();
   }
   return nullptr;
 }
@@ -29,7 +31,7 @@ inline QMenu* hauptmenue(Hauptfenster& f, const QString& titel) {
 inline QAction* eintragIn(QMenu* m, const QString& text) {
   if (m == nullptr) return nullptr;
   for (QAction* a : m->actions()) {
-    if (a->text() == text) return a;
+    if (ohneKuerzel(a->text()) == ohneKuerzel(text)) return a;
   }
   return nullptr;
 }

@@ -180,8 +180,15 @@ TEST(Listenberichte, PunktlisteDreiJeZeileUndGruppen) {
 
 TEST(Farben, RohtexteUndKomponenten) {
   EXPECT_EQ(rohText(Farbe::gruen), "grün");
-  EXPECT_EQ(farbwahl(Farbe::braun), (Rgb{1, 125.0 / 255.0, 0}));
-  EXPECT_EQ(farbwahl(Farbe::orange), (Rgb{1, 200.0 / 255.0, 0}));
+  // Brown is a dark orange: both share the hue, only the brightness tells them apart.
+  const Rgb braun = farbwahl(Farbe::braun);
+  const Rgb orange = farbwahl(Farbe::orange);
+  EXPECT_NEAR(braun.rot * 255, 140, 15);
+  EXPECT_NEAR(braun.gruen * 255, 80, 15);
+  EXPECT_NEAR(braun.blau * 255, 20, 15);
+  EXPECT_NEAR(orange.rot * 255, 255, 10);
+  EXPECT_NEAR(orange.gruen * 255, 140, 15);
+  EXPECT_NEAR(orange.blau * 255, 0, 10);
 }
 
 }  // namespace
