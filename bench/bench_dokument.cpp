@@ -23,19 +23,19 @@ void grosseArbeit(Zustand& z) {
     p.grenzen = {-3, 3, -5, 5};
     const std::string name = "f" + std::to_string(i);
     p.name = name;
-    z.listen.fuListe[name] = teile(p);
+    z.listen.speichereFunktion(name, teile(p));
   }
   for (int i = 0; i < 10000; ++i) {
     Punkt p{zahl(zufall), zahl(zufall), zahl(zufall), zahl(zufall)};
     p.name = "P" + std::to_string(i);
-    z.listen.pktListe[p.name] = teile(p);
+    z.listen.speicherePunkt(p.name, teile(p));
   }
   for (int i = 0; i < 20; ++i) {
     Spline s;
     for (int k = 0; k <= 20; ++k) s.zerlegung.push_back(k);
     for (int k = 0; k < 20; ++k) s.stuecke.push_back(Polynom{zahl(zufall), zahl(zufall), zahl(zufall), zahl(zufall)});
     s.name = "s" + std::to_string(i);
-    z.listen.spListe[s.name] = std::make_shared<Spline>(s);
+    z.listen.speichereSpline(s.name, std::make_shared<Spline>(s));
   }
 }
 

@@ -23,11 +23,10 @@ struct VolleGrafik {
       for (int e = 0; e <= quarvel::pgrad; ++e) k[e] = koeffizient(zufall) / (1 << e);
       auto f = quarvel::teile(quarvel::Polynom(k));
       f->color = quarvel::alleFarben[i % quarvel::alleFarben.size()];
-      listen.fuListe[std::string(1, static_cast<char>('a' + i))] = f;
+      listen.speichereFunktion(std::string(1, static_cast<char>('a' + i)), f);
     }
     for (int i = 0; i < 200; ++i) {
-      listen.pktListe["P" + std::to_string(i)] =
-          quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0});
+      listen.speicherePunkt("P" + std::to_string(i), quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0}));
     }
     g.grafikDim = quarvel::GrafikDimension::allfunktional;
   }

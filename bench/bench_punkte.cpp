@@ -28,7 +28,7 @@ void BM_Punktliste1000(benchmark::State& state) {
   for (Punkt& p : genZufallsPunkte({}, "1000", "P", fenster, zufall)) {
     p.aktiv = i++ % 3 != 0;
     const std::string name = p.name;
-    listen.pktListe[name] = teile(std::move(p));
+    listen.speicherePunkt(name, teile(std::move(p)));
   }
   for (auto _ : state) benchmark::DoNotOptimize(gesamtPunktliste(listen, 2));
 }
@@ -57,7 +57,7 @@ void BM_Zufallspunktbefehl1000(benchmark::State& state) {
     z.felder.name = "R";
     state.ResumeTiming();
     fuehreAus(z, "genWZufallsPunkteB");
-    benchmark::DoNotOptimize(z.listen.pktListe.size());
+    benchmark::DoNotOptimize(z.listen.pktListe().size());
   }
 }
 BENCHMARK(BM_Zufallspunktbefehl1000)->Unit(benchmark::kMicrosecond);

@@ -14,7 +14,7 @@ dokument_sekunden="${FUZZ_DOKUMENT_SEKUNDEN:-20}"
 
 CC=clang CXX=clang++ cmake -S . -B "$bau" -G Ninja \
   -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g" \
-  -DQUARVEL_FUZZ=ON -DQUARVEL_SANITIZE=ON -DQUARVEL_GUI=OFF -DQUARVEL_TESTS=OFF >/dev/null
+  -DQUARVEL_FUZZ=ON -DQUARVEL_SANITIZE=ON -DQUARVEL_WERROR=ON -DQUARVEL_GUI=OFF -DQUARVEL_TESTS=OFF >/dev/null
 cmake --build "$bau" --target fuzz_term2polynom fuzz_dokument
 
 mkdir -p "$bau/korpus" "$bau/korpus_dokument" "$bau/funde"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian machine and runs every test: the release build with its unit,
-# end-to-end and window tests and a short benchmark run, the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers of the term and document readers.
+# Sets up a fresh Debian machine and runs every test: the format check, the release build
+# with its unit, end-to-end and window tests and a short benchmark run, the same suite
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers of the term
+# and document readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,9 @@ schritt() { printf '\n=== %s ===\n' "$*"; }
 
 schritt "Pakete"
 tools/pakete.sh
+
+schritt "Formatierung (clang-format)"
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 schritt "Release: bauen und testen"
 cmake --preset release >/dev/null

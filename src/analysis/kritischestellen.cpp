@@ -74,10 +74,10 @@ Grenzen polyDatenX(const Polynom& p0, int dezimalen) {
 
 Grenzen allFuGrenzen(const Objektlisten& listen, int dezimalen) {
   Grenzen g;
-  for (const auto& [name, p] : listen.fuListe) {
+  for (const auto& [name, p] : listen.fuListe()) {
     if (p->sichtbar) umfasse(g, polyDatenX(*p, dezimalen));
   }
-  for (const auto& [name, s] : listen.spListe) {
+  for (const auto& [name, s] : listen.spListe()) {
     if (s->sichtbar) umfasse(g, s->grenzen);
   }
   return g;

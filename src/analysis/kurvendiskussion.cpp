@@ -7,7 +7,7 @@
 #include "analysis/ableitungen.h"
 #include "analysis/kritischestellen.h"
 #include "analysis/nullstellen.h"
-#include "analysis/punktbuchstaben.h"
+#include "model/punktbuchstaben.h"
 #include "model/toleranz.h"
 #include "model/zahltext.h"
 

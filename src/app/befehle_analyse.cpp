@@ -5,7 +5,7 @@
 #include "analysis/kritischestellen.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
-#include "analysis/punktbuchstaben.h"
+#include "model/punktbuchstaben.h"
 #include "app/befehle.h"
 #include "app/funktionswahl.h"
 #include "app/listenpflege.h"
@@ -87,7 +87,7 @@ void tuEs(Zustand& z) {
 // Enters the critical points of a stored function as points A<name>, B<name>, …; a name
 // already taken gets a number, so earlier points stay.
 void kPEintrag(Zustand& z, const std::string& name) {
-  const PolynomRef p = z.listen.fuListe.at(name);
+  const PolynomRef p = z.listen.fuListe().at(name);
   std::size_t k = 0;
   double zuletzt = -999.999;
   for (double x : erzeugeKritStellenListe(*p, z.dezimalen)) {
@@ -95,7 +95,7 @@ void kPEintrag(Zustand& z, const std::string& name) {
     zuletzt = x;
     const std::string wunschname = kritPunktBuchstabe(k++) + name;
     const std::string pname =
-        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe, wunschname) : wunschname;
+        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe(), wunschname) : wunschname;
     auto punkt = teile(Punkt{x, p->wert(x), 0.0, 0.0});
     punkt->name = pname;
     pktEinlisten(z, pname, punkt);
@@ -123,8 +123,8 @@ void beschreibeGraphB(Zustand& z) {
 
 void beschreibeGraphNameB(Zustand& z) {
   const std::string name = z.felder.name;
-  const auto eintrag = z.listen.fuListe.find(name);
-  if (eintrag == z.listen.fuListe.end()) {
+  const auto eintrag = z.listen.fuListe().find(name);
+  if (eintrag == z.listen.fuListe().end()) {
     warnung(z, keinPolynomMitDemNamen(name));
     return;
   }

@@ -94,7 +94,7 @@ void schnittpunkteEintragB(Zustand& z) {
   for (std::size_t i = 0; i < s.punkte.size(); ++i) {
     const std::string wunsch = "S" + std::to_string(i + 1) + zwei->fName + zwei->gName;
     const std::string name =
-        z.listen.pktExistiert(wunsch) ? nummeriert(z.listen.pktListe, wunsch) : wunsch;
+        z.listen.pktExistiert(wunsch) ? nummeriert(z.listen.pktListe(), wunsch) : wunsch;
     auto punkt = teile(Punkt{s.punkte[i].x, s.punkte[i].y, 0.0, 0.0});
     punkt->name = name;
     // Only the position is known: no slope or curvature condition for a construction.

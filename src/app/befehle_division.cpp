@@ -33,7 +33,7 @@ std::optional<Operanden> operanden(Zustand& z, const std::string& warnungstext) 
     warnung(z, warnungstext);
     return std::nullopt;
   }
-  return Operanden{nameX, nameY, z.listen.fuListe.at(nameX), z.listen.fuListe.at(nameY)};
+  return Operanden{nameX, nameY, z.listen.fuListe().at(nameX), z.listen.fuListe().at(nameY)};
 }
 
 // Stores a quotient, remainder or gcd as a new function and reports it; `bericht` is the

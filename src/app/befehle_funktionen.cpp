@@ -9,6 +9,7 @@
 #include "app/listenpflege.h"
 #include "app/schale.h"
 #include "model/objektlisten.h"
+#include "model/polynomtext.h"
 #include "model/splinetext.h"
 #include "model/utf8.h"
 #include "term/termleser.h"
@@ -20,10 +21,6 @@ namespace {
 
 // Every text these commands show.
 namespace texte {
-std::string zufallsname(const std::string& name) {
-  return std::string(zufallsnameAnsage) + name + " erhalten. ";
-}
-constexpr std::string_view keinNameFrei = keinFreierNameMeldung;
 constexpr const char* aktUeberschreiben =
     "Soll die aktuelle Funktion wirklich mit dem neuen Term überschreiben werden?";
 std::string alsFunktionEingetragen(const std::string& t, const std::string& name) {
@@ -45,11 +42,10 @@ std::string eingefuegt(const std::string& name) { return name + " wurde in die L
 std::string unterZufallsnamen(const std::string& name) {
   return "Die aktuelle Funktion wurde unter dem Namen " + name + " in die Funktionsliste eingefügt.";
 }
-std::string zufallsnamenErhalten(const std::string& name) {
-  return "Da kein zulässiger Name für die Funktion angegeben wurde, hat sie einen Zufallsnamen, "
-         "nämlich " +
-         name + " erhalten. ";
-}
+// Followed by the name and " erhalten. ".
+constexpr std::string_view zufallsnamenAnsage =
+    "Da kein zulässiger Name für die Funktion angegeben wurde, hat sie einen Zufallsnamen, "
+    "nämlich ";
 std::string ausgewaehlt(const std::string& name) {
   return "Als aktuelle Funktion wurde aus der Funktionsliste " + name + " ausgewählt";
 }
@@ -85,34 +81,16 @@ std::string keineFarbFunktion(const std::string& name) {
 }
 }  // namespace texte
 
-bool istEinbuchstabigerFunktionsname(const std::string& name) {
-  const std::vector<char32_t> zeichen = codepunkte(name);
-  return zeichen.size() == 1 && istKleinbuchstabe(zeichen.front());
-}
-
-// A deleted function's or spline's name is free again. Only one-letter names go back: the
-// pool hands out one-letter names, and a longer one such as "akt" or "nP" must never be
-// handed out.
-void gibNamenFrei(Zustand& z, const std::string& name) {
-  if (istEinbuchstabigerFunktionsname(name)) z.listen.fuNamen.insert(name);
-}
-
-std::string ohneRandLeerzeichen(const std::string& text) {
-  const auto anfang = text.find_first_not_of(' ');
-  if (anfang == std::string::npos) return {};
-  const auto ende = text.find_last_not_of(' ');
-  return text.substr(anfang, ende - anfang + 1);
-}
-
 void liesTermB(Zustand& z) {
-  const Funktionsname name = fuNamenTest(z);
-  if (name.name.empty()) return;
-  z.felder.name = name.name;
-  if (name.name == "akt" &&
+  const std::optional<std::string> name =
+      neuerFunktionsname(z, z.felder.name, zufallsnameAnsage, AktAlsName::erlaubt);
+  if (!name) return;
+  z.felder.name = *name;
+  if (*name == "akt" &&
       auswahl(z, texte::aktUeberschreiben, "Ja, überschreiben", "Abbruch") != "Ja, überschreiben") {
     return;
   }
-  liesTerm(z, name, z.felder.eingabe);
+  liesTerm(z, *name, z.felder.eingabe);
 }
 
 void einlistB(Zustand& z) { aktEinlisten(z, teile(z.akt->nurKoeffizienten())); }
@@ -126,7 +104,7 @@ void istAktuellB(Zustand& z) {
     return;
   }
   if (z.listen.fuExistiert(name)) {
-    const PolynomRef p = z.listen.fuListe.at(name);
+    const PolynomRef p = z.listen.fuListe().at(name);
     poly2Eingabe(z, *p);
     bemerkung(z, texte::ausgewaehlt(name));
     z.felder.name.clear();
@@ -145,15 +123,12 @@ void istAktuellB(Zustand& z) {
 // Deletes one function or spline and returns the line that reports it.
 std::string funktionAuslisten(Zustand& z, const std::string& name) {
   if (z.listen.fuExistiert(name)) {
-    z.listen.backupf.push_back(text(z, *z.listen.fuListe.at(name)));
-    fuAuslisten(z, name);
-    gibNamenFrei(z, name);
+    z.listen.merkeGeloeschtenTerm(text(z, *z.listen.fuListe().at(name)));
+    z.listen.entferneFunktion(name);
     z.ui.neuZeichnen();
     return texte::entfernt(name);
   }
-  if (z.listen.spExistiert(name)) {
-    z.listen.spListe.erase(name);
-    gibNamenFrei(z, name);
+  if (z.listen.entferneSpline(name)) {
     neuF(z);
     return texte::entfernt(name);
   }
@@ -177,13 +152,12 @@ void auslistB(Zustand& z) {
 }
 
 void fktnListeLoeschB(Zustand& z) {
-  const std::size_t n = z.listen.fuListe.size();
+  const std::size_t n = z.listen.fuListe().size();
   if (n == 0) {
     auswahl(z, texte::listeSchonLeer, "ok", "");
   } else if (auswahl(z, texte::wirklichListeLoeschen(n), "Ja, weg damit", " Lieber doch nicht") ==
              "Ja, weg damit") {
-    for (const auto& [name, p] : z.listen.fuListe) gibNamenFrei(z, name);
-    z.listen.fuListe.clear();
+    z.listen.leereFunktionen();
     bemerkung(z, "Die gesamte Polynomliste wurde gelöscht.");
     ausgabe(z, 0, texte::alleEntfernt(n));
   }
@@ -201,14 +175,15 @@ void zeigeGelFunktionenB(Zustand& z) {
 }
 
 std::string splinelisteOderLeer(const Zustand& z) {
-  if (z.listen.spListe.empty()) return "Die Splineliste ist leer.\n\n";
+  if (z.listen.spListe().empty()) return "Die Splineliste ist leer.\n\n";
   return gesamtSplineliste(z.listen) + "\n\n";
 }
 
 void alleFuAnzeigB(Zustand& z) {
   std::string bericht = "Die aktuelle Funktion hat die Gleichung\nakt(x) = " + text(z, *z.akt) + "\n\n";
-  bericht += z.listen.fuListe.empty() ? std::string("Die Polynomliste ist leer.\n\n")
-                                      : gesamtFunktionsliste(z.listen, z.dezimalen, z.brueche) + "\n\n";
+  bericht += z.listen.fuListe().empty()
+                 ? std::string("Die Polynomliste ist leer.\n\n")
+                 : gesamtFunktionsliste(z.listen, z.dezimalen, z.brueche) + "\n\n";
   bericht += splinelisteOderLeer(z);
   ausgabe(z, 0, bericht);
   bemerkung(z, "Die Funktionsliste wird im Ausgabefenster angezeigt.");
@@ -217,9 +192,9 @@ void alleFuAnzeigB(Zustand& z) {
 void setzeSichtbarkeit(Zustand& z, bool sichtbar) {
   const std::string name = z.felder.name;
   if (z.listen.fuExistiert(name)) {
-    z.listen.fuListe.at(name)->sichtbar = sichtbar;
+    z.listen.fuListe().at(name)->sichtbar = sichtbar;
   } else if (z.listen.spExistiert(name)) {
-    z.listen.spListe.at(name)->sichtbar = sichtbar;
+    z.listen.spListe().at(name)->sichtbar = sichtbar;
   } else {
     z.ui.piep();
     bemerkung(z, texte::keineFunktionMitNamen(name));
@@ -231,9 +206,9 @@ void setzeSichtbarkeit(Zustand& z, bool sichtbar) {
 
 void setzeFarbe(Zustand& z, const std::string& name, Farbe farbe) {
   if (z.listen.fuExistiert(name)) {
-    z.listen.fuListe.at(name)->color = farbe;
+    z.listen.fuListe().at(name)->color = farbe;
   } else if (z.listen.spExistiert(name)) {
-    z.listen.spListe.at(name)->color = farbe;
+    z.listen.spListe().at(name)->color = farbe;
   } else {
     z.ui.piep();
     auswahl(z, texte::keineFarbFunktion(name), "ok", "");
@@ -244,37 +219,18 @@ void setzeFarbe(Zustand& z, const std::string& name, Farbe farbe) {
 
 }  // namespace
 
-Funktionsname fuNamenTest(Zustand& z) {
-  const std::string gewuenscht = ohneRandLeerzeichen(z.felder.name);
-  if (z.listen.namensBewertung(gewuenscht, ObjektTyp::f) == NamensAttribut::frei) {
-    return {gewuenscht, false};
-  }
-  const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
-  if (name.empty()) {
-    auswahl(z, std::string(texte::keinNameFrei), "ok", "");
-    return {};
-  }
-  auswahl(z, texte::zufallsname(name), "ok", "");
-  return {name, true};
-}
-
-void nameZurueckgeben(Zustand& z, const Funktionsname& name) {
-  if (name.ausDemPool && !z.listen.fuExistiert(name.name)) z.listen.fuNamen.insert(name.name);
-}
-
-void liesTerm(Zustand& z, const Funktionsname& name, const std::string& t) {
-  const Termergebnis gelesen = term2Polynom("0+" + t, z.listen.fuListe);
+void liesTerm(Zustand& z, const std::string& name, const std::string& t) {
+  const Termergebnis gelesen = term2Polynom("0+" + t, z.listen.fuListe());
   if (!gelesen.ok) {
     bemerkung(z, gelesen.meldung);
     if (!gelesen.testString.empty()) z.testString = gelesen.testString;
     ausgabe(z, 0, z.testString);
     z.testString.clear();
     z.ui.piep();
-    nameZurueckgeben(z, name);
     return;
   }
   const PolynomRef p = teile(gelesen.p);
-  if (name.name == "akt") {
+  if (name == "akt") {
     bemerkung(z, texte::alsAktEingetragen(t));
     ausgabe(z, 0, "akt(x) = " + text(z, *p));
     z.akt = p;
@@ -283,9 +239,9 @@ void liesTerm(Zustand& z, const Funktionsname& name, const std::string& t) {
     neuF(z);
     return;
   }
-  bemerkung(z, texte::alsFunktionEingetragen(t, name.name));
-  ausgabe(z, 0, name.name + "(x) = " + text(z, *p));
-  fuEinlisten(z, name.name, p);
+  bemerkung(z, texte::alsFunktionEingetragen(t, name));
+  ausgabe(z, 0, name + "(x) = " + text(z, *p));
+  fuEinlisten(z, name, p);
   z.grafTarget = p;
 }
 
@@ -310,19 +266,20 @@ void aktEinlisten(Zustand& z, const PolynomRef& p) {
     }
     return;
   }
-  name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
-  if (name.empty()) {
-    auswahl(z, std::string(texte::keinNameFrei), "ok", "");
-    return;
-  }
-  bemerkung(z, texte::unterZufallsnamen(name));
-  auswahl(z, texte::zufallsnamenErhalten(name), "ok", "");
-  fuEinlisten(z, name, p);
-  ausgabe(z, 2, name + "(x) = " + text(z, *p));
-  z.felder.name = name;
+  const std::optional<std::string> zufallsname =
+      neuerFunktionsname(z, "", texte::zufallsnamenAnsage);
+  if (!zufallsname) return;
+  bemerkung(z, texte::unterZufallsnamen(*zufallsname));
+  fuEinlisten(z, *zufallsname, p);
+  ausgabe(z, 2, *zufallsname + "(x) = " + text(z, *p));
+  z.felder.name = *zufallsname;
 }
 
-void poly2Eingabe(Zustand& z, const Polynom& p) { z.felder.eingabe = text(z, p); }
+// The input field is read again as a term, and the term reader knows no division: the text
+// there is always in decimals, also while results are shown as fractions.
+void poly2Eingabe(Zustand& z, const Polynom& p) {
+  z.felder.eingabe = polynomString(p, z.dezimalen);
+}
 
 void registriereFunktionsbefehle(Befehlstabelle& t) {
   t.eintragen("liesTermB", liesTermB);

@@ -7,7 +7,6 @@
 #include "app/funktionsbefehle.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
-#include "app/splinepflege.h"
 #include "construction/interpolation.h"
 #include "construction/konstruktionstexte.h"
 #include "construction/regression.h"
@@ -39,7 +38,7 @@ int gradAusFeld(const std::string& feld) {
 // The polynomial of least degree meeting the conditions of the point list, stored under a
 // new name; with the written solution of the exercise when asked for.
 void steckbriefBauen(Zustand& z, bool mitRechenweg) {
-  const std::vector<Punkt> pfeld = genPunktfeld(z.listen.pktListe);
+  const std::vector<Punkt> pfeld = genPunktfeld(z.listen.pktListe());
   const Konstruktion k = pktListe2Polynom(pfeld);
   if (!k.ok) {
     auswahl(z, std::string(unterOderUeberbestimmt), std::string(habIchGelesen), "");
@@ -62,7 +61,7 @@ void pktliste2PolynomB(Zustand& z) { steckbriefBauen(z, false); }
 void steckbriefRechenwegB(Zustand& z) { steckbriefBauen(z, true); }
 
 void pktliste2IntPolPolB(Zustand& z) {
-  const Interpolation i = genInterpolPol(z.listen.pktListe);
+  const Interpolation i = genInterpolPol(z.listen.pktListe());
   if (!i.ok) {
     auswahl(z, std::string(i.zuVielePunkte ? zuVieleInterpolationspunkte : koordinatenUnvertraeglich),
             std::string(habIchGelesen), "");
@@ -80,7 +79,7 @@ void pktliste2IntPolPolB(Zustand& z) {
 }
 
 void regressionB(Zustand& z) {
-  const Regression r = regression(z.listen.pktListe, gradAusFeld(z.felder.x));
+  const Regression r = regression(z.listen.pktListe(), gradAusFeld(z.felder.x));
   if (!r.p) {
     ausgabe(z, 0, r.fehlermeldung);
     return;
@@ -101,7 +100,7 @@ void regressionB(Zustand& z) {
 }
 
 void pktliste2SplineB(Zustand& z) {
-  const SplineBau bau = genSpline(z.listen.pktListe, z.dezimalen);
+  const SplineBau bau = genSpline(z.listen.pktListe(), z.dezimalen);
   if (!bau.ok) {
     auswahl(z, std::string(splinePunkteUnvertraeglich), std::string(habIchGelesen), "");
     return;
@@ -113,7 +112,7 @@ void pktliste2SplineB(Zustand& z) {
 }
 
 void splineListeLoeschB(Zustand& z) {
-  const std::size_t k = z.listen.spListe.size();
+  const std::size_t k = z.listen.spListe().size();
   if (k == 0) {
     auswahl(z, std::string(splinelisteLeer), "ok", "");
     return;

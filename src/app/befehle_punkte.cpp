@@ -73,7 +73,7 @@ void pktEingabe2B(Zustand& z) {
 // --- showing and deleting ---
 
 void allePunkteAnzeigeB(Zustand& z) {
-  if (z.listen.pktListe.empty()) {
+  if (z.listen.pktListe().empty()) {
     bemerkung(z, "Die Punktliste ist leer.");
     return;
   }
@@ -83,7 +83,7 @@ void allePunkteAnzeigeB(Zustand& z) {
 
 // Deletes one point; the line for the report.
 std::string punktAuslisten(Zustand& z, const std::string& name) {
-  if (!istPunkt(z.listen.pktListe, name)) return "Kein Punkt namens " + name + " in der Liste." + lf;
+  if (!istPunkt(z.listen.pktListe(), name)) return "Kein Punkt namens " + name + " in der Liste." + lf;
   pktAuslisten(z, name);
   return name + " wurde aus der Punkt-Liste entfernt." + lf;
 }
@@ -98,7 +98,7 @@ void pktAuslistB(Zustand& z) {
     return;
   }
   std::string bericht;
-  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
+  for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
     bericht += punktAuslisten(z, name);
   }
   z.felder.name.clear();
@@ -106,17 +106,16 @@ void pktAuslistB(Zustand& z) {
 }
 
 void pktListeLoeschB(Zustand& z) {
-  if (z.listen.pktListe.empty()) {
+  if (z.listen.pktListe().empty()) {
     hinweisfenster(z, "Die Punktliste ist bereits leer.", "ok");
     return;
   }
-  const std::string n = std::to_string(z.listen.pktListe.size());
+  const std::string n = std::to_string(z.listen.pktListe().size());
   if (auswahl(z, "Wirklich die Punktliste (Punktanzahl beträgt " + n + ") Löschen?", jaWegDamit,
               lieberDochNicht) != jaWegDamit) {
     return;
   }
-  z.listen.punktNamen = startPunktnamen();
-  z.listen.pktListe.clear();
+  z.listen.leerePunkte();
   bemerkung(z, "Die gesamte Punktliste wurde gelöscht.");
   ausgabe(z, 0, "Alle  Punkte (Anzahl: " + n + ") wurden aus der Punktliste entfernt.");
 }
@@ -125,7 +124,7 @@ void pktListeLoeschB(Zustand& z) {
 void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
   const bool aktiv = derartig == "aktivierten";
   std::vector<std::string> namen;
-  for (const auto& [name, p] : z.listen.pktListe) {
+  for (const auto& [name, p] : z.listen.pktListe()) {
     if (p->aktiv == aktiv) namen.push_back(name);
   }
   if (namen.empty()) {
@@ -140,8 +139,7 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
     if (auswahl(z, "Wirklich " + d + "  Löschen?", jaWegDamit, lieberDochNicht) == jaWegDamit) {
       // The report is issued for every point removed: the protocol keeps one line each.
       for (const std::string& name : namen) {
-        z.listen.pktListe.erase(name);
-        z.listen.punktNamen.insert(name);
+        z.listen.entfernePunkt(name);
         bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
         ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
       }
@@ -153,7 +151,7 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
 // --- activation ---
 
 struct Schaltung {
-  std::string (*schalte)(Punktliste&, const std::string&);
+  std::string (*schalte)(const Punktliste&, const std::string&);
   const char* bitte;
   const char* alle;
 };
@@ -175,11 +173,11 @@ void punkteSchalten(Zustand& z, const Schaltung& s) {
   }
   std::string bericht;
   if (eingetragen.front() == "alle") {
-    for (const auto& [name, _] : z.listen.pktListe) s.schalte(z.listen.pktListe, name);
+    for (const auto& [name, _] : z.listen.pktListe()) s.schalte(z.listen.pktListe(), name);
     bericht = s.alle;
   } else {
-    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe, eingetragen)) {
-      bericht += s.schalte(z.listen.pktListe, name);
+    for (const std::string& name : namenEingabeEntfalten(z.listen.pktListe(), eingetragen)) {
+      bericht += s.schalte(z.listen.pktListe(), name);
     }
   }
   z.felder.name.clear();
@@ -222,7 +220,7 @@ void genWPunkteAufFB(Zustand& z) {
   const std::string links = zahlText(z.grafik.xlinks);
   const std::string rechts = zahlText(z.grafik.xrechts);
   const Felder& f = z.felder;
-  const Erzeugungspruefung pruefung = testPunkteAufF(z.listen.fuListe, links, rechts, f.y, f.x, f.name);
+  const Erzeugungspruefung pruefung = testPunkteAufF(z.listen.fuListe(), links, rechts, f.y, f.x, f.name);
   if (!pruefung.ok) {
     bemerkung(z, gescheitert + pruefung.meldung);
     return;
@@ -239,7 +237,7 @@ void genWZufallsPunkteB(Zustand& z) {
     return;
   }
   erzeugtePunkteEinlisten(
-      z, genZufallsPunkte(z.listen.pktListe, z.felder.x, z.felder.name, fenster, z.zufall));
+      z, genZufallsPunkte(z.listen.pktListe(), z.felder.x, z.felder.name, fenster, z.zufall));
 }
 
 }  // namespace

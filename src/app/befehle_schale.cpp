@@ -15,11 +15,7 @@ void quitB(Zustand& z) {
 
 // Empties every list and the protocol; all names go back into their pools.
 void neu(Zustand& z) {
-  z.listen.fuListe.clear();
-  z.listen.pktListe.clear();
-  z.listen.spListe.clear();
-  z.listen.fuNamen = startFunktionsnamen();
-  z.listen.punktNamen = startPunktnamen();
+  z.listen.leereAlles();
   z.protokoll.clear();
   // With the points gone there is nothing left to move back or take away.
   z.grafik.geste = {};

@@ -41,7 +41,7 @@ Json polynomJson(const Polynom& p) {
 
 // The name of the first stored function that is the very object `p`, if any.
 std::optional<std::string> gespeichertAls(const Zustand& z, const PolynomRef& p) {
-  for (const auto& [name, f] : z.listen.fuListe) {
+  for (const auto& [name, f] : z.listen.fuListe()) {
     if (f == p) return name;
   }
   return std::nullopt;
@@ -49,7 +49,7 @@ std::optional<std::string> gespeichertAls(const Zustand& z, const PolynomRef& p)
 
 Json funktionenJson(const Zustand& z) {
   Json liste = Json::array();
-  for (const auto& [name, f] : z.listen.fuListe) {
+  for (const auto& [name, f] : z.listen.fuListe()) {
     // One object stored under two names stays one object.
     if (const auto erster = gespeichertAls(z, f); erster && *erster != name) {
       liste.push_back(Json{{"name", name}, {"wie", *erster}});
@@ -70,7 +70,7 @@ Json verweisOderPolynom(const Zustand& z, const PolynomRef& p, bool aktMoeglich)
 
 Json punkteJson(const Zustand& z) {
   Json liste = Json::array();
-  for (const auto& [name, p] : z.listen.pktListe) {
+  for (const auto& [name, p] : z.listen.pktListe()) {
     liste.push_back(Json{{"name", name},
                          {"ko", zahlen(p->ko)},
                          {"gueltig", {p->valid[0], p->valid[1], p->valid[2]}},
@@ -83,7 +83,7 @@ Json punkteJson(const Zustand& z) {
 
 Json splinesJson(const Zustand& z) {
   Json liste = Json::array();
-  for (const auto& [name, s] : z.listen.spListe) {
+  for (const auto& [name, s] : z.listen.spListe()) {
     Json stuecke = Json::array();
     for (const Polynom& p : s->stuecke) stuecke.push_back(zahlen(p.koeff));
     liste.push_back(Json{{"name", name},
@@ -175,7 +175,7 @@ Json arbeitJson(const Zustand& z) {
               {"funktionen", funktionenJson(z)},
               {"punkte", punkteJson(z)},
               {"splines", splinesJson(z)},
-              {"geloeschteTerme", z.listen.backupf},
+              {"geloeschteTerme", z.listen.backupf()},
               {"grafik", grafikJson(z.grafik)},
               {"protokoll", z.protokoll}};
 }
@@ -479,20 +479,8 @@ std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const Ort& ort) {
   return p;
 }
 
-// The document's work is built up in a fresh state beside the open one. Its lists are filled
-// the way the store operations fill them: the name leaves its pool as the object is stored.
-void funktionSpeichern(Objektlisten& listen, const std::string& name, const PolynomRef& p) {
-  listen.fuListe[name] = p;
-  listen.fuNamen.erase(name);
-}
-void punktSpeichern(Objektlisten& listen, const std::string& name, const PunktRef& p) {
-  listen.pktListe[name] = p;
-  listen.punktNamen.erase(name);
-}
-void splineSpeichern(Objektlisten& listen, const std::string& name, const SplineRef& s) {
-  listen.spListe[name] = s;
-  listen.fuNamen.erase(name);
-}
+// The document's work is built up in a fresh state beside the open one, through the lists'
+// own store operations, so that names and pools agree as after any command.
 
 // A name for a new function or spline: well formed and not yet taken.
 bool funktionsnameFrei(Leser& l, const Zustand& a, const std::string& name,
@@ -520,17 +508,17 @@ void funktionenLesen(Leser& l, const Json& liste, Zustand& a) {
     if (e.contains("wie")) {
       std::string wie;
       if (!l.text(e, ort, "wie", wie)) return;
-      const auto it = a.listen.fuListe.find(wie);
-      if (it == a.listen.fuListe.end()) {
+      const auto it = a.listen.fuListe().find(wie);
+      if (it == a.listen.fuListe().end()) {
         l.scheitere(zitat(unter(ort, "wie")) + " nennt keine vorher gespeicherte Funktion.");
         return;
       }
-      funktionSpeichern(a.listen, name, it->second);
+      a.listen.speichereFunktion(name, it->second);
       continue;
     }
     auto p = polynomLesen(l, e, ort);
     if (!p) return;
-    funktionSpeichern(a.listen, name, teile(std::move(*p)));
+    a.listen.speichereFunktion(name, teile(std::move(*p)));
   }
 }
 
@@ -544,8 +532,8 @@ PolynomRef polynomOderVerweis(Leser& l, const Json& o, std::string_view schluess
     std::string wie;
     if (!l.text(*j, ort, "wie", wie)) return nullptr;
     if (wie == "akt" && aktMoeglich) return a.akt;
-    const auto it = a.listen.fuListe.find(wie);
-    if (it != a.listen.fuListe.end()) return it->second;
+    const auto it = a.listen.fuListe().find(wie);
+    if (it != a.listen.fuListe().end()) return it->second;
     l.scheitere(zitat(unter(ort, "wie")) + " nennt keine gespeicherte Funktion.");
     return nullptr;
   }
@@ -593,7 +581,7 @@ void punkteLesen(Leser& l, const Json& liste, Zustand& a) {
     }
     if (!l.ok()) return;
     const std::string name = p.name;
-    punktSpeichern(a.listen, name, teile(std::move(p)));
+    a.listen.speicherePunkt(name, teile(std::move(p)));
   }
 }
 
@@ -628,7 +616,7 @@ void splinesLesen(Leser& l, const Json& liste, Zustand& a) {
       return;
     }
     const std::string name = s.name;
-    splineSpeichern(a.listen, name, std::make_shared<Spline>(std::move(s)));
+    a.listen.speichereSpline(name, std::make_shared<Spline>(std::move(s)));
   }
 }
 
@@ -727,7 +715,7 @@ std::string arbeitLesen(std::string_view text, Zustand& a) {
     const Ort terme = unter(wurzel, "geloeschteTerme");
     for (std::size_t i = 0; i < t->size() && l.ok(); ++i) {
       if (l.pruefeArt((*t)[i], an(terme, i), Art::text)) {
-        a.listen.backupf.push_back((*t)[i].get<std::string>());
+        a.listen.merkeGeloeschtenTerm((*t)[i].get<std::string>());
       }
     }
   }

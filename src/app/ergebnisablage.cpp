@@ -19,10 +19,12 @@ std::string ohneRandLeerzeichen(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gewuenscht,
-                                              std::string_view ansage) {
+                                              std::string_view ansage, AktAlsName akt) {
   const std::string bereinigt = ohneRandLeerzeichen(gewuenscht);
-  if (istFreierNeuerName(z, bereinigt)) return bereinigt;
-  const std::string name = Objektlisten::nimmFreienNamen(z.listen.fuNamen);
+  if (istFreierNeuerName(z, bereinigt) || (akt == AktAlsName::erlaubt && bereinigt == "akt")) {
+    return bereinigt;
+  }
+  const std::string name = z.listen.freierFunktionsname();
   if (name.empty()) {
     auswahl(z, std::string(keinFreierNameMeldung), "ok", "");
     return std::nullopt;
@@ -32,8 +34,7 @@ std::optional<std::string> neuerFunktionsname(Zustand& z, const std::string& gew
 }
 
 void ohneAusdehnungEinlisten(Zustand& z, const std::string& name, const PolynomRef& p) {
-  z.listen.fuListe[name] = p;
-  z.listen.fuNamen.erase(name);
+  z.listen.speichereFunktion(name, p);
   z.ui.neuZeichnen();
 }
 

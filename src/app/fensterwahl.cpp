@@ -9,7 +9,7 @@ namespace quarvel {
 
 bool punktDeckelSetzen(Zustand& z) {
   Fensterwahl& knoepfe = z.grafik.wahl;
-  const Punktliste& punkte = z.listen.pktListe;
+  const Punktliste& punkte = z.listen.pktListe();
   bool brauchbar = punkte.size() >= 2;
   Grenzen r;
   if (brauchbar) {
@@ -77,7 +77,7 @@ void grafWahl(Zustand& z, GrafikDimension wahl) {
       break;
     case GrafikDimension::nominal: {
       const std::string& name = z.felder.name;
-      if (const auto f = z.listen.fuListe.find(name); f != z.listen.fuListe.end()) {
+      if (const auto f = z.listen.fuListe().find(name); f != z.listen.fuListe().end()) {
         z.grafTarget = f->second;
         ankreuzen(wahl);
       } else if (z.listen.spExistiert(name)) {
@@ -92,7 +92,7 @@ void grafWahl(Zustand& z, GrafikDimension wahl) {
     }
     case GrafikDimension::allfunktional:
       ankreuzen(wahl);
-      if (z.listen.fuListe.empty() && z.listen.spListe.empty()) {
+      if (z.listen.fuListe().empty() && z.listen.spListe().empty()) {
         auswahl(z, "Die Funktionsliste ist leer. ", "ok", "");
       }
       break;

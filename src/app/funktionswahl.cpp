@@ -11,8 +11,8 @@ Funktionswahl fuNameok(const Zustand& z) {
 
 PolynomRef gewaehltePolynom(const Zustand& z, const std::string& name) {
   if (name == "akt") return z.akt;
-  const auto it = z.listen.fuListe.find(name);
-  return it == z.listen.fuListe.end() ? nullptr : it->second;
+  const auto it = z.listen.fuListe().find(name);
+  return it == z.listen.fuListe().end() ? nullptr : it->second;
 }
 
 std::optional<GewaehlteFunktion> gewaehlteFunktion(Zustand& z) {

@@ -49,7 +49,7 @@ class Skriptoberflaeche final : public Oberflaeche {
   std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
                              Grafikformat format) override {
     if (datei.empty()) return "Ohne Fenster gibt es keinen Drucker; printB DATEI schreibt eine Datei.";
-    if (!grafikexport_) return "Dieser Skriptlauf kann keine Grafik schreiben.";
+    if (!grafikexport_) return "Grafik in eine Datei schreibt nur quarvel --skript.";
     return grafikexport_(liste, datei, format);
   }
   void beenden() override { beendet_ = true; }
@@ -151,8 +151,8 @@ const std::string* feldText(const Zustand& z, const std::string& was) {
 
 const Polynom* findePolynom(const Zustand& z, const std::string& name) {
   if (name == "akt") return z.akt.get();
-  const auto it = z.listen.fuListe.find(name);
-  return it == z.listen.fuListe.end() ? nullptr : it->second.get();
+  const auto it = z.listen.fuListe().find(name);
+  return it == z.listen.fuListe().end() ? nullptr : it->second.get();
 }
 
 // Prints what "zeige" asks for; false when the request is not understood.

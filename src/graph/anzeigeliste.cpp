@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/punktbuchstaben.h"
 #include "model/utf8.h"
 #include "model/zahltext.h"
 
@@ -23,7 +24,7 @@ class Zeichner {
     liste_.elemente.emplace_back(Hintergrund{});
     achsenUndPunkte();
     funktionen();
-    for (const auto& [name, s] : q_.listen.spListe) {
+    for (const auto& [name, s] : q_.listen.spListe()) {
       if (s->sichtbar) splineZeichnen(*s, name);
     }
     gitter();
@@ -51,7 +52,7 @@ class Zeichner {
       pfad.linienzuege.push_back({{bt.x - spitz, bt.y + spitz}, bt, {bt.x - spitz, bt.y - spitz}});
     }
     if (g_.punkteImGraphenZeigen) {
-      for (const auto& [name, p] : q_.listen.pktListe) {
+      for (const auto& [name, p] : q_.listen.pktListe()) {
         const Bildpunkt ort = bild(p->x(), p->y());
         pfad.kreise.push_back({ort, 2});
         text({ort.x + p->pos.dx, ort.y + p->pos.dy}, name, punktSchrift);
@@ -73,7 +74,7 @@ class Zeichner {
         fuZeichnen(q_.grafTarget, anzeigename(q_.grafTarget));
         break;
       case GrafikDimension::allfunktional:
-        for (const auto& [name, f] : q_.listen.fuListe) fuZeichnen(*f, name);
+        for (const auto& [name, f] : q_.listen.fuListe()) fuZeichnen(*f, name);
         break;
     }
   }
@@ -96,12 +97,10 @@ class Zeichner {
   void kritischeStellenMarkieren(const Polynom& p) {
     if (p.kritPunkte.empty() || !g_.kritischePunkteImGraphenZeigen) return;
     Pfad kreise{schwarz, 1, {}, {}};
-    const auto& buchstaben = alphabet();
     for (std::size_t k = 0; k < p.kritPunkte.size(); ++k) {
       const Bildpunkt q = bild(p.kritPunkte[k].x, p.kritPunkte[k].y);
       kreise.kreise.push_back({q, 4});
-      // Degree 14 allows at most 25 critical points, one per letter; more get no letter.
-      if (k < buchstaben.size()) text(q, buchstaben[k] + p.name, kritSchrift);
+      text(q, kritPunktBuchstabe(k) + p.name, kritSchrift);
     }
     liste_.elemente.emplace_back(std::move(kreise));
   }

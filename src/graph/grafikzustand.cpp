@@ -18,9 +18,9 @@ void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int 
       g.fuRahmen = rahmenVon(akt, dezimalen);
       break;
     case GrafikDimension::nominal:
-      if (const auto f = listen.fuListe.find(g.letzterFname); f != listen.fuListe.end()) {
+      if (const auto f = listen.fuListe().find(g.letzterFname); f != listen.fuListe().end()) {
         g.fuRahmen = rahmenVon(*f->second, dezimalen);
-      } else if (const auto s = listen.spListe.find(g.letzterFname); s != listen.spListe.end()) {
+      } else if (const auto s = listen.spListe().find(g.letzterFname); s != listen.spListe().end()) {
         g.fuRahmen = s->second->grenzen;
       } else {
         g.fuRahmen = allFuGrenzen(listen, dezimalen);
@@ -34,7 +34,7 @@ void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int 
 
 void neuP(Grafikzustand& g, const Objektlisten& listen) {
   Grenzen r;
-  for (const auto& [_, p] : listen.pktListe) {
+  for (const auto& [_, p] : listen.pktListe()) {
     if (!p->aktiv) continue;
     r.links = std::min(r.links, p->x());
     r.rechts = std::max(r.rechts, p->x());

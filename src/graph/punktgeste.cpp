@@ -37,7 +37,7 @@ void rightMouseDown(Grafikzustand& g) {
 void rightMouseDragged(Grafikzustand& g, const Objektlisten& listen, double xw, double yw) {
   const double x = originalXw(g, xw);
   const double y = originalYw(g, yw);
-  g.traeger = punktName(listen.pktListe, x, y);
+  g.traeger = punktName(listen.pktListe(), x, y);
   g.geste.phase = Phase::waehlen;
   undoVerwerfen(g);
 }
@@ -62,14 +62,12 @@ void mouseUp(Grafikzustand& g, Objektlisten& listen) {
 
 void verschiebePunkt(Grafikzustand& g, Objektlisten& listen) {
   const std::string name = g.traeger;
-  const auto alt = listen.pktListe.find(name);
-  if (alt == listen.pktListe.end()) return;
+  const auto alt = listen.pktListe().find(name);
+  if (alt == listen.pktListe().end()) return;
   Punkt vorher;
   vorher.ko = alt->second->ko;
   vorher.name = name;
-  Punkt neu = punktAmMausort(g);
-  neu.name = name;
-  alt->second = teile(std::move(neu));
+  listen.speicherePunkt(name, teile(punktAmMausort(g)));
   g.geste.backPunkt = std::move(vorher);
   g.geste.letzteAktion = Rueckgaengig::verschoben;
   g.traeger = "?";
@@ -79,15 +77,12 @@ void verschiebePunkt(Grafikzustand& g, Objektlisten& listen) {
 void neuPunkt(Grafikzustand& g, Objektlisten& listen) {
   std::string name = g.traeger;
   if (listen.namensBewertung(name, ObjektTyp::p) != NamensAttribut::frei) {
-    name = Objektlisten::nimmFreienNamen(listen.punktNamen);
+    name = listen.freierPunktname();
     if (name.empty()) return;
   }
-  // A stored point's name never stays in the pool, else a later placement would take
-  // the same letter and overwrite this point.
-  listen.punktNamen.erase(name);
   Punkt p = punktAmMausort(g);
   p.name = name;
-  listen.pktListe[name] = teile(p);
+  listen.speicherePunkt(name, teile(p));
   g.geste.undoName = name;
   g.geste.backPunkt = std::move(p);
   g.geste.letzteAktion = Rueckgaengig::neuerPunkt;
@@ -98,12 +93,10 @@ bool punktUndo(Grafikzustand& g, Objektlisten& listen) {
   bool zurueckgelegt = false;
   Punktgeste& geste = g.geste;
   if (geste.letzteAktion == Rueckgaengig::neuerPunkt && listen.pktExistiert(geste.undoName)) {
-    listen.pktListe.erase(geste.undoName);
-    listen.punktNamen.insert(geste.undoName);
+    listen.entfernePunkt(geste.undoName);
   }
   if (geste.letzteAktion == Rueckgaengig::verschoben) {
-    listen.pktListe[geste.backPunkt.name] = teile(geste.backPunkt);
-    listen.punktNamen.erase(geste.backPunkt.name);
+    listen.speicherePunkt(geste.backPunkt.name, teile(geste.backPunkt));
     zurueckgelegt = true;
   }
   undoVerwerfen(g);
@@ -117,8 +110,8 @@ bool punktSetzen(Grafikzustand& g, Objektlisten& listen) {
 }
 
 void buchstabenPos(Grafikzustand& g, Objektlisten& listen, int dx, int dy) {
-  const auto p = listen.pktListe.find(g.traeger);
-  if (p == listen.pktListe.end()) return;
+  const auto p = listen.pktListe().find(g.traeger);
+  if (p == listen.pktListe().end()) return;
   p->second->pos.dx += dx;
   p->second->pos.dy += dy;
 }

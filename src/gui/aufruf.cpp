@@ -2,8 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
-#include <charconv>
-#include <limits>
+
+#include "app/skriptaufruf.h"
 
 namespace quarvel {
 
@@ -30,19 +30,6 @@ const char* const keineAnzeigeMeldung =
     "läuft Quarvel mit --skript DATEI.\n";
 
 namespace {
-
-// Digits only, within 0 ... 4294967295: "-1" or "1e3" are no seed.
-std::optional<std::uint32_t> alsSeed(const QString& text) {
-  const std::string ziffern = text.toStdString();
-  if (ziffern.empty() || ziffern.find_first_not_of("0123456789") != std::string::npos) return {};
-  std::uint64_t wert = 0;
-  const auto [ende, fehler] = std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), wert);
-  if (fehler != std::errc() || ende != ziffern.data() + ziffern.size() ||
-      wert > std::numeric_limits<std::uint32_t>::max()) {
-    return {};
-  }
-  return static_cast<std::uint32_t>(wert);
-}
 
 QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
@@ -85,7 +72,7 @@ Aufruf liesAufruf(int argc, const char* const argv[]) {
     aufruf.skript = parser.value(skript).toStdString();
   }
   if (parser.isSet(seed)) {
-    aufruf.seed = alsSeed(parser.value(seed));
+    aufruf.seed = alsSeed(parser.value(seed).toStdString());
     if (!aufruf.seed) {
       return fehler(QStringLiteral("Der Startwert %1 ist keine ganze Zahl von 0 bis 4294967295.")
                         .arg(inAnfuehrung(parser.value(seed))));

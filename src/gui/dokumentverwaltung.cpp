@@ -121,8 +121,8 @@ void Dokumentverwaltung::titelSetzen() {
 void Dokumentverwaltung::nachBefehl() {
   const Zustand& z = fenster_.zustand();
   // A confirmed new start empties every list and the protocol: a new document begins.
-  if (std::exchange(neustartAngefragt_, false) && z.listen.fuListe.empty() &&
-      z.listen.pktListe.empty() && z.listen.spListe.empty() && z.protokoll.empty()) {
+  if (std::exchange(neustartAngefragt_, false) && z.listen.fuListe().empty() &&
+      z.listen.pktListe().empty() && z.listen.spListe().empty() && z.protokoll.empty()) {
     datei_.clear();
     gespeichert_ = arbeitsstand(z);
     titelSetzen();

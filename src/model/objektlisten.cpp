@@ -1,5 +1,7 @@
 #include "model/objektlisten.h"
 
+#include <utility>
+
 #include "model/polynomtext.h"
 #include "model/utf8.h"
 
@@ -26,27 +28,16 @@ Namenspool startPunktnamen() {
   return pool;
 }
 
-const std::vector<std::string>& alphabet() {
-  static const std::vector<std::string> buchstaben = [] {
-    std::vector<std::string> b;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-      if (c != 'O') b.emplace_back(1, c);
-    }
-    return b;
-  }();
-  return buchstaben;
-}
-
 std::set<std::string> Objektlisten::aktuelleFuNamen() const {
   std::set<std::string> namen;
-  for (const auto& [name, _] : fuListe) namen.insert(name);
+  for (const auto& [name, _] : fuListe_) namen.insert(name);
   return namen;
 }
 
 NamensAttribut Objektlisten::namensBewertung(const std::string& name, ObjektTyp typ) const {
   const char32_t erstes = name.empty() ? U'\0' : ersterCodepunkt(name);
   if (typ == ObjektTyp::p) {
-    if (pktListe.contains(name)) return NamensAttribut::belegt;
+    if (pktListe_.contains(name)) return NamensAttribut::belegt;
     if (name.empty() || !istGrossbuchstabe(erstes)) return NamensAttribut::unerlaubt;
     return NamensAttribut::frei;
   }
@@ -55,20 +46,84 @@ NamensAttribut Objektlisten::namensBewertung(const std::string& name, ObjektTyp 
     return NamensAttribut::unerlaubt;
   }
   // Splines draw their names from the same pool, so a spline's name is taken as well.
-  if (fuListe.contains(name) || spListe.contains(name)) return NamensAttribut::belegt;
+  if (fuListe_.contains(name) || spListe_.contains(name)) return NamensAttribut::belegt;
   return NamensAttribut::frei;
 }
 
-std::string Objektlisten::nimmFreienNamen(Namenspool& pool) {
-  if (pool.empty()) return "";
-  std::string name = *pool.begin();
-  pool.erase(pool.begin());
-  return name;
+void Objektlisten::speichereFunktion(const std::string& name, const PolynomRef& p) {
+  p->name = name;
+  fuListe_[name] = p;
+  fuNamen_.erase(name);
+}
+
+void Objektlisten::speichereSpline(const std::string& name, const SplineRef& s) {
+  s->name = name;
+  spListe_[name] = s;
+  fuNamen_.erase(name);
+}
+
+void Objektlisten::speicherePunkt(const std::string& name, const PunktRef& p) {
+  p->name = name;
+  pktListe_[name] = p;
+  punktNamen_.erase(name);
+}
+
+// Only one-letter names go back: the pool hands out one-letter names, and a longer one such
+// as "akt" or "nP" must never be handed out. A name still held by the other list (a
+// function and a spline of the same name) stays taken.
+void Objektlisten::gibFunktionsnamenZurueck(const std::string& name) {
+  if (fuListe_.contains(name) || spListe_.contains(name)) return;
+  const auto zeichen = codepunkte(name);
+  if (zeichen.size() == 1 && istKleinbuchstabe(zeichen.front()) && zeichen.front() != U'x') {
+    fuNamen_.insert(name);
+  }
+}
+
+bool Objektlisten::entferneFunktion(const std::string& name) {
+  if (fuListe_.erase(name) == 0) return false;
+  gibFunktionsnamenZurueck(name);
+  return true;
+}
+
+bool Objektlisten::entferneSpline(const std::string& name) {
+  if (spListe_.erase(name) == 0) return false;
+  gibFunktionsnamenZurueck(name);
+  return true;
+}
+
+// A point name goes back whatever its form (also "P1"): point names are all upper-case
+// names, so any of them may be handed out again.
+bool Objektlisten::entfernePunkt(const std::string& name) {
+  if (pktListe_.erase(name) == 0) return false;
+  punktNamen_.insert(name);
+  return true;
+}
+
+void Objektlisten::leereFunktionen() {
+  const Funktionsliste geloescht = std::exchange(fuListe_, {});
+  for (const auto& [name, _] : geloescht) gibFunktionsnamenZurueck(name);
+}
+
+void Objektlisten::leereSplines() {
+  const Splineliste geloescht = std::exchange(spListe_, {});
+  for (const auto& [name, _] : geloescht) gibFunktionsnamenZurueck(name);
+}
+
+void Objektlisten::leereAlles() {
+  fuListe_.clear();
+  spListe_.clear();
+  fuNamen_ = startFunktionsnamen();
+  leerePunkte();
+}
+
+void Objektlisten::leerePunkte() {
+  pktListe_.clear();
+  punktNamen_ = startPunktnamen();
 }
 
 std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen, bool brueche) {
   std::string text = "Liste der mit Namen gespeicherten Funktionen \n\n";
-  for (const auto& [name, p] : listen.fuListe) {
+  for (const auto& [name, p] : listen.fuListe()) {
     const std::string farbe = p->sichtbar ? std::string(rohText(p->color)) : "unsichtbar";
     text += name + "(x) = " + polynomString(*p, dezimalen, brueche) + " (" + farbe + ") \n";
   }
@@ -76,9 +131,9 @@ std::string gesamtFunktionsliste(const Objektlisten& listen, int dezimalen, bool
 }
 
 std::string gelFuListe(const Objektlisten& listen, const Polynom& akt, int dezimalen) {
-  if (listen.backupf.empty()) return "";
+  if (listen.backupf().empty()) return "";
   std::string text;
-  for (const std::string& term : listen.backupf) text += "y = " + term + " \n";
+  for (const std::string& term : listen.backupf()) text += "y = " + term + " \n";
   return text + "\nDie aktuelle Funktion hat den Funktionsterm \n y = " +
          polynomString(akt, dezimalen);
 }
@@ -96,7 +151,7 @@ std::string punktGruppe(const std::vector<std::string>& eintraege) {
 std::string gesamtPunktliste(const Objektlisten& listen, int dezimalen, bool brueche) {
   std::vector<std::string> aktive;
   std::vector<std::string> inaktive;
-  for (const auto& [name, p] : listen.pktListe) {
+  for (const auto& [name, p] : listen.pktListe()) {
     (p->aktiv ? aktive : inaktive).push_back(name + punkt2String(*p, dezimalen, brueche));
   }
   std::string text = "Liste der gespeicherten Punkte \n\n";

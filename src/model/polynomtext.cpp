@@ -13,7 +13,7 @@ std::string xhochiString(int expo) {
 
 std::string absOhneEins(double z) {
   const double a = std::abs(z);
-  return istNull(a - 1) ? "" : zahlText(a);
+  return istNull(a - 1) ? "" : dezimalText(a);
 }
 
 namespace {
@@ -56,8 +56,8 @@ std::string polynomString(const Polynom& fu, int dezimalen, bool brueche) {
 std::string linPol(double a, int dezimalen) {
   const double r = runden(a, dezimalen);
   if (r == 0) return " x ";
-  if (r < 0) return "(x + " + zahlText(std::abs(r)) + ")";
-  return "(x - " + zahlText(r) + ")";
+  if (r < 0) return "(x + " + dezimalText(std::abs(r)) + ")";
+  return "(x - " + dezimalText(r) + ")";
 }
 
 std::string punkt2String(const Punkt& p, int dezimalen, bool brueche) {

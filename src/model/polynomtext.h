@@ -9,7 +9,8 @@ namespace quarvel {
 
 // "" for x^0, "x" for x^1, "x^e" otherwise.
 std::string xhochiString(int expo);
-// |z| as plain number text, empty when |z| is 1.
+// |z| as plain number text (never in exponent form, so the text reads back as a term),
+// empty when |z| is 1.
 std::string absOhneEins(double z);
 // One term of a polynomial text; `bisher` is the text built so far. With `brueche` a
 // coefficient that is a fraction with a small denominator is written as one ("1/3x^2").

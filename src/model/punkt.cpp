@@ -31,7 +31,7 @@ bool istkPunkt(const Punktliste& punkte, const std::string& name) {
 }
 
 namespace {
-std::string schalte(Punktliste& punkte, const std::string& name, bool aktiv,
+std::string schalte(const Punktliste& punkte, const std::string& name, bool aktiv,
                     const std::string& erfolg) {
   const auto it = punkte.find(name);
   if (it == punkte.end()) return "Punkt " + name + " ist nicht bekannt.";
@@ -40,11 +40,11 @@ std::string schalte(Punktliste& punkte, const std::string& name, bool aktiv,
 }
 }  // namespace
 
-std::string punktAktivieren(Punktliste& punkte, const std::string& name) {
+std::string punktAktivieren(const Punktliste& punkte, const std::string& name) {
   return schalte(punkte, name, true, " ist aktiv\n");
 }
 
-std::string punktDeaktivieren(Punktliste& punkte, const std::string& name) {
+std::string punktDeaktivieren(const Punktliste& punkte, const std::string& name) {
   return schalte(punkte, name, false, " ist deaktiviert\n");
 }
 

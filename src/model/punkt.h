@@ -73,8 +73,8 @@ bool istPunkt(const Punktliste& punkte, const std::string& name);
 bool istkPunkt(const Punktliste& punkte, const std::string& name);
 
 // Switch a stored point on or off; the result is the report for the output field.
-std::string punktAktivieren(Punktliste& punkte, const std::string& name);
-std::string punktDeaktivieren(Punktliste& punkte, const std::string& name);
+std::string punktAktivieren(const Punktliste& punkte, const std::string& name);
+std::string punktDeaktivieren(const Punktliste& punkte, const std::string& name);
 
 // The six demonstration points P1 … P6 (stored without touching name pools or frames).
 std::vector<Punkt> demonstrationsPunkte();

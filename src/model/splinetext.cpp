@@ -7,7 +7,7 @@ namespace quarvel {
 
 std::string gesamtSplineliste(const Objektlisten& listen) {
   std::string text = "Liste der gespeicherten Spline-Funktionen \n\n";
-  for (const auto& [name, s] : listen.spListe) {
+  for (const auto& [name, s] : listen.spListe()) {
     const std::string farbe = s->sichtbar ? std::string(rohText(s->color)) : "unsichtbar";
     text += name + " (" + farbe + ") \n";
   }
@@ -16,8 +16,8 @@ std::string gesamtSplineliste(const Objektlisten& listen) {
 
 std::string splineKomponentenAnzeigen(const Objektlisten& listen, const std::string& name,
                                       int dezimalen) {
-  const auto eintrag = listen.spListe.find(name);
-  if (eintrag == listen.spListe.end()) {
+  const auto eintrag = listen.spListe().find(name);
+  if (eintrag == listen.spListe().end()) {
     return "Dieser Fall müsste vorher abgefangen werden. Schwerer Fehler!!";
   }
   const Spline& s = *eintrag->second;

@@ -8,13 +8,23 @@
 namespace quarvel {
 
 std::string zahlText(double x) {
-  char puffer[64];
   const double betrag = std::abs(x);
   const bool exponentform = std::isfinite(x) && betrag != 0.0 && (betrag < 1e-4 || betrag >= 1e16);
-  const auto format = exponentform ? std::chars_format::scientific : std::chars_format::fixed;
-  const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x, format);
+  if (!exponentform) return dezimalText(x);
+  char puffer[64];
+  const auto [ende, fehler] =
+      std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific);
+  return std::string(puffer, fehler == std::errc{} ? ende : puffer);
+}
+
+std::string dezimalText(double x) {
+  // Wide enough for every finite double written out: 309 integer digits at the top, 324
+  // decimals at the bottom.
+  char puffer[400];
+  const auto [ende, fehler] =
+      std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::fixed);
   std::string text(puffer, fehler == std::errc{} ? ende : puffer);
-  if (std::isfinite(x) && !exponentform && text.find('.') == std::string::npos) text += ".0";
+  if (std::isfinite(x) && text.find('.') == std::string::npos) text += ".0";
   return text;
 }
 
@@ -40,8 +50,7 @@ std::string ganzText(long long n) { return std::to_string(n); }
 double naechsteGanzzahl(double v) { return std::round(v); }
 
 double runden(double x, int dezimalen) {
-  const double f = std::pow(10.0, dezimalen);
-  const double r = naechsteGanzzahl(x * f) / f;
+  const double r = gerundet(x, dezimalen);
   return std::abs(r) < 1e-7 ? 0.0 : r;
 }
 
@@ -53,6 +62,8 @@ std::vector<double> runden(const std::vector<double>& feld, int dezimalen) {
 }
 
 double gerundet(double x, int dezimalen) {
+  // From 2^52 on a double has no fractional digits, and scaling it might overflow.
+  if (std::abs(x) >= 0x1p52) return x;
   const double f = std::pow(10.0, dezimalen);
   return naechsteGanzzahl(x * f) / f;
 }

@@ -9,6 +9,9 @@ namespace quarvel {
 // a point and a digit after it ("2.0", "-0.0", "0.33"); exponent form below 1e-4
 // ("1e-05") and from 1e16 on ("1e+16").
 std::string zahlText(double x);
+// The same number always written out in decimals ("0.00001", "10000000000000000.0"): the
+// form of texts the term reader reads back, where "1e-05" would mean a function e.
+std::string dezimalText(double x);
 
 // x as a fraction "p/q" with the smallest denominator 1 ≤ q ≤ 1000 that meets x within 1e-9
 // relative ("-1/4", "50/27", "3" for q = 1, "0" for 0); empty when there is none or |x| is

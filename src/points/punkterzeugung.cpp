@@ -111,14 +111,14 @@ Erzeugungspruefung testPunkteAufF(const Funktionsliste& funktionen, std::string_
 std::vector<Punkt> genPunkteAufF(const Objektlisten& listen, std::string_view x,
                                  std::string_view y, std::string_view z, std::string_view w,
                                  std::string_view name) {
-  assert(testPunkteAufF(listen.fuListe, x, y, z, w, name).ok);
-  const Polynom& p = *listen.fuListe.at(std::string(z));
+  assert(testPunkteAufF(listen.fuListe(), x, y, z, w, name).ok);
+  const Polynom& p = *listen.fuListe().at(std::string(z));
   const double a = alsZahl(x).value_or(0);
   const double b = alsZahl(y).value_or(0);
   const long long n = alsGanzzahl(w).value_or(0);
   const double d = (b - a) / static_cast<double>(n + 1);
 
-  FreieNummern nummern(listen.pktListe, std::string(name));
+  FreieNummern nummern(listen.pktListe(), std::string(name));
   std::vector<Punkt> punkte;
   for (long long i = 1; i <= n; ++i) {
     const double xi = a + static_cast<double>(i) * d;

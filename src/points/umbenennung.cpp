@@ -10,14 +10,6 @@ std::string ersetzt(const std::string& alt, const std::string& neu) {
   return "Der Name " + alt + " wurde durch " + neu + " ersetzt.";
 }
 
-// Moves the entry `alt` of a list to the key `neu` and renames the object itself.
-template <typename Liste>
-void umhaengen(Liste& liste, const std::string& alt, const std::string& neu) {
-  auto objekt = std::move(liste.at(alt));
-  liste.erase(alt);
-  objekt->name = neu;
-  liste[neu] = std::move(objekt);
-}
 
 }  // namespace
 
@@ -26,27 +18,27 @@ std::string namenErsetzen(Objektlisten& listen, const std::string& alt, const st
     if (listen.namensBewertung(neu, ObjektTyp::f) != NamensAttribut::frei) {
       return neu + " ist kein verfügbarer oder für ein Polynom hier zulässiger Name.";
     }
-    umhaengen(listen.fuListe, alt, neu);
-    listen.fuNamen.insert(alt);
-    listen.fuNamen.erase(neu);
+    const PolynomRef f = listen.fuListe().at(alt);
+    listen.entferneFunktion(alt);
+    listen.speichereFunktion(neu, f);
     return ersetzt(alt, neu);
   }
   if (listen.pktExistiert(alt)) {
     if (listen.namensBewertung(neu, ObjektTyp::p) != NamensAttribut::frei) {
       return neu + " ist kein verfügbarer oder für einen Punkt hier zulässiger Name.";
     }
-    umhaengen(listen.pktListe, alt, neu);
-    listen.punktNamen.insert(alt);
-    listen.punktNamen.erase(neu);
+    const PunktRef p = listen.pktListe().at(alt);
+    listen.entfernePunkt(alt);
+    listen.speicherePunkt(neu, p);
     return ersetzt(alt, neu);
   }
   if (listen.spExistiert(alt)) {
     if (listen.namensBewertung(neu, ObjektTyp::f) != NamensAttribut::frei) {
       return neu + " ist kein verfügbarer oder für eine Funktion hier zulässiger Name.";
     }
-    umhaengen(listen.spListe, alt, neu);
-    listen.fuNamen.insert(alt);
-    listen.fuNamen.erase(neu);
+    const SplineRef s = listen.spListe().at(alt);
+    listen.entferneSpline(alt);
+    listen.speichereSpline(neu, s);
     return ersetzt(alt, neu);
   }
   return "Der im Feld <name> eingetragene Name " + alt +

@@ -40,12 +40,12 @@ TEST(Funktionsmenue, TrageAlsAktuelleFunktionEinUndFarbe) {
   QAction* rot = eintragIn(untermenue(funktionen, "&Farbe"), "&Rot");
   ASSERT_NE(rot, nullptr);
   rot->trigger();
-  EXPECT_EQ(f.zustand().listen.fuListe.at("g")->color, Farbe::rot);
+  EXPECT_EQ(f.zustand().listen.fuListe().at("g")->color, Farbe::rot);
 
   QAction* aktuell = eintragIn(funktionen, "&Trage <Name> als aktuelle Funktion ein");
   ASSERT_NE(aktuell, nullptr);
   aktuell->trigger();
-  EXPECT_EQ(f.zustand().akt, f.zustand().listen.fuListe.at("g"));
+  EXPECT_EQ(f.zustand().akt, f.zustand().listen.fuListe().at("g"));
   EXPECT_EQ(f.eingabeFeld()->text(), "x");
 }
 

@@ -235,10 +235,10 @@ TEST(Grafikansicht, PunktSetzenUeberDenKnopf) {
   ASSERT_NE(neu, nullptr);
   neu->click();
   EXPECT_EQ(neu->text(), "Undo");
-  EXPECT_EQ(f.zustand().listen.pktListe.size(), 1u);
+  EXPECT_EQ(f.zustand().listen.pktListe().size(), 1u);
   neu->click();
   EXPECT_EQ(neu->text(), "neu");
-  EXPECT_TRUE(f.zustand().listen.pktListe.empty());
+  EXPECT_TRUE(f.zustand().listen.pktListe().empty());
 }
 
 TEST(GrafikExport, SchreibtPdfPngSvgUndMeldetFehler) {

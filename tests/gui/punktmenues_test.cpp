@@ -40,7 +40,7 @@ TEST(Punktmenues, KnopfUndEnterNehmenDenPunktAuf) {
 
   f.eingabeFeld()->setText("B(2,4)");
   QTest::keyClick(f.eingabeFeld(), Qt::Key_Return);
-  EXPECT_TRUE(f.zustand().listen.pktListe.contains("B"));
+  EXPECT_TRUE(f.zustand().listen.pktListe().contains("B"));
 
   eintragIn(hauptmenue(f, "Zeige"), "Punkt&liste zeigen")->trigger();
   EXPECT_TRUE(f.ausgabeFeld()->toPlainText().startsWith("Liste der gespeicherten Punkte"));

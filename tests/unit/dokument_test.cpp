@@ -70,7 +70,7 @@ std::vector<std::string> ansicht(Zustand& z) {
     a.push_back(z.felder.ausgabe);
   }
   std::ostringstream k;
-  for (const auto& [name, f] : z.listen.fuListe) k << name << ':' << f->wert(0.7) << ';';
+  for (const auto& [name, f] : z.listen.fuListe()) k << name << ':' << f->wert(0.7) << ';';
   k << "akt:" << z.akt->wert(0.7) << " ziel:" << z.grafTarget->wert(0.7);
   a.push_back(k.str());
   grafikZeichnen(z);
@@ -90,10 +90,10 @@ TEST(Dokument, ZufaelligeArbeitKommtUnveraendertZurueck) {
     TestSitzung neu;
     ASSERT_EQ(dokumentLesen(neu.z, text), "");
     EXPECT_EQ(dokumentText(neu.z), text);
-    EXPECT_EQ(neu.z.listen.fuNamen, alt.z.listen.fuNamen);
-    EXPECT_EQ(neu.z.listen.punktNamen, alt.z.listen.punktNamen);
-    for (const auto& [name, f] : alt.z.listen.fuListe) {
-      EXPECT_EQ(neu.z.listen.fuListe.at(name)->koeff, f->koeff) << name;
+    EXPECT_EQ(neu.z.listen.fuNamen(), alt.z.listen.fuNamen());
+    EXPECT_EQ(neu.z.listen.punktNamen(), alt.z.listen.punktNamen());
+    for (const auto& [name, f] : alt.z.listen.fuListe()) {
+      EXPECT_EQ(neu.z.listen.fuListe().at(name)->koeff, f->koeff) << name;
     }
     // Shared objects stay shared: the same further steps give the same work.
     for (Zustand* z : {&alt.z, &neu.z}) {

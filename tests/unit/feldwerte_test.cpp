@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "model/zahltext.h"
+
 namespace quarvel {
 namespace {
 
@@ -36,6 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
                     FeldFall{"Unendlich", "-inf", 0.0}, FeldFall{"KeineZahl", "nan", 0.0},
                     FeldFall{"ZuGross", "1e400", 0.0}, FeldFall{"NurMinus", "-", 0.0}),
     [](const auto& zeile) { return zeile.param.name; });
+
+// A value the program writes into a field (f(x) into y) reads back unchanged, also in
+// exponent form.
+TEST(FeldZahl, GeschriebeneWerteLesenSichZurueck) {
+  for (double wert : {1e-5, -1.5e-7, 1e16, -2.5e300, 0.1, 123.456, -0.0001}) {
+    EXPECT_EQ(feldZahl(zahlText(wert)), wert) << zahlText(wert);
+  }
+}
 
 }  // namespace
 }  // namespace quarvel

@@ -108,7 +108,7 @@ TEST_F(Zeichnung, PunkteMitNamenUndVersatz) {
   Punkt p{1, 2, 0, 0};
   p.pos = {6, -4};
   p.aktiv = false;  // inactive points are drawn too
-  listen.pktListe["B"] = teile(p);
+  listen.speicherePunkt("B", teile(p));
   const Anzeigeliste l = zeichneJetzt();
   const auto& achsen = std::get<Pfad>(l.elemente[2]);
   ASSERT_EQ(achsen.kreise.size(), 1u);
@@ -136,7 +136,8 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
   h->name = "h";
   h->sichtbar = false;
   h->kritPunkte = {{0, 0}};
-  listen.fuListe = {{"f", f}, {"h", h}};
+  listen.speichereFunktion("f", f);
+  listen.speichereFunktion("h", h);
   g.kritischePunkteImGraphenZeigen = true;
 
   // Current mode: stored functions stay away even when visible.
@@ -149,6 +150,13 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
   EXPECT_EQ(kurven(alle)[0]->farbe, (Rgb{1, 0, 0}));
   EXPECT_EQ(texte(alle, kritSchrift), (std::vector<std::string>{"Af", "Bf"}));
 
+  // Degree 14 may have 39 critical positions (roots, extrema, turning points): all lettered.
+  f->kritPunkte.assign(39, {0.5, 0.5});
+  const auto buchstaben = texte(zeichneJetzt(), kritSchrift);
+  ASSERT_EQ(buchstaben.size(), 39u);
+  EXPECT_EQ(buchstaben[25], "A1f");
+  EXPECT_EQ(buchstaben[38], "N1f");
+
   g.kritischePunkteImGraphenZeigen = false;
   EXPECT_TRUE(texte(zeichneJetzt(), kritSchrift).empty());
 
@@ -160,7 +168,7 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
 TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
   auto s = std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{2, -1}}, {0, 1, 2}));
   s->color = Farbe::blau;
-  listen.spListe["s"] = s;
+  listen.speichereSpline("s", s);
   const auto blau = [](const Anzeigeliste& l) {
     std::vector<std::size_t> laengen;
     for (const Pfad* p : pfade(l)) {
@@ -178,7 +186,7 @@ TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
 }
 
 TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
-  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
   setzeRahmen(g, 0, 0.5, 0, 0.5);
   const Anzeigeliste l = zeichneJetzt();
   std::size_t n = 0;
@@ -195,7 +203,7 @@ TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
 
 TEST_F(Zeichnung, WinzigerRahmenUeberRiesigemSplinestueckEndet) {
   // Sample indices beyond 2^53 must not stall the loop.
-  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6}));
+  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
   setzeRahmen(g, 0, 1e-12, 0, 1e-12);
   const Anzeigeliste l = zeichneJetzt();
   EXPECT_FALSE(l.elemente.empty());
@@ -224,9 +232,9 @@ TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
   for (const auto& [name, c] : konstanten) {
     auto f = teile(Polynom{c});
     f->color = Farbe::rot;
-    listen.fuListe[name] = f;
+    listen.speichereFunktion(name, f);
   }
-  listen.spListe["s"] = std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2}));
+  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2})));
   const Anzeigeliste l = zeichneJetzt();
   const auto n = namen(l);
   std::vector<std::string> texte;

@@ -49,7 +49,7 @@ TEST_F(Fensterwahlbefehle, GespeicherteFunktionWirdZiel) {
 
 TEST_F(Fensterwahlbefehle, FunktionOhneAusdehnungGibtSinnvollesBild) {
   // A quotient is stored without extents; choosing it must not blank the view.
-  s.z.listen.fuListe["q"] = teile(Polynom{1, 1});
+  s.z.listen.speichereFunktion("q", teile(Polynom{1, 1}));
   s.z.felder.name = "q";
   befehl("funktionalWahlB");
   befehl("scrollWheel", {"0", "-1"});
@@ -137,7 +137,7 @@ TEST_F(Fensterwahlbefehle, SchalterUndBeschriftungspfeile) {
   for (const char* b :
        {"punktLinksB", "punktLinksB", "punktHochB", "punktRechtsB", "punktTiefB", "punktTiefB"})
     befehl(b);
-  EXPECT_EQ(s.z.listen.pktListe.at("P")->pos, (LabelVersatz{-2, -2}));
+  EXPECT_EQ(s.z.listen.pktListe().at("P")->pos, (LabelVersatz{-2, -2}));
 }
 
 TEST_F(Fensterwahlbefehle, EreignisseMitFalschenWortenWerdenAbgelehnt) {
@@ -166,10 +166,10 @@ TEST_F(Fensterwahlbefehle, UndoEinesVerschobenenPunktesBerechnetRahmenNeu) {
   befehl("rightMouseUp");
   befehl("mouseDragged", {"485", "505.25"});  // (2, 3)
   befehl("mouseUp");
-  EXPECT_EQ(s.z.listen.pktListe.at("P")->ko[1], 3);
+  EXPECT_EQ(s.z.listen.pktListe().at("P")->ko[1], 3);
   s.z.grafik.neuG = false;
   befehl("punktSetzen");
-  EXPECT_EQ(s.z.listen.pktListe.at("P")->ko[1], 1);
+  EXPECT_EQ(s.z.listen.pktListe().at("P")->ko[1], 1);
   EXPECT_TRUE(s.z.grafik.neuG);
 }
 

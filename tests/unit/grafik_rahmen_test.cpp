@@ -158,7 +158,7 @@ class Punktrahmen : public testing::TestWithParam<PunktrahmenFall> {};
 TEST_P(Punktrahmen, NeuP) {
   Objektlisten listen;
   int i = 0;
-  for (const Punkt& p : GetParam().punkte) listen.pktListe["P" + std::to_string(i++)] = teile(p);
+  for (const Punkt& p : GetParam().punkte) listen.speicherePunkt("P" + std::to_string(i++), teile(p));
   Grafikzustand g;
   g.neuG = false;
   neuP(g, listen);
@@ -186,7 +186,7 @@ TEST(Funktionsrahmen, FunktionOhneAusdehnungBekommtFrische) {
   // frame must still have an extent.
   Objektlisten listen;
   auto q = teile(Polynom{0, 1});
-  listen.fuListe["q"] = q;
+  listen.speichereFunktion("q", q);
   Grafikzustand g;
   g.grafikDim = GrafikDimension::nominal;
   g.letzterFname = "q";

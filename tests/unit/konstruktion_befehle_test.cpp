@@ -7,7 +7,6 @@
 #include "analysis/kritischestellen.h"
 #include "app/befehle.h"
 #include "app/listenpflege.h"
-#include "app/splinepflege.h"
 #include "construction/splinebau.h"
 #include "konstruktionshilfen.h"
 #include "testoberflaeche.h"
@@ -57,13 +56,14 @@ class KonstruktionAbgelehnt : public ::testing::TestWithParam<Ablehnung> {};
 TEST_P(KonstruktionAbgelehnt, SpeichertNichts) {
   TestSitzung s;
   GetParam().vorbereiten(s);
-  const auto pool = s.z.listen.fuNamen;
+  const auto pool = s.z.listen.fuNamen();
+  const auto splines = s.z.listen.spListe().size();
   ASSERT_TRUE(fuehreAus(s.z, GetParam().befehl));
   ASSERT_LE(s.ui.fragen.size(), 1u);
   EXPECT_EQ(s.ui.fragen.empty() ? s.z.felder.ausgabe : s.ui.fragen[0].meldung, GetParam().meldung);
-  EXPECT_TRUE(s.z.listen.fuListe.empty());
-  EXPECT_TRUE(s.z.listen.spListe.empty());
-  EXPECT_EQ(s.z.listen.fuNamen, pool);
+  EXPECT_TRUE(s.z.listen.fuListe().empty());
+  EXPECT_EQ(s.z.listen.spListe().size(), splines);
+  EXPECT_EQ(s.z.listen.fuNamen(), pool);
   EXPECT_TRUE(s.ui.fragen.empty() || s.z.protokoll.empty());
 }
 
@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         Ablehnung{"SteckbriefOhneFreienNamen",
                   [](TestSitzung& s) {
                     punkt(s, "A", bedingung(0, 1));
-                    s.z.listen.fuNamen.clear();
+                    test::belegeAlleFunktionsnamen(s.z);
                   },
                   "pktliste2PolynomB",
                   "Es ist kein Funktionsname mehr frei. Bitte einen zulässigen, noch freien Namen "

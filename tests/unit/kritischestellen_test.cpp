@@ -77,17 +77,17 @@ TEST(AllFuGrenzen, UmfasstAlleSichtbarenFunktionenUndSplines) {
 
   auto kubik = teile(Polynom{0, 0, 0, 1});
   kubik->grenzen = {-100, 100, -100, 100};  // stale: functions are measured afresh
-  listen.fuListe["f"] = kubik;
+  listen.speichereFunktion("f", kubik);
   EXPECT_EQ(allFuGrenzen(listen, 2), polyDatenX(*kubik, 2));
 
   auto weit = teile(Polynom{-9, 0, 1});  // roots -3 and 3
   weit->sichtbar = false;
-  listen.fuListe["g"] = weit;
+  listen.speichereFunktion("g", weit);
   EXPECT_EQ(allFuGrenzen(listen, 2), polyDatenX(*kubik, 2)) << "invisible functions do not count";
 
   auto spline = std::make_shared<Spline>();
   spline->grenzen = {-5, 0.5, -0.5, 7};
-  listen.spListe["s"] = spline;
+  listen.speichereSpline("s", spline);
   const Grenzen k = polyDatenX(*kubik, 2);
   EXPECT_EQ(allFuGrenzen(listen, 2), (Grenzen{-5, k.rechts, k.unten, 7}));
   spline->sichtbar = false;
@@ -114,8 +114,8 @@ class KritischePunkteBefehle : public testing::Test {
 
   void run(const std::string& befehl) { ASSERT_TRUE(fuehreAus(z, befehl)); }
   PunktRef punkt(const std::string& name) {
-    const auto it = z.listen.pktListe.find(name);
-    return it == z.listen.pktListe.end() ? nullptr : it->second;
+    const auto it = z.listen.pktListe().find(name);
+    return it == z.listen.pktListe().end() ? nullptr : it->second;
   }
 };
 
@@ -168,7 +168,7 @@ TEST_F(KritischePunkteBefehle, EintragenNurFuerFunktionenDerListe) {
   EXPECT_EQ(s.ui.fragen[0].meldung, "Im Feld <name> ist kein Polynom aus der Liste angegeben");
   EXPECT_EQ(s.ui.fragen[0].option, "ok");
   EXPECT_EQ(s.ui.fragen[0].option2, "");
-  EXPECT_TRUE(z.listen.pktListe.empty());
+  EXPECT_TRUE(z.listen.pktListe().empty());
 }
 
 TEST_F(KritischePunkteBefehle, EintragenBenenntMitBuchstabeUndFunktionsname) {
@@ -178,7 +178,7 @@ TEST_F(KritischePunkteBefehle, EintragenBenenntMitBuchstabeUndFunktionsname) {
   EXPECT_TRUE(s.ui.fragen.empty());
   EXPECT_EQ(z.felder.hinweis,
             "\nDie kritischen Punkte der Funktion f wurden in die Punktliste eingetragen.");
-  ASSERT_EQ(z.listen.pktListe.size(), 3u);
+  ASSERT_EQ(z.listen.pktListe().size(), 3u);
   const PunktRef b = punkt("Bf");
   ASSERT_TRUE(b);
   EXPECT_EQ(b->ko, (std::array<double, 4>{0.5, -2.5, 0.0, 0.0}));
@@ -200,11 +200,11 @@ TEST_F(KritischePunkteBefehle, ZweitesEintragenFragtUndNummeriert) {
             "Für eine Funktion f sind die kritischen Punkte bereits eingetragen");
   EXPECT_EQ(s.ui.fragen[0].option, "Abbrechen");
   EXPECT_EQ(s.ui.fragen[0].option2, "Mit den neuen Werten überschreiben");
-  EXPECT_EQ(z.listen.pktListe.size(), 3u) << "cancelled: nothing changes";
+  EXPECT_EQ(z.listen.pktListe().size(), 3u) << "cancelled: nothing changes";
 
   s.ui.antworten.push_back("Mit den neuen Werten überschreiben");
   run("kritPunkteEintragB");
-  EXPECT_EQ(z.listen.pktListe.size(), 6u) << "the first points stay";
+  EXPECT_EQ(z.listen.pktListe().size(), 6u) << "the first points stay";
   for (const char* name : {"Af", "Bf", "Cf", "Af0", "Bf0", "Cf0"}) EXPECT_TRUE(punkt(name)) << name;
 }
 
@@ -212,10 +212,10 @@ TEST_F(KritischePunkteBefehle, NaheStellenWerdenNichtEingetragen) {
   // x³ - 0.00012x²: positions 0, 0.00004, 0.00008, 0.00012; the middle two lie within
   // 0.0001 of the entered 0, although the list keeps them apart.
   fuEinlisten(z, "f", teile(Polynom{0, 0, -0.00012, 1}));
-  ASSERT_EQ(erzeugeKritStellenListe(*z.listen.fuListe["f"], 2).size(), 4u);
+  ASSERT_EQ(erzeugeKritStellenListe(*z.listen.fuListe().at("f"), 2).size(), 4u);
   z.felder.name = "f";
   run("kritPunkteEintragB");
-  ASSERT_EQ(z.listen.pktListe.size(), 2u);
+  ASSERT_EQ(z.listen.pktListe().size(), 2u);
   EXPECT_EQ(punkt("Af")->x(), 0.0);
   // Values of p below 1e-15 count as zero, so this simple root gets no Newton step.
   EXPECT_NEAR(punkt("Bf")->x(), 0.00012, 1e-7);
@@ -225,7 +225,7 @@ TEST_F(KritischePunkteBefehle, MehrAls25StellenZaehlenMitIndexWeiter) {
   fuEinlisten(z, "f", teile(vierzehnNullstellen()));
   z.felder.name = "f";
   run("kritPunkteEintragB");
-  EXPECT_EQ(z.listen.pktListe.size(), 39u);
+  EXPECT_EQ(z.listen.pktListe().size(), 39u);
   for (const char* name : {"Af", "Zf", "A1f", "B1f", "N1f"}) EXPECT_TRUE(punkt(name)) << name;
   EXPECT_FALSE(punkt("Of")) << "O is left out, as in the lettering of the graph";
   EXPECT_FALSE(punkt("P1f"));

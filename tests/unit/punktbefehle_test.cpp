@@ -1,6 +1,7 @@
 // The exact texts of the point commands are checked by the end-to-end scripts punkte_*.
-// These tests cover what those scripts cannot see: the name pool, refused commands leaving
-// everything as it was, the point frame, and the limits of the random point generation.
+// These tests cover what those scripts cannot see: refused commands leaving everything as it
+// was, the point frame, and the limits of the random point generation. (The lists keep their
+// name pools themselves, see objektlisten_test.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,16 +28,8 @@ struct Punktbefehle : testing::Test {
     z.felder.name = namen;
     befehl(name);
   }
-  const Punktliste& punkte() const { return z.listen.pktListe; }
+  const Punktliste& punkte() const { return z.listen.pktListe(); }
   std::string hinweis() const { return z.felder.hinweis.substr(1); }  // after the line break
-
-  // A stored point carries its own name, and that name is never handed out again.
-  void pruefeNamenspool() const {
-    for (const auto& [name, p] : punkte()) {
-      EXPECT_EQ(p->name, name);
-      EXPECT_FALSE(z.listen.punktNamen.contains(name)) << name;
-    }
-  }
 };
 
 TEST_F(Punktbefehle, AbgelehnteEingabeAendertNichts) {
@@ -45,32 +38,7 @@ TEST_F(Punktbefehle, AbgelehnteEingabeAendertNichts) {
   EXPECT_EQ(s.ui.fragen.size(), 1u);
   EXPECT_TRUE(punkte().empty());
   EXPECT_EQ(z.felder.name, "bleibt");
-  EXPECT_EQ(z.listen.punktNamen, startPunktnamen());
-}
-
-TEST_F(Punktbefehle, NamenspoolFolgtJedemEinfuegenUndLoeschen) {
-  eingeben("A(1,1)");
-  eingeben("B(2,2)");
-  befehl("nurTestB");
-  pruefeNamenspool();
-
-  // Deleted names go back into the pool whatever their form; unknown names do not.
-  mitNamen("P1 XY B", "pktAuslistB");
-  EXPECT_TRUE(z.listen.punktNamen.contains("B"));
-  EXPECT_TRUE(z.listen.punktNamen.contains("P1"));
-  EXPECT_FALSE(z.listen.punktNamen.contains("XY"));
-  pruefeNamenspool();
-
-  mitNamen("A", "punktDeaktivierB");
-  befehl("deaktiviertePunkteLoeschB");
-  EXPECT_TRUE(z.listen.punktNamen.contains("A"));
-  befehl("aktiviertePunkteLoeschB");
-  EXPECT_TRUE(z.listen.punktNamen.contains("P2"));
-  EXPECT_TRUE(punkte().empty());
-
-  eingeben("C(3,3)");
-  befehl("pktListeLoeschB");
-  EXPECT_EQ(z.listen.punktNamen, startPunktnamen());
+  EXPECT_EQ(z.listen.punktNamen(), startPunktnamen());
 }
 
 TEST_F(Punktbefehle, LoeschenNachZustandBerechnetPunktrahmenNeu) {
@@ -101,7 +69,7 @@ TEST_F(Punktbefehle, ZufallspunkteAnDenGrenzenDesRasters) {
   };
   for (const Zufallsauftrag& a : auftraege) {
     SCOPED_TRACE(a.titel);
-    z.listen.pktListe.clear();
+    z.listen.leerePunkte();
     z.grafik.xlinks = a.links;
     z.grafik.xrechts = a.rechts;
     z.felder.x = a.anzahl;

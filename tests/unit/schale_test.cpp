@@ -94,11 +94,11 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   ASSERT_TRUE(fuehreAus(s.z, "neuB"));
   ASSERT_EQ(s.ui.fragen.size(), 1u);
   EXPECT_EQ(s.ui.fragen[0].option, "Ja, Neustart");
-  EXPECT_TRUE(s.z.listen.fuListe.empty());
-  EXPECT_TRUE(s.z.listen.pktListe.empty());
+  EXPECT_TRUE(s.z.listen.fuListe().empty());
+  EXPECT_TRUE(s.z.listen.pktListe().empty());
   EXPECT_TRUE(s.z.protokoll.empty());
-  EXPECT_EQ(s.z.listen.fuNamen, startFunktionsnamen());
-  EXPECT_EQ(s.z.listen.punktNamen, startPunktnamen());
+  EXPECT_EQ(s.z.listen.fuNamen(), startFunktionsnamen());
+  EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
   EXPECT_EQ(s.z.felder.hinweis, "\nAlle Listen wurden gelöscht.");
   for (const std::string* feld : {&s.z.felder.eingabe, &s.z.felder.name, &s.z.felder.x,
                                   &s.z.felder.y, &s.z.felder.ausgabe}) {
@@ -124,7 +124,7 @@ TEST(Neustart, VergisstDieLetztePunktgeste) {
   // deleted A back at (1, 2).
   fuehreAus(s.z, "punktSetzen");
   ASSERT_TRUE(s.z.listen.pktExistiert("A"));
-  EXPECT_EQ(s.z.listen.pktListe.at("A")->x(), s.z.grafik.tempX);
+  EXPECT_EQ(s.z.listen.pktListe().at("A")->x(), s.z.grafik.tempX);
 }
 
 TEST(Neustart, AbgelehntAendertNichts) {

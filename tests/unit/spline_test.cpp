@@ -171,14 +171,14 @@ TEST(SplineText, ListeUndKomponenten) {
   Objektlisten l;
   const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}), 2);
   b.s->name = "s";
-  l.spListe["s"] = b.s;
+  l.speichereSpline("s", b.s);
   auto versteckt = std::make_shared<Spline>(*b.s);
   versteckt->sichtbar = false;
   versteckt->color = Farbe::rot;
-  l.spListe["a"] = versteckt;
+  l.speichereSpline("a", versteckt);
   auto gruen = std::make_shared<Spline>(*b.s);
   gruen->color = Farbe::gruen;
-  l.spListe["g"] = gruen;
+  l.speichereSpline("g", gruen);
   EXPECT_EQ(gesamtSplineliste(l),
             "Liste der gespeicherten Spline-Funktionen \n\na (unsichtbar) \ng (grün) \ns (schwarz) \n\n");
   EXPECT_EQ(splineKomponentenAnzeigen(l, "s", 2),

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/polynomtext.h"
+#include "model/zahltext.h"
 #include "term/termleser.h"
 
 namespace quarvel {
@@ -170,6 +172,36 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"ExplodierendeVerschachtelung", "((((((((((x)^9)^9)^9)^9)^9)^9)^9)^9)^9)^9",
                    nichtLesbar}),
     [](const testing::TestParamInfo<Fehlerfall>& fall) { return std::string(fall.param.name); });
+
+// Printed polynomials land in the input field (choosing a function as the current one) and
+// are read again, also while a function e is stored: every printed form must read back as
+// the polynomial it shows.
+TEST(Termleser, GedruckteTexteLesenSichZurueck) {
+  Funktionsliste mitE;
+  mitE["e"] = teile(Polynom{7.0});
+  const Polynom polynome[] = {
+      Polynom{1, 0, 1e-5},     Polynom{-1.5e-7, 1},  Polynom{},          Polynom{1},
+      Polynom{-1},             Polynom{0, -1, 0, 1}, Polynom{2.5, -3, 0, 1e17},
+      Polynom{-1e300, 0, 1e-4}, Polynom{-2, -2, 2},  Polynom{0.123456789, -98765.4321},
+      Polynom(koeffizienten(std::vector<double>(15, -3e-5))),
+  };
+  for (int dezimalen : {1, 2, 3, 6, 8}) {
+    for (const Polynom& p : polynome) {
+      const std::string text = polynomString(p, dezimalen);
+      const Termergebnis e = term2Polynom("0+" + text, mitE);
+      ASSERT_TRUE(e.ok) << text;
+      for (int i = 0; i < anzahlKoeffizienten; ++i) {
+        EXPECT_EQ(e.p.koeff[i], runden(p.koeff[i], dezimalen)) << text << ", x^" << i;
+      }
+    }
+    for (double a : {0.0, 1.5, -2e-5, 3e-8, 1e20}) {
+      const std::string text = linPol(a, dezimalen);
+      const Termergebnis e = term2Polynom("0+" + text, mitE);
+      ASSERT_TRUE(e.ok) << text;
+      EXPECT_EQ(e.p.koeff, Polynom({-runden(a, dezimalen), 1}).koeff) << text;
+    }
+  }
+}
 
 TEST(Termleser, ZahlJenseitsDesDoubleBereichs) {
   const Termergebnis e = lies(std::string(400, '9') + "x");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,5 +44,12 @@ struct TestSitzung {
   Zustand z{ui, 1};
   TestSitzung() { starte(z); }
 };
+
+// Takes every pool name for a function by storing empty splines under them.
+inline void belegeAlleFunktionsnamen(Zustand& z) {
+  for (const std::string& name : startFunktionsnamen()) {
+    z.listen.speichereSpline(name, std::make_shared<Spline>());
+  }
+}
 
 }  // namespace quarvel::test

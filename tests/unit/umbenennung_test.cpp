@@ -10,35 +10,29 @@ namespace {
 // Lists with the function f, the point A and the spline s, pools in step.
 Objektlisten beispiel() {
   Objektlisten l;
-  l.fuListe["f"] = teile(Polynom{1, 2});
-  l.pktListe["A"] = teile(Punkt{1, 2, 0, 0});
-  l.spListe["s"] =
-      std::make_shared<Spline>(std::vector<Polynom>{Polynom{0, 1}}, std::vector<double>{0, 1});
-  l.fuListe["f"]->name = "f";
-  l.pktListe["A"]->name = "A";
-  l.spListe["s"]->name = "s";
-  l.fuNamen.erase("f");
-  l.fuNamen.erase("s");
-  l.punktNamen.erase("A");
+  l.speichereFunktion("f", teile(Polynom{1, 2}));
+  l.speicherePunkt("A", teile(Punkt{1, 2, 0, 0}));
+  l.speichereSpline("s", std::make_shared<Spline>(std::vector<Polynom>{Polynom{0, 1}},
+                                                  std::vector<double>{0, 1}));
   return l;
 }
 
 // The object keeps its identity under the new key, learns its new name, and the pools swap.
 TEST(Umbenennung, ObjektBleibtPoolsTauschen) {
   Objektlisten l = beispiel();
-  const PolynomRef f = l.fuListe.at("f");
-  const PunktRef a = l.pktListe.at("A");
-  const SplineRef s = l.spListe.at("s");
+  const PolynomRef f = l.fuListe().at("f");
+  const PunktRef a = l.pktListe().at("A");
+  const SplineRef s = l.spListe().at("s");
   namenErsetzen(l, "f", "g");
   namenErsetzen(l, "A", "P7");
   namenErsetzen(l, "s", "t");
-  EXPECT_EQ(l.fuListe.at("g"), f);
-  EXPECT_EQ(l.pktListe.at("P7"), a);
-  EXPECT_EQ(l.spListe.at("t"), s);
+  EXPECT_EQ(l.fuListe().at("g"), f);
+  EXPECT_EQ(l.pktListe().at("P7"), a);
+  EXPECT_EQ(l.spListe().at("t"), s);
   EXPECT_EQ(f->name + a->name + s->name, "gP7t");
-  EXPECT_EQ(l.fuListe.size() + l.pktListe.size() + l.spListe.size(), 3u);
-  EXPECT_TRUE(l.fuNamen.contains("f") && l.fuNamen.contains("s") && l.punktNamen.contains("A"));
-  EXPECT_FALSE(l.fuNamen.contains("g") || l.fuNamen.contains("t") || l.punktNamen.contains("P7"));
+  EXPECT_EQ(l.fuListe().size() + l.pktListe().size() + l.spListe().size(), 3u);
+  EXPECT_TRUE(l.fuNamen().contains("f") && l.fuNamen().contains("s") && l.punktNamen().contains("A"));
+  EXPECT_FALSE(l.fuNamen().contains("g") || l.fuNamen().contains("t") || l.punktNamen().contains("P7"));
 }
 
 struct Ablehnung {
@@ -54,12 +48,12 @@ TEST_P(UmbenennungAbgelehnt, AendertNichts) {
   Objektlisten l = beispiel();
   const Objektlisten vorher = l;
   EXPECT_EQ(namenErsetzen(l, GetParam().alt, GetParam().neu), GetParam().meldung);
-  EXPECT_EQ(l.fuListe, vorher.fuListe);
-  EXPECT_EQ(l.pktListe, vorher.pktListe);
-  EXPECT_EQ(l.spListe, vorher.spListe);
-  EXPECT_EQ(l.fuNamen, vorher.fuNamen);
-  EXPECT_EQ(l.punktNamen, vorher.punktNamen);
-  EXPECT_EQ(l.fuListe.at("f")->name + l.pktListe.at("A")->name + l.spListe.at("s")->name, "fAs");
+  EXPECT_EQ(l.fuListe(), vorher.fuListe());
+  EXPECT_EQ(l.pktListe(), vorher.pktListe());
+  EXPECT_EQ(l.spListe(), vorher.spListe());
+  EXPECT_EQ(l.fuNamen(), vorher.fuNamen());
+  EXPECT_EQ(l.punktNamen(), vorher.punktNamen());
+  EXPECT_EQ(l.fuListe().at("f")->name + l.pktListe().at("A")->name + l.spListe().at("s")->name, "fAs");
 }
 
 INSTANTIATE_TEST_SUITE_P(
