@@ -25,8 +25,7 @@ Punktliste punktliste(int anzahl, double von, double bis) {
   return liste;
 }
 
-// Fourteen conditions: value and slope at seven abscissas (Cramer's rule, 15 determinants
-// of order 14).
+// Fourteen conditions: value and slope at seven abscissas (elimination with refinement).
 void BM_Steckbrief14Bedingungen(benchmark::State& state) {
   std::vector<Punkt> feld;
   for (int i = 0; i < 7; ++i) {

@@ -1,12 +1,10 @@
 #include "analysis/kurvendiskussion.h"
 
-#include <array>
 #include <cmath>
 #include <vector>
 
-#include "analysis/ableitungen.h"
-#include "analysis/kritischestellen.h"
 #include "analysis/nullstellen.h"
+#include "analysis/stellenart.h"
 #include "model/punktbuchstaben.h"
 #include "model/toleranz.h"
 #include "model/zahltext.h"
@@ -49,66 +47,73 @@ constexpr const char* geradensymmetrieText =
     "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
 constexpr const char* ohneSymmetrieText = "Der Graph ist weder punkt- noch achsensymmetrisch.";
 
-// Positions closer than this to the previous described one are not described again.
-constexpr double gleicheStelle = 0.0001;
-
 std::string gerundetText(double x, int dezimalen) {
   return zahlText(gerundet(x, dezimalen));
 }
 
-std::string verlaufMit(const Ableitungen& d, double x, int dezimalen) {
-  // w(i): the i-th derivative at x, rounded. A value that is nothing but the rounding error
-  // of evaluating there counts as 0 too; for school polynomials that error lies far below
-  // the shown decimals, but for large coefficients it can exceed them and would hide an
-  // extremum or an inflection. Only the orders up to the deciding one are evaluated.
-  const auto w = [&](std::size_t i) {
-    return wertIstNull(d[i], x) ? 0.0 : runden(d[i].wert(x), dezimalen);
-  };
-  const double w0 = w(0);
-  const double w1 = w(1);
-  const double w2 = w(2);
+// A shown coordinate never reads -0.0.
+std::string koordinatenText(double x, int dezimalen) {
+  const double r = gerundet(x, dezimalen);
+  return zahlText(r == 0.0 ? 0.0 : r);
+}
 
-  // The first derivative from the second on that does not vanish decides: an even order
-  // makes an extremum (where p' = 0), an odd one a change of curvature (where p'' = 0).
-  int paritaet = 0;
-  double v = 0.0;
-  for (std::size_t j = 2; j < d.size(); ++j) {
-    const double wj = j == 2 ? w2 : w(j);
-    if (!istFastNull(wj)) {
-      paritaet = static_cast<int>(j % 2);
-      v = wj;
-      break;
-    }
-  }
-
+std::string artText(const Stellenart& art) {
   std::vector<std::string> arten;
-  if (istFastNull(w0)) arten.emplace_back(nullpunkt);
-  if (istFastNull(w1) && paritaet == 0) arten.emplace_back(v >= 0 ? tiefpunkt : hochpunkt);
-  if (istFastNull(w2) && paritaet == 1) {
-    arten.push_back(std::string(v >= 0 ? rechtsLinks : linksRechts) +
-                    (istFastNull(w1) ? sattelpunkt : wendepunkt));
+  if (art.nullstelle) arten.emplace_back(nullpunkt);
+  if (art.extremum != Extremum::keins) {
+    arten.emplace_back(art.extremum == Extremum::tiefpunkt ? tiefpunkt : hochpunkt);
+  }
+  if (art.wechsel != Kruemmungswechsel::keiner) {
+    arten.push_back(std::string(art.wechsel == Kruemmungswechsel::rechtsLinks ? rechtsLinks
+                                                                              : linksRechts) +
+                    (art.stationaer ? sattelpunkt : wendepunkt));
   }
   // p'' vanishes here without changing sign: the curve is merely flat for a moment.
   if (arten.empty()) arten.emplace_back(flachpunkt);
-
   std::string text = arten[0];
   if (arten.size() > 1) text += " und " + arten[1];
-  if (!istNull(w1)) text += steigungText + gerundetText(w1, dezimalen);
   return text;
 }
 
-// The symmetry test on the roots of p, p' and p'' (entries 0, 1, 2).
-Symmetrie symmetrieMit(const Polynom& p, const std::vector<std::vector<double>>& nullstellen012) {
+// The kinds and, away from stationary points, the slope at the shown position. A slope
+// that would round to 0 keeps two significant digits: it is not 0.
+std::string verlaufText(const Polynom& p, const Stellenart& art, double x, int dezimalen) {
+  std::string text = artText(art);
+  if (!art.stationaer) {
+    const double steigung = p.abl().wert(x);
+    const double r = gerundet(steigung, dezimalen);
+    if (steigung != 0.0) {
+      text += steigungText + zahlText(r != 0.0 ? r : zweiGueltigeStellen(steigung));
+    }
+  }
+  return text;
+}
+
+// Whether every coefficient of p shifted to m, p(m + t) = Σ p⁽ᵏ⁾(m)/k!·tᵏ, of the given
+// parity and from order `ab` on vanishes within the rounding error of computing it.
+bool verschobenVerschwindet(const Polynom& p, double m, int paritaet, int ab) {
+  Polynom d = p.nurKoeffizienten();
+  for (int k = 0; k <= p.grad2(); ++k, d = d.abl()) {
+    if (k >= ab && k % 2 == paritaet && !wertIstNull(d, m)) return false;
+  }
+  return true;
+}
+
+// The symmetry test on the roots of p, p' and p'' (entries 0, 1, 2): the candidate is the
+// middle stationary point (even degree) or the middle root of p'' (odd degree); the graph
+// is symmetric when p shifted there is even (all odd coefficients vanish) or odd (all even
+// ones from t² on vanish).
+Symmetrie symmetrieMit(const Polynom& p, std::span<const Nullstellen> nullstellen012) {
   const int n = p.grad2();
   if (n < 2) return {Symmetrieverhalten::bisymm, 0.0};
   const bool gerade = n % 2 == 0;
   // Never empty: p' of an even degree and p'' of an odd one have odd degree.
-  const std::vector<double>& r = nullstellen012[gerade ? 1 : 2];
+  const std::vector<double>& r = nullstellen012[gerade ? 1 : 2].gezeigt;
   if (r.empty()) return {};
   const double m = r[(r.size() - 1) / 2];
   if (gerade) {
-    if (istNull(p.wert(m + 1) - p.wert(m - 1))) return {Symmetrieverhalten::asym, m};
-  } else if (istNull(p.wert(m + 1) + p.wert(m - 1) - 2 * p.wert(m))) {
+    if (verschobenVerschwindet(p, m, 1, 1)) return {Symmetrieverhalten::asym, m};
+  } else if (verschobenVerschwindet(p, m, 0, 2)) {
     return {Symmetrieverhalten::psym, m};
   }
   return {};
@@ -131,7 +136,7 @@ std::string symmetrieSatz(const Polynom& p, const Symmetrie& s) {
 }  // namespace
 
 Symmetrie symmetrieVerhalten(const Polynom& p, int dezimalen) {
-  return symmetrieMit(p, nullstellenDerAbleitungen(p, 3, dezimalen));
+  return symmetrieMit(p, nullstellenMitRoh(p, 3, dezimalen));
 }
 
 std::string symVerhalten(const Polynom& p, int dezimalen) {
@@ -150,13 +155,13 @@ KurvenEnden kurvenEnden(const Polynom& p) {
 }
 
 std::string verlauf(const Polynom& p, double x, int dezimalen) {
-  return verlaufMit(ableitungenVon(p), x, dezimalen);
+  return verlaufText(p, stellenart(p, x, dezimalen), x, dezimalen);
 }
 
 std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
   const int n = fu.grad2();
   // The roots of fu, fu' and fu'' serve the critical points and the symmetry alike.
-  const auto nullstellen = nullstellenDerAbleitungen(fu, 3, dezimalen);
+  const auto nullstellen = nullstellenAllerAbleitungen(fu, dezimalen);
   std::string t;
   std::string u;
   if (n == -1) {
@@ -168,14 +173,11 @@ std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
   } else {
     const KurvenEnden enden = kurvenEnden(fu);
     t = parabelText + std::to_string(n) + ordnungText + enden.links + ". \n\n";
-    const Ableitungen d = ableitungenVon(fu);
     std::size_t buchstabe = 0;
-    double zuletzt = -999.999;
-    for (double x : kritStellenAusNullstellen(nullstellen)) {
-      if (std::abs(zuletzt - x) <= gleicheStelle) continue;
-      zuletzt = x;
-      t += kritPunktBuchstabe(buchstabe++) + " (" + gerundetText(x, dezimalen) + " | " +
-           gerundetText(fu.wert(x), dezimalen) + eintragText + verlaufMit(d, x, dezimalen) + ". \n";
+    for (const KritischeStelle& s : kritischeStellen(fu, nullstellen)) {
+      t += kritPunktBuchstabe(buchstabe++) + " (" + gerundetText(s.x, dezimalen) + " | " +
+           koordinatenText(fu.wert(s.x), dezimalen) + eintragText +
+           verlaufText(fu, s.art, s.x, dezimalen) + ". \n";
     }
     u = strebtText + enden.rechts + ".\n\n";
   }

@@ -18,7 +18,6 @@ constexpr double maschinenEpsilon = std::numeric_limits<double>::epsilon();
 // order. Twice that leaves room for both.
 constexpr double schrankenFaktorJeGrad = 2.0;
 constexpr int maxHalbierungen = 1000;
-constexpr double scheitelToleranz = 1e-5;
 
 // Horner's scheme from the leading coefficient down. For finite x this gives exactly the
 // value of Polynom::wert (the leading zeros it skips contribute exact zeros there).
@@ -107,6 +106,25 @@ bool diskriminanteIstNull(double d, double pHalbeQuadrat, double q) {
   return istNull(d) || std::abs(d) <= 8 * maschinenEpsilon * (pHalbeQuadrat + std::abs(q));
 }
 
+// The two roots of x² + P·x + Q with D = P²/4 − Q > 0, ascending. The one of smaller size
+// is -P/2 ± √D with nearly equal terms when |Q| is tiny against P²: taking it from the
+// product of the roots (Q) keeps all its digits. Roots of ordinary spread keep the plain
+// formula, which they have always been given.
+std::vector<double> quadratischeNullstellen(double pp, double q, double d) {
+  const double w = std::sqrt(d);
+  double links = -pp / 2 - w;
+  double rechts = -pp / 2 + w;
+  constexpr double ausloeschung = 1e-4;  // below this ratio the plain formula loses digits
+  if (std::abs(q) < ausloeschung * pp * pp) {
+    if (pp > 0) {
+      rechts = q / links;
+    } else {
+      links = q / rechts;
+    }
+  }
+  return {korr(links), korr(rechts)};
+}
+
 // Degrees -1 to 2, in closed form, without Newton polish.
 std::vector<double> geschlosseneNullstellen(const Polynom& p) {
   const auto& a = p.koeff;
@@ -119,7 +137,7 @@ std::vector<double> geschlosseneNullstellen(const Polynom& p) {
       const double pHalbeQuadrat = pp * pp / 4;
       const double d = pHalbeQuadrat - q;
       if (diskriminanteIstNull(d, pHalbeQuadrat, q)) return {korr(-pp / 2)};
-      if (d >= 0) return {korr(-pp / 2 - std::sqrt(d)), korr(-pp / 2 + std::sqrt(d))};
+      if (d >= 0) return quadratischeNullstellen(pp, q, d);
       return n2Menge(p);
     }
     default:
@@ -166,77 +184,14 @@ void halbiereGemeinsam(const Auswerter& fu, std::vector<Klammer>& klammern) {
   }
 }
 
-// Degree 3 and more: the roots of p from the roots of p' (its stationary points).
-std::vector<double> nullstellenZwischenStationaeren(const Polynom& p,
-                                                    const std::vector<double>& stationaer,
-                                                    int dezimalen) {
-  const Auswerter fu(p);
-  const double grenze = p.nullstGrenze();
-  std::vector<double> enden;
-  enden.reserve(stationaer.size() + 2);
-  enden.push_back(-grenze);
-  enden.insert(enden.end(), stationaer.begin(), stationaer.end());
-  enden.push_back(grenze);
-
-  // Candidates in ascending order; those from a sign change are filled in after bisection.
-  std::vector<Nullstellenkandidat> kandidaten;
-  std::vector<Klammer> klammern;
-  std::vector<std::size_t> klammerKandidat;
-  double wertA = fu.wertOderNull(korr(enden[0]));
-  for (std::size_t i = 0; i + 1 < enden.size(); ++i) {
-    const double a = korr(enden[i]);
-    const double b = korr(enden[i + 1]);
-    const double wertB = fu.wertOderNull(b);
-    if (vorzeichenwechsel(wertA, wertB)) {
-      klammerKandidat.push_back(kandidaten.size());
-      kandidaten.push_back({0.0, a, b});
-      klammern.push_back({a, b, wertA, 0});
-    }
-    // A root at a stationary point, where the sign need not change (even multiplicity or
-    // a saddle on the axis). Its snap may move it up to the neighbouring bracket ends.
-    if (wertB == 0.0) {
-      const double rechts = i + 2 < enden.size() ? korr(enden[i + 2]) : b;
-      kandidaten.push_back({b, a, rechts});
-    }
-    wertA = wertB;
-  }
-  halbiereGemeinsam(fu, klammern);
-  for (std::size_t i = 0; i < klammern.size(); ++i) {
-    const double r = (klammern[i].a + klammern[i].b) / 2;
-    kandidaten[klammerKandidat[i]].x = istNull(r) ? 0.0 : r;
-  }
-  return newton(p, kandidaten, dezimalen);
-}
-
-// The derivatives of p down to degree 2 (or p alone when its degree is at most 2).
-std::vector<Polynom> ableitungsKette(const Polynom& p) {
-  std::vector<Polynom> kette{p.nurKoeffizienten()};
-  while (kette.back().grad2() > 2) kette.push_back(kette.back().abl());
-  return kette;
-}
-
-}  // namespace
-
-std::vector<double> n2Menge(const Polynom& p) {
-  const double v = (-p.koeff[1] * 0.5) / p.koeff[2];
-  if (std::abs(p.wert(v)) < scheitelToleranz) return {v};
-  return {};
-}
-
-double findeNullst(const Polynom& fu, double von, double bis) {
-  return findeNullstMit(Auswerter(fu), von, bis);
-}
-
-bool wertIstNull(const Polynom& p, double x) {
-  const Auswerter fu(p);
-  return fu.istNullBei(x, fu(x));
-}
-
-std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat> nM,
-                           int dezimalen) {
-  std::vector<double> ergebnis;
+// Each candidate polished by one Newton step (the unsnapped root) and snapped to
+// `dezimalen` decimals when the rounded value is a root of p within the candidate's
+// interval (the root as shown).
+Nullstellen poliere(const Polynom& p, std::span<const Nullstellenkandidat> nM, int dezimalen) {
+  Nullstellen ergebnis;
   if (nM.empty()) return ergebnis;
-  ergebnis.reserve(nM.size());
+  ergebnis.gezeigt.reserve(nM.size());
+  ergebnis.roh.reserve(nM.size());
   const Auswerter fu(p);
   const Auswerter ableitung(p.abl());
   for (const Nullstellenkandidat& k : nM) {
@@ -251,18 +206,114 @@ std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat
     }
     const double r = runden(x, dezimalen);
     const bool imEigenenIntervall = k.links < r && r < k.rechts;
-    ergebnis.push_back(imEigenenIntervall && fu.istNullBei(r, fu(r)) ? r : x);
+    ergebnis.gezeigt.push_back(imEigenenIntervall && fu.istNullBei(r, fu(r)) ? r : x);
+    ergebnis.roh.push_back(x);
   }
   return ergebnis;
 }
 
-std::vector<std::vector<double>> nullstellenDerAbleitungen(const Polynom& p, int anzahl,
-                                                           int dezimalen) {
+// Degree 3 and more: the roots of p from the roots of p' (its stationary points). The
+// brackets end at the stationary points as shown; a root found at one of them keeps that
+// point's unsnapped position as its own, so a multiple root has one unsnapped position in
+// every derivative it belongs to.
+Nullstellen nullstellenZwischenStationaeren(const Polynom& p, const Nullstellen& stationaer,
+                                            int dezimalen) {
+  const Auswerter fu(p);
+  const double grenze = p.nullstGrenze();
+  std::vector<double> enden;
+  enden.reserve(stationaer.gezeigt.size() + 2);
+  enden.push_back(-grenze);
+  enden.insert(enden.end(), stationaer.gezeigt.begin(), stationaer.gezeigt.end());
+  enden.push_back(grenze);
+
+  // Candidates in ascending order; those from a sign change are filled in after bisection.
+  std::vector<Nullstellenkandidat> kandidaten;
+  std::vector<Klammer> klammern;
+  std::vector<std::size_t> klammerKandidat;
+  // For each candidate: the stationary point it sits on (its index + 1), or 0.
+  std::vector<std::size_t> amStationaeren;
+  double wertA = fu.wertOderNull(korr(enden[0]));
+  for (std::size_t i = 0; i + 1 < enden.size(); ++i) {
+    const double a = korr(enden[i]);
+    const double b = korr(enden[i + 1]);
+    const double wertB = fu.wertOderNull(b);
+    if (vorzeichenwechsel(wertA, wertB)) {
+      klammerKandidat.push_back(kandidaten.size());
+      kandidaten.push_back({0.0, a, b});
+      amStationaeren.push_back(0);
+      klammern.push_back({a, b, wertA, 0});
+    }
+    // A root at a stationary point, where the sign need not change (even multiplicity or
+    // a saddle on the axis). Its snap may move it up to the neighbouring bracket ends.
+    if (wertB == 0.0) {
+      const double rechts = i + 2 < enden.size() ? korr(enden[i + 2]) : b;
+      kandidaten.push_back({b, a, rechts});
+      amStationaeren.push_back(i + 2 < enden.size() ? i + 1 : 0);
+    }
+    wertA = wertB;
+  }
+  halbiereGemeinsam(fu, klammern);
+  for (std::size_t i = 0; i < klammern.size(); ++i) {
+    const double r = (klammern[i].a + klammern[i].b) / 2;
+    kandidaten[klammerKandidat[i]].x = istNull(r) ? 0.0 : r;
+  }
+  Nullstellen ergebnis = poliere(p, kandidaten, dezimalen);
+  for (std::size_t i = 0; i < kandidaten.size(); ++i) {
+    if (amStationaeren[i] != 0) ergebnis.roh[i] = stationaer.roh[amStationaeren[i] - 1];
+  }
+  return ergebnis;
+}
+
+// The derivatives of p down to degree 2 (or p alone when its degree is at most 2).
+std::vector<Polynom> ableitungsKette(const Polynom& p) {
+  std::vector<Polynom> kette{p.nurKoeffizienten()};
+  while (kette.back().grad2() > 2) kette.push_back(kette.back().abl());
+  return kette;
+}
+
+Nullstellen geschlossen(const Polynom& p) {
+  std::vector<double> n = geschlosseneNullstellen(p);
+  return {n, n};
+}
+
+}  // namespace
+
+Polynom aufEinsSkaliert(const Polynom& p) {
+  double groesster = 0.0;
+  for (double a : p.koeff) groesster = std::max(groesster, std::abs(a));
+  if (groesster == 0.0) return p.nurKoeffizienten();
+  const int exponent = std::ilogb(groesster);
+  Polynom q = p.nurKoeffizienten();
+  for (double& a : q.koeff) a = std::scalbn(a, -exponent);
+  return q;
+}
+
+std::vector<double> n2Menge(const Polynom& p) {
+  const double v = (-p.koeff[1] * 0.5) / p.koeff[2];
+  if (wertIstNull(p, v)) return {v};
+  return {};
+}
+
+double findeNullst(const Polynom& fu, double von, double bis) {
+  return findeNullstMit(Auswerter(fu), von, bis);
+}
+
+bool wertIstNull(const Polynom& p, double x) {
+  const Auswerter fu(aufEinsSkaliert(p));
+  return fu.istNullBei(x, fu(x));
+}
+
+std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat> nM,
+                           int dezimalen) {
+  return poliere(p, nM, dezimalen).gezeigt;
+}
+
+std::vector<Nullstellen> nullstellenMitRoh(const Polynom& p, int anzahl, int dezimalen) {
   if (anzahl <= 0) return {};
-  std::vector<std::vector<double>> ergebnis(static_cast<std::size_t>(anzahl));
-  const std::vector<Polynom> kette = ableitungsKette(p);
+  std::vector<Nullstellen> ergebnis(static_cast<std::size_t>(anzahl));
+  const std::vector<Polynom> kette = ableitungsKette(aufEinsSkaliert(p));
   // Up the chain: each polynomial's roots come from those of its derivative.
-  std::vector<double> nullstellen = geschlosseneNullstellen(kette.back());
+  Nullstellen nullstellen = geschlossen(kette.back());
   for (std::size_t k = kette.size() - 1;; --k) {
     if (k != kette.size() - 1)
       nullstellen = nullstellenZwischenStationaeren(kette[k], nullstellen, dezimalen);
@@ -273,7 +324,16 @@ std::vector<std::vector<double>> nullstellenDerAbleitungen(const Polynom& p, int
   Polynom ableitung = kette.back();
   for (std::size_t k = kette.size(); k < ergebnis.size(); ++k) {
     ableitung = ableitung.abl();
-    ergebnis[k] = geschlosseneNullstellen(ableitung);
+    ergebnis[k] = geschlossen(ableitung);
+  }
+  return ergebnis;
+}
+
+std::vector<std::vector<double>> nullstellenDerAbleitungen(const Polynom& p, int anzahl,
+                                                           int dezimalen) {
+  std::vector<std::vector<double>> ergebnis;
+  for (Nullstellen& n : nullstellenMitRoh(p, anzahl, dezimalen)) {
+    ergebnis.push_back(std::move(n.gezeigt));
   }
   return ergebnis;
 }

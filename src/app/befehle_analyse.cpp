@@ -5,6 +5,7 @@
 #include "analysis/kritischestellen.h"
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
+#include "analysis/stellenart.h"
 #include "model/punktbuchstaben.h"
 #include "app/befehle.h"
 #include "app/funktionswahl.h"
@@ -17,9 +18,6 @@
 namespace quarvel {
 
 namespace {
-
-// Critical positions closer than this to the previously entered one are not entered again.
-constexpr double gleicheStelle = 0.0001;
 
 // The refusal about the name field keeps the placeholder "<name>" as it stands.
 constexpr const char* keinPolynomAusDerListe =
@@ -89,10 +87,8 @@ void tuEs(Zustand& z) {
 void kPEintrag(Zustand& z, const std::string& name) {
   const PolynomRef p = z.listen.fuListe().at(name);
   std::size_t k = 0;
-  double zuletzt = -999.999;
-  for (double x : erzeugeKritStellenListe(*p, z.dezimalen)) {
-    if (std::abs(zuletzt - x) <= gleicheStelle) continue;
-    zuletzt = x;
+  for (const KritischeStelle& stelle : kritischeStellen(*p, z.dezimalen)) {
+    const double x = stelle.x;
     const std::string wunschname = kritPunktBuchstabe(k++) + name;
     const std::string pname =
         z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe(), wunschname) : wunschname;

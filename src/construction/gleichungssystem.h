@@ -6,26 +6,17 @@
 
 namespace quarvel {
 
-// Cramer's rule. The largest systems it meets have 14 unknowns.
-
-// The minor of the n × n matrix `quelle` without row 0 and column `spaltenNr`.
-Matrix adiunkte(const Matrix& quelle, int spaltenNr);
-// Sign of the cofactor in column n of row 0: −1 for odd n, 1 for even n.
-double vorz(int n);
-// The determinant of the coefficient part of an augmented matrix.
-double systemDet(const Matrix& erwMat);
-// True when the system has n + 1 columns and a coefficient determinant of magnitude 1e-15
-// or more: the guard applied before lsgGlSys.
-bool glSystemOk(const Matrix& erwMat);
-// The coefficient part with column `sNr` replaced by the right-hand sides.
-Matrix cramerMatrix(const Matrix& sysMatrix, int sNr);
-
 struct Loesung {
   Matrix werte;  // 1 × n
   bool ok = false;
 };
-// Solves an n × (n + 1) system by Cramer's rule; callers check glSystemOk first.
-Loesung lsgGlSys(const Matrix& erwM);
+
+// Solves an n × (n + 1) system by Gaussian elimination with partial pivoting on the
+// equilibrated matrix (columns, then rows scaled by powers of two to a largest entry of
+// about 1) and one step of iterative refinement. ok is false when the shape is wrong or a
+// pivot is no larger than the rounding error of the elimination, relative to the matrix:
+// the system is singular at working precision.
+Loesung loeseGleichungssystem(const Matrix& erwM);
 
 // Gauss-Jordan elimination with the largest remaining coefficient as pivot.
 

@@ -4,10 +4,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "construction/endlichkeit.h"
 #include "construction/konstruktionstexte.h"
-#include "model/toleranz.h"
+#include "construction/matrix.h"
 
 namespace quarvel {
 
@@ -59,101 +60,92 @@ Punktsystem erzeugePunktsystem(const Punktliste& punkte) {
   return sys;
 }
 
-Erzeugendensystem pp2vl(const Punktsystem& punktsys, int n) {
-  std::vector<double> xs, ys;
-  xs.reserve(punktsys.size());
-  ys.reserve(punktsys.size());
-  for (const Stuetzpunkt& s : punktsys) {
-    xs.push_back(s.x);
-    ys.push_back(s.y);
+namespace {
+
+// Four partial sums: a single running sum waits on each addition, which dominates the fit
+// for many points.
+double skalar(const std::vector<double>& a, const std::vector<double>& b) {
+  double s[4] = {0.0, 0.0, 0.0, 0.0};
+  std::size_t i = 0;
+  for (; i + 4 <= a.size(); i += 4) {
+    for (std::size_t k = 0; k < 4; ++k) s[k] += a[i + k] * b[i + k];
   }
-  Erzeugendensystem e{{}, Vektor(std::move(ys))};
-  const Vektor x(std::move(xs));
-  e.es.reserve(u(n));
-  for (int i = 0; i < n; ++i) e.es.push_back(x ^ i);
-  return e;
+  for (; i < a.size(); ++i) s[0] += a[i] * b[i];
+  return (s[0] + s[1]) + (s[2] + s[3]);
 }
 
-Matrix gramMatrix(const std::vector<Vektor>& es) {
-  const int n = static_cast<int>(es.size());
-  Matrix g(n, n);
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j <= i; ++j) g(i, j) = g(j, i) = es[u(i)] * es[u(j)];
-  }
-  return g;
-}
-
-Skalarprodukte skalarprodukte(const Punktsystem& punktsys, int n) {
-  // es[i] * es[j] is the power sum of degree i + j, es[i] * v the moment of degree i:
-  // one pass over the points gives them all.
-  std::vector<double> potenzsumme(u(std::max(2 * n - 1, 0)), 0.0);
-  Skalarprodukte s{Matrix(n, n), std::vector<double>(u(n), 0.0)};
-  for (const Stuetzpunkt& p : punktsys) {
-    double potenz = 1.0;
-    for (std::size_t k = 0; k < potenzsumme.size(); ++k) {
-      potenzsumme[k] += potenz;
-      if (k < u(n)) s.ves[k] += potenz * p.y;
-      potenz *= p.x;
+// v minus its components along the orthonormal vectors q, by modified Gram-Schmidt twice
+// (which keeps v orthogonal to q to working precision); the components removed are added
+// to `anteile`.
+void entferneAnteile(std::vector<double>& v, const std::vector<std::vector<double>>& q,
+                     std::vector<double>& anteile) {
+  for (int durchgang = 0; durchgang < 2; ++durchgang) {
+    for (std::size_t j = 0; j < q.size(); ++j) {
+      const double s = skalar(q[j], v);
+      for (std::size_t i = 0; i < v.size(); ++i) v[i] -= s * q[j][i];
+      anteile[j] += s;
     }
   }
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) s.gram(i, j) = potenzsumme[u(i + j)];
-  }
-  return s;
 }
 
-double spezNorm(const Matrix& m, int znr, const Matrix& gram) {
-  double s = 0.0;
-  for (int j = 0; j < m.rows; ++j) {
-    for (int k = 0; k < m.rows; ++k) s += m(znr, j) * m(znr, k) * gram(j, k);
-  }
-  return std::sqrt(s);
-}
-
-Matrix genONBausGram(const Matrix& gram) {
-  const int n = gram.rows;
-  Matrix m(n, n);
-  if (n == 0) return m;
-  m(0, 0) = -std::sqrt(1.0 / gram(0, 0));
-  for (int i = 1; i < n; ++i) {
-    // Coefficients of the projection of es[i] onto the basis found so far:
-    // sum over l of (es[i] * u_l) · M(l, k), with es[i] * u_l = sum over m of M(l, m) · G(i, m).
-    for (int l = 0; l < i; ++l) {
-      double skalar = 0.0;
-      for (int mm = 0; mm < i; ++mm) skalar += m(l, mm) * gram(i, mm);
-      for (int k = 0; k < i; ++k) m(i, k) += skalar * m(l, k);
-    }
-    m(i, i) = -1.0;
-    m.zeileMalZahl(i, 1.0 / spezNorm(m, i, gram));
-  }
-  return m;
-}
-
-Matrix genONB(const std::vector<Vektor>& es) { return genONBausGram(gramMatrix(es)); }
-
-Vektor approximation(const Vektor& v, const std::vector<Vektor>& es, const Matrix& onbMatrix) {
-  std::vector<double> ves;
-  ves.reserve(es.size());
-  for (const Vektor& e : es) ves.push_back(v * e);
-  return approximationAusSkalarprodukten(ves, onbMatrix);
-}
-
-Vektor approximationAusSkalarprodukten(const std::vector<double>& ves, const Matrix& onbMatrix) {
-  const int n = static_cast<int>(ves.size());
-  const int r = onbMatrix.rows;
-  // v * u_j over the basis rows.
-  std::vector<double> vu(u(r), 0.0);
-  for (int j = 0; j < r; ++j) {
-    for (int i = 0; i < r; ++i) vu[u(j)] += onbMatrix(j, i) * ves[u(i)];
-  }
-  std::vector<double> c(u(std::max(n, 8)), 0.0);
+// Least-squares coefficients over the powers of t, t in [-1, 1]: the sampled power vectors
+// t^k are orthogonalised one after the other by Gram-Schmidt, twice, which keeps the basis
+// orthogonal to working precision (A = Q·R); the ordinates are projected onto the basis
+// the same way, and R·d = Qᵀy is solved from the bottom.
+std::vector<double> koeffizientenInT(const std::vector<double>& t, const std::vector<double>& y,
+                                     int n) {
+  std::vector<std::vector<double>> q;
+  q.reserve(u(n));
+  Matrix r(n, n);
+  std::vector<double> potenz(t.size(), 1.0);
+  std::vector<double> spalte(u(n));
   for (int k = 0; k < n; ++k) {
-    double s = 0.0;
-    for (int j = 0; j < r; ++j) s += vu[u(j)] * onbMatrix(j, k);
-    c[u(k)] = pur(s);
+    if (k > 0) {
+      for (std::size_t i = 0; i < t.size(); ++i) potenz[i] *= t[i];
+    }
+    std::vector<double> v = potenz;
+    std::fill(spalte.begin(), spalte.end(), 0.0);
+    entferneAnteile(v, q, spalte);
+    for (int j = 0; j < k; ++j) r(j, k) = spalte[u(j)];
+    const double norm = std::sqrt(skalar(v, v));
+    r(k, k) = norm;
+    for (double& e : v) e /= norm;
+    q.push_back(std::move(v));
   }
-  return Vektor(std::move(c));
+  std::vector<double> b(u(n), 0.0);
+  std::vector<double> rest = y;
+  entferneAnteile(rest, q, b);
+  const auto rueckwaerts = [&](std::vector<double> rechts) {
+    for (int k = n - 1; k >= 0; --k) {
+      for (int j = k + 1; j < n; ++j) rechts[u(k)] -= r(k, j) * rechts[u(j)];
+      rechts[u(k)] /= r(k, k);
+    }
+    return rechts;
+  };
+  std::vector<double> d = rueckwaerts(b);
+  // One step of refinement: the residual of the fit projected the same way.
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    double wert = 0.0;
+    for (int k = n - 1; k >= 0; --k) wert = wert * t[i] + d[u(k)];
+    rest[i] = y[i] - wert;
+  }
+  std::fill(b.begin(), b.end(), 0.0);
+  entferneAnteile(rest, q, b);
+  const std::vector<double> korrektur = rueckwaerts(b);
+  for (int k = 0; k < n; ++k) d[u(k)] += korrektur[u(k)];
+  // Coefficients at the level of the rounding noise of the largest one are that noise (an
+  // odd term of symmetric data, a degree above that of exact data); they are cleared
+  // relative to the fit, never by an absolute size.
+  double groesster = 0.0;
+  for (double c : d) groesster = std::max(groesster, std::abs(c));
+  const double rauschen = 1e3 * n * std::numeric_limits<double>::epsilon() * groesster;
+  for (double& c : d) {
+    if (std::abs(c) <= rauschen) c = 0.0;
+  }
+  return d;
 }
+
+}  // namespace
 
 Regression regression(const Punktsystem& punktsys, int grad) {
   if (grad > pgrad) return {std::nullopt, regressionGradZuHoch()};
@@ -161,9 +153,39 @@ Regression regression(const Punktsystem& punktsys, int grad) {
   if (k == 0) return {std::nullopt, regressionOhnePunkte(grad)};
   if (k == 1) return {Polynom{punktsys.front().y}, ""};
   const int n = std::min(grad + 1, k);
-  const Skalarprodukte s = skalarprodukte(punktsys, n);
-  const Vektor c = approximationAusSkalarprodukten(s.ves, genONBausGram(s.gram));
-  const Polynom p(std::span<const double>(c.komp.data(), std::min<std::size_t>(c.komp.size(), anzahlKoeffizienten)));
+  // The fit runs on x mapped to t in [-1, 1], where the powers stay of one size.
+  double kleinstes = punktsys.front().x;
+  double groesstes = kleinstes;
+  for (const Stuetzpunkt& s : punktsys) {
+    kleinstes = std::min(kleinstes, s.x);
+    groesstes = std::max(groesstes, s.x);
+  }
+  const double mitte = (kleinstes + groesstes) / 2;
+  const double halbeBreite = (groesstes - kleinstes) / 2;
+  std::vector<double> t, y;
+  t.reserve(punktsys.size());
+  y.reserve(punktsys.size());
+  for (const Stuetzpunkt& s : punktsys) {
+    t.push_back((s.x - mitte) / halbeBreite);
+    y.push_back(s.y);
+  }
+  const std::vector<double> d = koeffizientenInT(t, y, n);
+  // Back to powers of x: Horner's scheme in t = (x − mitte) / halbeBreite.
+  const Polynom tVonX{-mitte / halbeBreite, 1.0 / halbeBreite};
+  Polynom p{d.back()};
+  for (int i = n - 2; i >= 0; --i) p = p * tVonX + Polynom{d[u(i)]};
+  p = p.nurKoeffizienten();
+  // Far from the origin the powers of x cannot hold the fit: their coefficients cancel or
+  // leave the range of doubles. The power form must give back the fit at the ends and in
+  // the middle.
+  double groesse = 0.0;
+  for (double c : d) groesse += std::abs(c);
+  for (const double tStelle : {-1.0, 0.0, 1.0}) {
+    double inT = 0.0;
+    for (int i = n - 1; i >= 0; --i) inT = inT * tStelle + d[u(i)];
+    const double abweichung = std::abs(p.wert(mitte + tStelle * halbeBreite) - inT);
+    if (!(abweichung <= 1e-6 * groesse)) return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};
+  }
   // Far from the origin the powers lose every digit and the basis breaks down.
   if (!istEndlich(p)) return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};
   return {p, ""};

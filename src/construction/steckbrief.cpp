@@ -46,8 +46,9 @@ Bedingungssystem punkte2Matrix(const std::vector<Punkt>& pfeld) {
 
 Konstruktion pktListe2Polynom(const std::vector<Punkt>& pfeld) {
   const Bedingungssystem b = punkte2Matrix(pfeld);
-  const bool loesbar = b.ok && glSystemOk(b.system);
-  const Matrix loesung = loesbar ? lsgGlSys(b.system).werte : markerMatrix(markerUnloesbar);
+  const Loesung l = b.ok ? loeseGleichungssystem(b.system) : Loesung{markerMatrix(markerUnloesbar), false};
+  const bool loesbar = l.ok;
+  const Matrix& loesung = l.werte;
   Koeffizienten k{};
   for (int i = 0; i < loesung.columns; ++i) k[static_cast<std::size_t>(i)] = loesung(0, i);
   const Polynom p(k);

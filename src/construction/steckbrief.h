@@ -30,8 +30,8 @@ struct Konstruktion {
   Polynom p;
   bool ok = false;
 };
-// Solved by Cramer's rule when the system is accepted and regular; otherwise (also when
-// the powers overflow) the constant 9001 with ok = false.
+// Solved by loeseGleichungssystem when the system is accepted and regular; otherwise (also
+// when the powers overflow) the constant 9001 with ok = false.
 Konstruktion pktListe2Polynom(const std::vector<Punkt>& pfeld);
 
 }  // namespace quarvel

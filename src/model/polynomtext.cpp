@@ -25,11 +25,8 @@ std::string betragText(double t, double r, bool brueche) {
   return bruch;
 }
 
-}  // namespace
-
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
-                        bool brueche) {
-  const double r = runden(t, dezimalen);
+// One term from its coefficient t and the value r it is shown with.
+std::string summand(const std::string& bisher, double t, double r, int i, bool brueche) {
   std::string ergebnis;
   if (r > 0) {
     if (!bisher.empty()) ergebnis = " + ";
@@ -42,13 +39,23 @@ std::string polySummand(const std::string& bisher, double t, int i, int dezimale
   return ergebnis;
 }
 
+}  // namespace
+
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
+                        bool brueche) {
+  return summand(bisher, t, runden(t, dezimalen), i, brueche);
+}
+
 std::string polynomString(const Polynom& fu, int dezimalen, bool brueche) {
-  if (fu.grad2() == -1) return " 0 ";
+  const int grad = fu.grad2();
+  if (grad == -1) return " 0 ";
   std::string s;
-  for (int i = 0; i < anzahlKoeffizienten; ++i) {
+  for (int i = 0; i <= grad; ++i) {
     // A fraction is recognised on the unrounded coefficient.
-    const double k = brueche ? fu.koeff[i] : runden(fu.koeff[i], dezimalen);
-    s += polySummand(s, k, i, dezimalen, brueche);
+    double r = runden(fu.koeff[i], dezimalen);
+    // The leading term is never rounded away: the text keeps the polynomial's degree.
+    if (i == grad && r == 0.0) r = zweiGueltigeStellen(fu.koeff[i]);
+    s += summand(s, fu.koeff[i], r, i, brueche);
   }
   return s;
 }

@@ -17,6 +17,8 @@ std::string absOhneEins(double z);
 std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
                         bool brueche = false);
 // The polynomial, constant term first: "2.0 - 3.0x + x^3", " 0 " for the zero polynomial.
+// Coefficients are rounded to `dezimalen` decimals, except a leading one that would round
+// to 0: it keeps two significant digits ("0.001x^3"), so the text shows the true degree.
 std::string polynomString(const Polynom& fu, int dezimalen, bool brueche = false);
 // The linear factor (x - a): " x ", "(x + 2.0)", "(x - 1.5)".
 std::string linPol(double a, int dezimalen);

@@ -1,5 +1,7 @@
 #include "model/schultext.h"
 
+#include <cmath>
+
 #include "model/zahltext.h"
 
 namespace quarvel {
@@ -51,10 +53,18 @@ std::string schulSummand(double c, const std::string& variable, bool erster, Zah
 
 std::string schulPolynom(const Polynom& p, Zahlformat format) {
   std::string text;
+  const int grad = p.grad2();
   for (int i = pgrad; i >= 0; --i) {
     const double c = p.koeff[static_cast<std::size_t>(i)];
-    if (runden(c, format.dezimalen) == 0.0) continue;
     const std::string potenz = i == 0 ? "" : i == 1 ? "x" : "x" + hochgestellt(i);
+    if (runden(c, format.dezimalen) == 0.0) {
+      // The leading term is never rounded away: the text keeps the polynomial's degree.
+      if (i == grad) {
+        const double z = zweiGueltigeStellen(c);
+        text += (z < 0 ? "-" : "") + zahlText(std::abs(z)) + potenz;
+      }
+      continue;
+    }
     text += schulSummand(c, potenz, text.empty(), format);
   }
   return text.empty() ? schulZahl(0.0, format) : text;

@@ -68,6 +68,15 @@ double gerundet(double x, int dezimalen) {
   return naechsteGanzzahl(x * f) / f;
 }
 
+double zweiGueltigeStellen(double x) {
+  char puffer[32];
+  const auto [ende, fehler] =
+      std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, 1);
+  double ergebnis = x;
+  if (fehler == std::errc{}) std::from_chars(puffer, ende, ergebnis);
+  return ergebnis;
+}
+
 double rund1(double x) { return gerundet(x, 1); }
 double rund2(double x) { return gerundet(x, 2); }
 

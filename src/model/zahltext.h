@@ -29,6 +29,9 @@ double runden(double x, int dezimalen);
 std::vector<double> runden(const std::vector<double>& feld, int dezimalen);
 // Rounds to `dezimalen` decimals without clearing small values (may yield -0.0).
 double gerundet(double x, int dezimalen);
+// x with two significant digits (0.0012, 1.2e-12): how a non-zero number is shown that
+// would round to 0 at the chosen decimals, so it never reads as 0.
+double zweiGueltigeStellen(double x);
 // One and two decimals, halves away from zero.
 double rund1(double x);
 double rund2(double x);

@@ -17,64 +17,22 @@ testing::AssertionResult enthaelt(const std::string& text, const std::string& te
   return testing::AssertionFailure() << "«" << teil << "» not in «" << text << "»";
 }
 
-TEST(Kurvendiskussion, BeispielKubikMitDoppelterNullstelle) {
-  test::TestSitzung s;
-  s.z.akt = teile(Polynom{27, -9, -3, 1});  // (x - 3)²(x + 3)
-  ASSERT_TRUE(fuehreAus(s.z, "beschreibeGraphB"));
-  EXPECT_EQ(s.z.felder.ausgabe,
-            "Beschreibung des Kurvenverlaufs zur aktuellen Funktion mit der Gleichung \n"
-            " y =  27.0 - 9.0x - 3.0x^2 + x^3\n"
-            "\n"
-            "Der Graph ist eine Parabel 3. Ordnung. Er kommt  rechtsdrehend aus dem negativen "
-            "Unendlichen. \n"
-            "\n"
-            "A (-3.0 | 0.0)) ist ein Nullpunkt, Steigung dort: 36.0. \n"
-            "B (-1.0 | 32.0)) ist ein Hochpunkt. \n"
-            "C (1.0 | 16.0)) ist ein r-l-Wendepunkt, Steigung dort: -12.0. \n"
-            "D (3.0 | 0.0)) ist ein Nullpunkt und Tiefpunkt. \n"
-            "\n"
-            "Der Graph strebt  linksdrehend ins positive Unendliche.\n"
-            "\n"
-            "Symmetrie zum Punkt  (1.0; 16.0)");
-  EXPECT_EQ(s.z.felder.hinweis,
-            "\nDie Beschreibung des Kurvenverlaufs ist auch über das Hilfe-Fenster (Button: "
-            "Hilfe) zu erreichen.");
-  EXPECT_EQ(s.z.protokoll, "") << "the description is not protocolled";
-}
-
 struct Beschreibungsfall {
   std::string name;
   Polynom p;
   std::vector<std::string> teile;
-  int dezimalen = 2;
 };
 
 class Beschreibung : public testing::TestWithParam<Beschreibungsfall> {};
 
 TEST_P(Beschreibung, EnthaeltDieErwartetenSaetze) {
-  const std::string text = kurvendiskussion2fu(GetParam().p, GetParam().dezimalen);
+  const std::string text = kurvendiskussion2fu(GetParam().p, 2);
   for (const std::string& teil : GetParam().teile) EXPECT_TRUE(enthaelt(text, teil));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Beschreibung,
     testing::Values(
-        Beschreibungsfall{"Normalparabel",
-                          Polynom{0, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und Tiefpunkt. \n\n",
-                           "Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
-        Beschreibungsfall{"ParabelOhneNullstelle",
-                          Polynom{1, 0, 1},
-                          {"\n\nA (0.0 | 1.0)) ist ein Tiefpunkt. \n\n"}},
-        Beschreibungsfall{"Kubik",
-                          Polynom{0, 0, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. \n\n",
-                           "Symmetrie zum Punkt  (0.0; 0.0)"}},
-        Beschreibungsfall{"NegativeKubik",
-                          Polynom{0, 0, 0, -1},
-                          {"Er kommt  linksdrehend aus dem positiven Unendlichen. ",
-                           "ist ein Nullpunkt und l-r-Sattelpunkt. ",
-                           "Der Graph strebt  rechtsdrehend ins negative Unendliche."}},
         Beschreibungsfall{"Startfunktion",
                           Polynom{-2, -2, 2},
                           {"A (-0.62 | 0.0)) ist ein Nullpunkt, Steigung dort: -4.47. \n"
@@ -86,34 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
                           {"Symmetrie zur Vertikalen durch (0.0; 0.0)"}},
         Beschreibungsfall{"QuartikOhneSymmetrie",
                           Polynom{0, 1, 0, 0, 1},
-                          {"Der Graph ist weder punkt- noch achsensymmetrisch."}},
-        // p'' = 12x² vanishes at 0 without changing sign and p' does not: no root, no
-        // extremum, no inflection. A German teacher calls this a Flachpunkt.
-        Beschreibungsfall{"Flachpunkt",
-                          Polynom{1, 1, 0, 0, 1},
-                          {"B (0.0 | 1.0)) ist ein Flachpunkt, Steigung dort: 1.0. \n"}},
-        // At 0 the slope is 0.04: with two decimals an inflection point, with one it
-        // rounds to 0 and counts as vanishing.
-        Beschreibungsfall{
-            "SteigungZweiDezimalen",
-            Polynom{0, 0.04, 0, 1},
-            {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Wendepunkt, Steigung dort: 0.04. "}},
-        Beschreibungsfall{"SteigungEineDezimale",
-                          Polynom{0, 0.04, 0, 1},
-                          {"A (0.0 | 0.0)) ist ein Nullpunkt und r-l-Sattelpunkt. "},
-                          1}),
+                          {"Der Graph ist weder punkt- noch achsensymmetrisch."}}),
     [](const auto& zeile) { return zeile.param.name; });
 
+// The special graphs are compared by the analyse_beschreibung_sonderfaelle script; here
+// only that a constant is shown unrounded.
 TEST(Kurvendiskussion, GradUnterZwei) {
   const std::string gerade = "\n Eine Gerade verläuft symmetrisch zu jedem ihrer Punkte.";
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{5}, 2),
-            "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "
-            "Punkt mit den Koordinaten (0, 5.0)." +
-                gerade);
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{3, 2}, 2),
-            "Der Graph ist eine Gerade mit der Steigung 2.0 durch den Punkt   S(0, 3.0)." + gerade);
-  EXPECT_EQ(kurvendiskussion2fu(Polynom{0}, 2),
-            "Der Graph der Nullfunktion fällt mit der x-Achse zusammen." + gerade);
   // Plain numbers, not rounded.
   EXPECT_EQ(kurvendiskussion2fu(Polynom{1.0 / 3}, 2),
             "Der Graph der Funktion ist eine parallel zur x-Achse verlaufende Gerade durch den "

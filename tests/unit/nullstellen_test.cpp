@@ -55,12 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"SattelAufDerAchse", ausNullstellen(-2, {0.7, 0.7, 0.7, -1.4}), {-1.4, 0.7}}),
     [](const auto& zeile) { return zeile.param.name; });
 
-TEST(Nullstellen, ScheitelNaheNullIstDoppelteNullstelle) {
-  // x² + 1e-6: no real roots in closed form, but the vertex value lies below 1e-5.
-  const auto n = nullstMenge(Polynom{1e-6, 0, 1}, 2);
-  ASSERT_EQ(n.size(), 1u);
-  EXPECT_EQ(n[0], 0.0);
-  EXPECT_TRUE(std::signbit(n[0])) << "computed as (-0 * 0.5) / 1";
+TEST(Nullstellen, QuadratischOhneAusloeschungUndOhneScheinbareDoppelnullstelle) {
+  // The small root of x² − 10⁹x + 450 is 4.5e-7 (the product of the roots is 450).
+  EXPECT_NEAR(nullstMenge(Polynom{450, -1e9, 1}, 8).front(), 4.5e-7, 1e-20);
+  // A negative discriminant far above its rounding error: no root at the vertex.
+  EXPECT_TRUE(nullstMenge(Polynom{1e-6, 0, 1}, 2).empty());
+  EXPECT_TRUE(nullstMenge(Polynom{1.000001, -2, 1}, 2).empty());
   EXPECT_TRUE(n2Menge(Polynom{1, 0, 1}).empty());
 }
 

@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PolynomFall{"xMinusZweiXQuadrat", Polynom{0, 1, -2}, "x - 2.0x^2"},
                     PolynomFall{"fastEins", Polynom{0, 0, 0, 0.999999}, "x^3"},
                     PolynomFall{"start", Polynom{-2, -2, 2}, " - 2.0 - 2.0x + 2.0x^2"},
-                    PolynomFall{"allesWegGerundet", Polynom{0, 0.001}, ""}),
+                    PolynomFall{"leitkoeffizientBleibt", Polynom{0.001, 0.001}, "0.001x"}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(PolynomText, HoechsterGradUndMehrStellen) {
