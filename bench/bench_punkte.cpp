@@ -9,10 +9,13 @@
 #include "stille_oberflaeche.h"
 #include "model/objektlisten.h"
 #include "points/punkterzeugung.h"
+#include "stille_oberflaeche.h"
 
 namespace {
 
 using namespace quarvel;
+
+using bench::StilleOberflaeche;
 
 // A window with 2000 x values on the grid, room for 1000 different ones.
 const Grenzen fenster{-10, 10, -10, 10};

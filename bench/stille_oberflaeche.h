@@ -6,7 +6,7 @@
 
 namespace quarvel::bench {
 
-// A front end that says yes to every question (its first button) and shows nothing.
+// A front end that answers every question with its first button and shows nothing.
 class StilleOberflaeche final : public Oberflaeche {
  public:
   std::string auswahl(const std::string&, const std::string& option, const std::string&,

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 app=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev fonts-texgyre
-     qt6-translations-l10n)
+     qt6-translations-l10n nlohmann-json3-dev)
 tests=(libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-dev xvfb xauth
        desktop-file-utils appstream)
 

@@ -2,7 +2,7 @@
 # Sets up a fresh Debian machine and runs every test: the format check, the release build
 # with its unit, end-to-end and window tests and a short benchmark run, the same suite
 # under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers (term reader, point
-# entry, interval reader, the command language).
+# entry, interval reader, document reader, the command language).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,6 +28,6 @@ cmake --build --preset sanitize
 ctest --preset sanitize
 
 if [ -x tools/fuzz.sh ]; then
-  schritt "Fuzzing: Termleser, Punkteingabe, Intervallleser, Befehlssprache"
+  schritt "Fuzzing: Termleser, Punkteingabe, Intervallleser, Dokumentleser, Befehlssprache"
   tools/fuzz.sh
 fi

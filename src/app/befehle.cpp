@@ -47,9 +47,16 @@ const Befehlstabelle& alleBefehle() {
     registriereKonstruktionsbefehle(t);
     registriereHilfebefehle(t);
     registriereBegruendungsbefehle(t);
+    registriereDokumentbefehle(t);
     return t;
   }();
   return tabelle;
+}
+
+std::string dateiname(const Argumente& woerter) {
+  std::string datei;
+  for (const std::string& wort : woerter) datei += (datei.empty() ? "" : " ") + wort;
+  return datei;
 }
 
 bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente) {

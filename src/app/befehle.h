@@ -39,6 +39,9 @@ const Befehlstabelle& alleBefehle();
 // Runs a command by name; false when the name is unknown or the words are not understood.
 bool fuehreAus(Zustand& z, const std::string& name, const Argumente& argumente = {});
 
+// The words of a command that takes a file name, joined again with single blanks.
+std::string dateiname(const Argumente& woerter);
+
 // Each group of commands registers itself here.
 void registriereSchalenbefehle(Befehlstabelle& t);
 void registriereFunktionsbefehle(Befehlstabelle& t);
@@ -49,5 +52,6 @@ void registriereGrafikbefehle(Befehlstabelle& t);
 void registriereKonstruktionsbefehle(Befehlstabelle& t);
 void registriereHilfebefehle(Befehlstabelle& t);
 void registriereBegruendungsbefehle(Befehlstabelle& t);
+void registriereDokumentbefehle(Befehlstabelle& t);
 
 }  // namespace quarvel

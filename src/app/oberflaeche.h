@@ -23,6 +23,10 @@ class Oberflaeche {
   virtual void piep() = 0;
   // The graph view should draw itself anew.
   virtual void neuZeichnen() = 0;
+  // A file could not be read or written: an alert in the window, an error in a script.
+  virtual void dateifehler(const std::string& meldung) {
+    auswahl(meldung, "OK", "", Unveraendert::ersterKnopf);
+  }
   // The user confirmed quitting.
   virtual void beenden() = 0;
   // Prints the picture (empty `datei`) or writes it to `datei`, a name already checked,

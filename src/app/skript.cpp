@@ -24,8 +24,8 @@ namespace {
 // The headless front end: answers questions from the queue, prints what a window shows.
 class Skriptoberflaeche final : public Oberflaeche {
  public:
-  Skriptoberflaeche(std::ostream& aus, Grafikexport grafikexport)
-      : aus_(aus), grafikexport_(std::move(grafikexport)) {}
+  Skriptoberflaeche(std::ostream& aus, std::ostream& fehler, Grafikexport grafikexport)
+      : aus_(aus), fehler_(fehler), grafikexport_(std::move(grafikexport)) {}
 
   std::string auswahl(const std::string& meldung, const std::string& option,
                       const std::string& option2, Unveraendert /*unveraendert*/) override {
@@ -40,6 +40,10 @@ class Skriptoberflaeche final : public Oberflaeche {
     return gewaehlt;
   }
   void piep() override { aus_ << "piep\n"; }
+  void dateifehler(const std::string& meldung) override {
+    fehler_ << "fehler: " << meldung << "\n";
+    dateifehlerGemeldet_ = true;
+  }
   // Nothing is painted: what a script asks about the view follows from the state.
   void neuZeichnen() override {}
   std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
@@ -52,9 +56,12 @@ class Skriptoberflaeche final : public Oberflaeche {
 
   void antwortEinreihen(const std::string& antwort) { antworten_.push_back(antwort); }
   bool beendet() const { return beendet_; }
+  bool dateifehlerGemeldet() const { return dateifehlerGemeldet_; }
 
  private:
   std::ostream& aus_;
+  std::ostream& fehler_;
+  bool dateifehlerGemeldet_ = false;
   std::deque<std::string> antworten_;
   bool beendet_ = false;
   Grafikexport grafikexport_;
@@ -184,7 +191,7 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
 
 int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehler,
                     std::optional<std::uint32_t> seed, Grafikexport grafikexport) {
-  Skriptoberflaeche oberflaeche(aus, std::move(grafikexport));
+  Skriptoberflaeche oberflaeche(aus, fehler, std::move(grafikexport));
   Zustand z(oberflaeche, seed.value_or(std::random_device{}()));
   starte(z);
 
@@ -249,6 +256,7 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
       }
     }
   }
+  if (oberflaeche.dateifehlerGemeldet()) status = 1;
   return oberflaeche.beendet() ? 0 : status;
 }
 

@@ -15,7 +15,7 @@ namespace quarvel {
 // Runs a command script: one line at a time, field settings ("name=f"), queued answers
 // ("antwort=Ja"), commands by handler name and "zeige" to print a field. Questions and
 // beeps are printed as they happen. Returns the exit status: 1 when any line could not
-// be understood, else 0 (also after a confirmed quit).
+// be understood or a file was refused, else 0 (also after a confirmed quit).
 //
 // `grafikexport` writes the graph to a file for "printB DATEI" (the core cannot paint) and
 // returns why it failed, empty on success; without it that command fails.

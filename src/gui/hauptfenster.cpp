@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <random>
+#include <utility>
 
 #include "app/befehle.h"
 #include "app/schale.h"
@@ -65,6 +66,7 @@ QIcon anwendungsSymbol() {
 
 std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::string& option,
                                        const std::string& option2, Unveraendert unveraendert) {
+  if (std::exchange(naechsteFrageBestaetigt, false)) return option;
   QMessageBox box(eltern_);
   box.setWindowTitle(QStringLiteral("Quarvel"));
   box.setText(q(meldung));
@@ -83,6 +85,10 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
 }
 
 void DialogOberflaeche::piep() { QApplication::beep(); }
+
+void DialogOberflaeche::dateifehler(const std::string& meldung) {
+  QMessageBox::warning(eltern_, QStringLiteral("Quarvel"), q(meldung));
+}
 
 void DialogOberflaeche::beenden() { beendetAngefordert = true; }
 
@@ -112,6 +118,7 @@ Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
   starte(*zustand_);
   felderZeigen();
   lageLaden();
+  dokument_ = baueDokument(*this);
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -284,13 +291,24 @@ void Hauptfenster::felderZeigen() {
   kritPunkteMarkiert_->setChecked(f.kritPunkteMarkiert);
 }
 
+void Hauptfenster::zustandErneuert() {
+  felderZeigen();
+  emit befehlAusgefuehrt(true);
+}
+
 void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
   felderLesen();
+  if ((befehl == "neuB" || befehl == "quitB") && vorDemVerwerfen_) {
+    const VorDemVerwerfen weiter = vorDemVerwerfen_(befehl);
+    if (weiter == VorDemVerwerfen::abbrechen) return;
+    oberflaeche_.naechsteFrageBestaetigt = weiter == VorDemVerwerfen::ohneFrage;
+  }
   oberflaeche_.neuZeichnenAngefordert = false;
   const bool ausgefuehrt = fuehreAus(*zustand_, befehl, argumente);
   if (!ausgefuehrt && !zustand_->befehlsfehler.empty()) {
     oberflaeche_.auswahl(zustand_->befehlsfehler, "OK", "", Unveraendert::ersterKnopf);
   }
+  oberflaeche_.naechsteFrageBestaetigt = false;
   if (oberflaeche_.beendetAngefordert) {
     schliessenBestaetigt_ = true;
     close();

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QKeySequence>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ QRect startGeometrie(const QRect& verfuegbar, const QSize& minimum);
 // The window moved (and shrunk when needed) into the available area.
 QRect inBildschirm(QRect fenster, const QRect& verfuegbar);
 
+class Dokumentverwaltung;
+
 // Modal questions as real dialogs with the application's icon.
 class DialogOberflaeche final : public Oberflaeche {
  public:
@@ -42,8 +45,11 @@ class DialogOberflaeche final : public Oberflaeche {
   void beenden() override;
   std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
                              Grafikformat format) override;
+  void dateifehler(const std::string& meldung) override;
 
   bool neuZeichnenAngefordert = false;
+  // The user already agreed: the next question is answered with its first button unseen.
+  bool naechsteFrageBestaetigt = false;
   bool beendetAngefordert = false;
 
  private:
@@ -61,6 +67,8 @@ class Hauptfenster : public QMainWindow {
   ~Hauptfenster() override;
 
   Zustand& zustand() { return *zustand_; }
+  // The open document: its file, the change mark, saving and recovery.
+  Dokumentverwaltung& dokument() { return *dokument_; }
 
   // Runs a command by its handler name (graph events and export take words of their own).
   void ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente = {});
@@ -91,6 +99,15 @@ class Hauptfenster : public QMainWindow {
   // Copies the widgets into the state and back.
   void felderLesen();
   void felderZeigen();
+  // After the state was replaced as a whole (a document opened): show it all anew.
+  void zustandErneuert();
+
+  // Asked before a command that throws the work away (a new start, quitting): whether to
+  // go on, and whether that command's own question is still to be asked.
+  enum class VorDemVerwerfen { abbrechen, fragen, ohneFrage };
+  void setzeVorDemVerwerfen(std::function<VorDemVerwerfen(const std::string& befehl)> pruefung) {
+    vorDemVerwerfen_ = std::move(pruefung);
+  }
 
  signals:
   // After every command; the graph view redraws when asked to.
@@ -107,6 +124,8 @@ class Hauptfenster : public QMainWindow {
 
   DialogOberflaeche oberflaeche_;
   std::unique_ptr<Zustand> zustand_;
+  Dokumentverwaltung* dokument_ = nullptr;
+  std::function<VorDemVerwerfen(const std::string& befehl)> vorDemVerwerfen_;
 
   QLineEdit* eingabe_ = nullptr;
   QLineEdit* name_ = nullptr;
@@ -140,5 +159,7 @@ void baueHilfe(Hauptfenster& f);
 // "Beenden" closes the Datei menu, after every other group's entries.
 void baueDateiende(Hauptfenster& f);
 
+// The document entries of the Datei menu; the returned object lives as the window's child.
+Dokumentverwaltung* baueDokument(Hauptfenster& f);
 
 }  // namespace quarvel

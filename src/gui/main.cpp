@@ -8,6 +8,7 @@
 
 #include "app/skript.h"
 #include "gui/anzeigemaler.h"
+#include "gui/dokumentverwaltung.h"
 #include "gui/aufruf.h"
 #include "gui/hauptfenster.h"
 #include "gui/uebersetzung.h"
@@ -82,5 +83,7 @@ int main(int argc, char* argv[]) {
   // The optional file argument names a document to open; it is kept in `aufruf.dokument`.
   quarvel::Hauptfenster fenster(aufruf.seed);
   fenster.show();
+  fenster.dokument().wiederherstellungAnbieten();
+  if (aufruf.dokument) fenster.dokument().oeffnen(QString::fromLocal8Bit(aufruf.dokument->c_str()));
   return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QMenu>
+#include <QSignalBlocker>
 
 #include "gui/hauptfenster.h"
 
@@ -33,12 +34,19 @@ void baueSchalenmenues(Hauptfenster& f) {
     eintrag->setCheckable(true);
     eintrag->setChecked(anzahl == 2);
     gruppe->addAction(eintrag);
+    // An opened document brings its own number of decimals.
+    QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, eintrag,
+                     [&f, eintrag, anzahl] { eintrag->setChecked(f.zustand().dezimalen == anzahl); });
   }
   // Off by default; the tick chooses between the two commands.
   QAction* brueche = optionen->addAction(QStringLiteral("Ergebnisse als &Brüche"));
   brueche->setCheckable(true);
   QObject::connect(brueche, &QAction::toggled, &f, [&f](bool an) {
     f.ausfuehren(an ? "bruecheS1" : "bruecheS0");
+  });
+  QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, brueche, [&f, brueche] {
+    const QSignalBlocker still(brueche);  // showing the state runs no command
+    brueche->setChecked(f.zustand().brueche);
   });
 }
 

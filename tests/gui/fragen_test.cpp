@@ -102,8 +102,9 @@ TEST_P(Frage, EscapeUndSchliessknopfAendernNichts) {
 INSTANTIATE_TEST_SUITE_P(
     AlleFragen, Frage,
     testing::Values(
-        FragenFall{"Neustart", "", "neuB", "Wirklich neu Starten?"},
-        FragenFall{"Beenden", "", "quitB", "Wirklich das Programm verlassen?"},
+        // With unsaved work a new start and quitting ask to save it first.
+        FragenFall{"Neustart", "", "neuB", "Änderungen an Unbenannt speichern?"},
+        FragenFall{"Beenden", "", "quitB", "Änderungen an Unbenannt speichern?"},
         FragenFall{"AktUeberschreiben", "akt", "liesTermB", "Soll die aktuelle Funktion"},
         FragenFall{"FunktionUeberschreiben", "f", "aktuelleFunktionEinlistB", "Es gibt"},
         FragenFall{"FunktionslisteLoeschen", "", "fktnListeLoeschB", "Wirklich"},

@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QTest>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 #include <memory>
@@ -240,6 +241,8 @@ TEST(Hauptfenster, EnterImNamensfeldLiestDenTerm) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // Settings and recovery copies of the tests stay out of the user's folders.
+  QStandardPaths::setTestModeEnabled(true);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,0 +1,213 @@
+// Saving and opening the work: a random work reads back identical, every kind of damaged
+// document is refused without touching the open work, and saving never destroys a file.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/befehle.h"
+#include "app/dateien.h"
+#include "app/dokument.h"
+#include "app/grafikanzeige.h"
+#include "graph/anzeigeliste.h"
+#include "testoberflaeche.h"
+
+namespace quarvel {
+namespace {
+
+using test::TestSitzung;
+
+void befehl(Zustand& z, const std::string& name, const std::string& feldName = {},
+            const std::string& eingabe = {}) {
+  if (!feldName.empty()) z.felder.name = feldName;
+  if (!eingabe.empty()) z.felder.eingabe = eingabe;
+  ASSERT_TRUE(fuehreAus(z, name)) << name;
+}
+
+// A random work built by the commands a user would give.
+void zufallsarbeit(Zustand& z, std::mt19937& zufall) {
+  const auto wahl = [&](const std::vector<std::string>& aus) {
+    return aus[std::uniform_int_distribution<std::size_t>(0, aus.size() - 1)(zufall)];
+  };
+  const auto ganz = [&](int von, int bis) {
+    return std::to_string(std::uniform_int_distribution<int>(von, bis)(zufall));
+  };
+  const std::vector<std::string> fnamen{"f", "g", "h", "akt", "", "s"};
+  const std::vector<std::string> pnamen{"A", "B", "C", "D", "E"};
+  const std::vector<std::function<void()>> schritte{
+      [&] { befehl(z, "liesTermB", wahl(fnamen), ganz(-3, 3) + "x^" + ganz(0, 5) + "+" + ganz(-9, 9) + "/7x"); },
+      [&] { befehl(z, "pktEingabe2B", "", wahl(pnamen) + "(" + ganz(-5, 5) + "," + ganz(-5, 5) + ")"); },
+      [&] { befehl(z, "pktEingabe2B", "", wahl(pnamen) + "(" + ganz(-5, 5) + ",-," + ganz(-2, 2) + ",-)"); },
+      [&] { befehl(z, "pktliste2SplineB", wahl(fnamen)); },
+      [&] { befehl(z, "pktliste2PolynomB", wahl(fnamen)); },
+      [&] { befehl(z, "regressionB", wahl(fnamen)); },
+      [&] { befehl(z, wahl({"farbeRot", "farbeBlau", "macheFUnsichtbarB", "auslistB", "einlistB",
+                            "aktuelleFunktionEinlistB"}), wahl(fnamen)); },
+      [&] { befehl(z, wahl({"punktDeaktivierB", "pktAuslistB"}), wahl(pnamen)); },
+      [&] { befehl(z, wahl({"aktuellWahlB", "funktionalWahlB", "allfunktionalWahlB", "rechteckWahlB",
+                            "nachPunktenWahlB", "nachFunktionB", "fRahmenWahlB"}), wahl(fnamen)); },
+      [&] { befehl(z, wahl({"dezimalS1", "dezimalS3", "dezimalS8", "bruecheS1", "zeigProtokollB", "rasterAendern",
+                            "achsenZeigen", "kritPunkteEintragB"})); },
+      [&] { ASSERT_TRUE(fuehreAus(z, "scrollWheel", {"0", ganz(-2, 2)})); },
+  };
+  for (int i = 0; i < 25; ++i) schritte[std::uniform_int_distribution<std::size_t>(0, schritte.size() - 1)(zufall)]();
+  grafikZeichnen(z);
+}
+
+// What a user can see of the work: the reports, the coefficients and the frame.
+std::vector<std::string> ansicht(Zustand& z) {
+  std::vector<std::string> a;
+  for (const char* bericht : {"alleFuAnzeigB", "allePunkteAnzeigeB", "zeigeGelFunktionenB",
+                              "alleSplineKomponentenAnzeigB"}) {
+    fuehreAus(z, bericht);
+    a.push_back(z.felder.ausgabe);
+  }
+  std::ostringstream k;
+  for (const auto& [name, f] : z.listen.fuListe()) k << name << ':' << f->wert(0.7) << ';';
+  k << "akt:" << z.akt->wert(0.7) << " ziel:" << z.grafTarget->wert(0.7);
+  a.push_back(k.str());
+  grafikZeichnen(z);
+  a.push_back(std::to_string(z.grafik.xlinks) + " " + std::to_string(z.grafik.yoben) + " " +
+              legendenText(z.grafik, z.dezimalen));
+  return a;
+}
+
+TEST(Dokument, ZufaelligeArbeitKommtUnveraendertZurueck) {
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    SCOPED_TRACE(seed);
+    TestSitzung alt;
+    std::mt19937 zufall(seed);
+    zufallsarbeit(alt.z, zufall);
+    const std::string text = dokumentText(alt.z);
+
+    TestSitzung neu;
+    ASSERT_EQ(dokumentLesen(neu.z, text), "");
+    EXPECT_EQ(dokumentText(neu.z), text);
+    EXPECT_EQ(neu.z.listen.fuNamen(), alt.z.listen.fuNamen());
+    EXPECT_EQ(neu.z.listen.punktNamen(), alt.z.listen.punktNamen());
+    for (const auto& [name, f] : alt.z.listen.fuListe()) {
+      EXPECT_EQ(neu.z.listen.fuListe().at(name)->koeff, f->koeff) << name;
+    }
+    // Shared objects stay shared: the same further steps give the same work.
+    for (Zustand* z : {&alt.z, &neu.z}) {
+      befehl(*z, "farbeGruen", "g");
+      befehl(*z, "liesTermB", "", "x^3");
+      befehl(*z, "pktEingabe2B", "", "Z(1,2)");
+    }
+    EXPECT_EQ(ansicht(neu.z), ansicht(alt.z));
+    EXPECT_EQ(arbeitsstand(neu.z), arbeitsstand(alt.z));
+  }
+}
+
+// A small work with a function, three points and a spline, as the base of damaged copies.
+struct Beschaedigt : testing::Test {
+  TestSitzung s;
+  std::string gut;
+  void SetUp() override {
+    befehl(s.z, "liesTermB", "f", "x^2-4");
+    for (const char* p : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", p);
+    befehl(s.z, "pktliste2SplineB", "s");
+    gut = dokumentText(s.z);
+  }
+  std::string ersetzt(const std::string& von, const std::string& nach) const {
+    const auto stelle = gut.find(von);
+    EXPECT_NE(stelle, std::string::npos) << von;
+    std::string t = gut;
+    return stelle == std::string::npos ? t : t.replace(stelle, von.size(), nach);
+  }
+};
+
+TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
+  std::string vielePunkte = "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
+                            "\"funktionen\":[],\"splines\":[],\"punkte\":[";
+  for (int i = 0; i <= 10000; ++i) vielePunkte += std::string(i ? "," : "") + "{}";
+  const struct {
+    std::string text, grund;
+  } faelle[] = {
+      {"hallo", "kein gültiges JSON"},
+      {gut.substr(0, gut.size() / 2), "kein gültiges JSON"},
+      {"[1, 2]", "kein Quarvel-Dokument"},
+      {ersetzt("quarvel-dokument", "tabelle"), "kein Quarvel-Dokument"},
+      {ersetzt("\"version\": 1", "\"version\": 2"), "neueren Quarvel-Version (Formatversion 2)"},
+      {ersetzt("\"version\": 1", "\"version\": \"1\""), "Formatversion des Dokuments fehlt"},
+      {ersetzt("\"dezimalen\": 2", "\"dezimalen\": \"2\""), "„dezimalen“ ist nicht eine ganze Zahl"},
+      {ersetzt("\"dezimalen\": 2", "\"dezimalen\": 99"), "„dezimalen“ liegt außerhalb von 1 bis 8"},
+      {ersetzt("\"protokoll\"", "\"protokol\""), "Der Eintrag „protokoll“ fehlt"},
+      {ersetzt("\"koeff\": [", "\"koeff\": [1, "), "Die Funktion in „akt.koeff“ hat einen Grad über 14"},
+      {ersetzt("\"rahmen\": [-4.0", "\"rahmen\": [-1e999"), "kein gültiges JSON"},
+      {ersetzt("\"ko\": [0.0", "\"ko\": [null"), "„punkte[0].ko[0]“ ist nicht eine Zahl"},
+      {ersetzt("\"name\": \"f\"", "\"name\": \"1f\""), "Der Name „1f“ in „funktionen[0]“ ist nicht erlaubt"},
+      {ersetzt("\"name\": \"f\"", "\"name\": \"akt\""), "Der Name „akt“ in „funktionen[0]“ ist nicht erlaubt"},
+      {ersetzt("\"name\": \"s\"", "\"name\": \"f\""), "Der Name „f“ kommt doppelt vor"},
+      {ersetzt("\"name\": \"B\"", "\"name\": \"A\""), "Der Name „A“ kommt doppelt vor"},
+      {ersetzt("\"name\": \"B\"", "\"name\": \"b\""), "Der Name „b“ in „punkte[1]“ ist nicht erlaubt"},
+      {ersetzt("\"zerlegung\": [0.0", "\"zerlegung\": [5.0"), "Der Spline „s“ ist fehlerhaft"},
+      {ersetzt("\"wie\": \"f\"", "\"wie\": \"q\""), "„grafTarget.wie“ nennt keine gespeicherte Funktion"},
+      {ersetzt("\"farbe\": \"schwarz\"", "\"farbe\": \"lila\""), "„akt.farbe“ nennt keine bekannte Farbe"},
+      {ersetzt("\"fensterTyp\": \"grafbedingt\"", "\"fensterTyp\": \"rund\""), "unbekannten Wert „rund“"},
+      {vielePunkte + "]}", "mehr als 10000 Punkte"},
+      {std::string(100, '[') + std::string(100, ']'), "zu tief verschachtelt"},
+      {std::string(maxDokumentBytes + 1, ' '), "größer als 20 MB"},
+  };
+  const std::string vorher = dokumentText(s.z);
+  for (const auto& fall : faelle) {
+    const std::string grund = dokumentLesen(s.z, fall.text);
+    EXPECT_NE(grund.find(fall.grund), std::string::npos) << grund << "\n  erwartet: " << fall.grund;
+    EXPECT_EQ(dokumentText(s.z), vorher) << fall.grund;
+  }
+  EXPECT_EQ(dokumentLesen(s.z, gut), "");
+}
+
+TEST_F(Beschaedigt, DateifehlerNennenDieDatei) {
+  const auto ordner = std::filesystem::path(testing::TempDir()) / "quarvel_dokument_test";
+  std::filesystem::create_directories(ordner);
+  const std::string datei = (ordner / "fehlt.quarvel").string();
+  EXPECT_EQ(dokumentOeffnen(s.z, datei),
+            "Die Datei „" + datei + "“ kann nicht geöffnet werden. Die Datei existiert nicht.");
+  const std::string ohneOrdner = (ordner / "gibtsnicht" / "x.quarvel").string();
+  EXPECT_EQ(dokumentSpeichern(s.z, ohneOrdner),
+            "Die Datei „" + ohneOrdner + "“ kann nicht gespeichert werden. Der Ordner existiert nicht.");
+  std::filesystem::remove_all(ordner);
+}
+
+// A write cut off halfway (here by a file size limit, as by a full disk) leaves the old file
+// whole and no temporary file behind.
+TEST(SicheresSchreiben, AbbruchLaesstDieAlteDateiStehen) {
+  const auto ordner = std::filesystem::path(testing::TempDir()) / "quarvel_schreiben_test";
+  std::filesystem::remove_all(ordner);
+  std::filesystem::create_directories(ordner);
+  const std::string datei = (ordner / "arbeit.quarvel").string();
+  ASSERT_EQ(schreibeDateiSicher(datei, "alter Inhalt"), "");
+
+  rlimit vorher{};
+  getrlimit(RLIMIT_FSIZE, &vorher);
+  const auto altesSignal = signal(SIGXFSZ, SIG_IGN);
+  rlimit eng = vorher;
+  eng.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &eng);
+  const std::string grund = schreibeDateiSicher(datei, std::string(100000, 'x'));
+  setrlimit(RLIMIT_FSIZE, &vorher);
+  signal(SIGXFSZ, altesSignal);
+
+  EXPECT_EQ(grund, "Der Speicherplatz reicht nicht.");
+  std::string inhalt;
+  ASSERT_EQ(leseDatei(datei, 1000, inhalt), "");
+  EXPECT_EQ(inhalt, "alter Inhalt");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
+
+  ASSERT_EQ(schreibeDateiSicher(datei, "neu"), "");
+  ASSERT_EQ(leseDatei(datei, 1000, inhalt), "");
+  EXPECT_EQ(inhalt, "neu");
+  EXPECT_EQ(leseDatei(datei, 2, inhalt), "Die Datei ist größer als 0 MB.");
+  std::filesystem::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace quarvel
