@@ -757,7 +757,6 @@ std::string dokumentLesen(Zustand& z, std::string_view text) {
   z.dezimalen = a.dezimalen;
   z.brueche = a.brueche;
   z.testString.clear();
-  z.fehlerMeldung.clear();
   z.ui.neuZeichnen();
   return {};
 }
