@@ -9,7 +9,9 @@ namespace {
 using quarvel::Polynom;
 
 // (x - 1)(x + 2) times two different factors of higher degree: a gcd of degree 2.
-Polynom mitGemeinsamemFaktor(const Polynom& faktor) { return Polynom{-2, 1, 1} * faktor; }
+Polynom mitGemeinsamemFaktor(const Polynom& faktor) {
+  return Polynom{-2, 1, 1} * faktor;
+}
 
 void BM_GgT(benchmark::State& state) {
   const Polynom p1 = mitGemeinsamemFaktor(Polynom{1, 0, 3, 0, -1, 2, 0, 0, 0, 0.5, 0, 1});

@@ -33,7 +33,8 @@ void grosseArbeit(Zustand& z) {
   for (int i = 0; i < 20; ++i) {
     Spline s;
     for (int k = 0; k <= 20; ++k) s.zerlegung.push_back(k);
-    for (int k = 0; k < 20; ++k) s.stuecke.push_back(Polynom{zahl(zufall), zahl(zufall), zahl(zufall), zahl(zufall)});
+    for (int k = 0; k < 20; ++k)
+      s.stuecke.push_back(Polynom{zahl(zufall), zahl(zufall), zahl(zufall), zahl(zufall)});
     s.name = "s" + std::to_string(i);
     z.listen.speichereSpline(s.name, std::make_shared<Spline>(s));
   }

@@ -26,7 +26,8 @@ struct VolleGrafik {
       listen.speichereFunktion(std::string(1, static_cast<char>('a' + i)), f);
     }
     for (int i = 0; i < 200; ++i) {
-      listen.speicherePunkt("P" + std::to_string(i), quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0}));
+      listen.speicherePunkt("P" + std::to_string(i),
+                            quarvel::teile(quarvel::Punkt{ort(zufall), ort(zufall), 0, 0}));
     }
     g.grafikDim = quarvel::GrafikDimension::allfunktional;
   }

@@ -68,4 +68,3 @@ void BM_SplineDichtesSystem(benchmark::State& state) {
 BENCHMARK(BM_SplineDichtesSystem)->Arg(20)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-

@@ -6,7 +6,6 @@
 #include "app/befehle.h"
 #include "app/schale.h"
 #include "app/zustand.h"
-#include "stille_oberflaeche.h"
 #include "model/objektlisten.h"
 #include "points/punkterzeugung.h"
 #include "stille_oberflaeche.h"
@@ -38,7 +37,8 @@ BENCHMARK(BM_Punktliste1000)->Unit(benchmark::kMicrosecond);
 void BM_Zufallspunkte1000(benchmark::State& state) {
   std::mt19937 zufall(1);
   const Punktliste leer;
-  for (auto _ : state) benchmark::DoNotOptimize(genZufallsPunkte(leer, "1000", "R", fenster, zufall));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(genZufallsPunkte(leer, "1000", "R", fenster, zufall));
 }
 BENCHMARK(BM_Zufallspunkte1000)->Unit(benchmark::kMicrosecond);
 

@@ -9,9 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <sstream>
 #include <string>
@@ -47,37 +47,61 @@ class Leser {
 // Field texts. None of them holds "inf", "nan" or "-0.0" itself, so any such text in a
 // report was made by the program.
 const std::vector<std::string> zahlen{
-    "0", "-0", "-0e0", "1", "-1", "2", "0.5", "3", "-3", "10", "100", "1e15", "-1e15",
-    "1e16", "1e160", "1e200", "1e308", "-1e308", "8e307", "-8e307", "1e999", "1e-308",
-    "4.9e-324", "1e-7", "-1e-9", "638886422720", "1,5", " 2 ", "", "-", "x", "1e", "0x10"};
-const std::vector<std::string> intervalle{"1, 3", "-2;5", "3, 1", "-1e16;1", "0 0", "a;b",
-                                          "1e308;-1e308", "-1e15;1e15", "1;1", "-0;0"};
+    "0",      "-0",       "-0e0",  "1",      "-1",           "2",      "0.5",
+    "3",      "-3",       "10",    "100",    "1e15",         "-1e15",  "1e16",
+    "1e160",  "1e200",    "1e308", "-1e308", "8e307",        "-8e307", "1e999",
+    "1e-308", "4.9e-324", "1e-7",  "-1e-9",  "638886422720", "1,5",    " 2 ",
+    "",       "-",        "x",     "1e",     "0x10"};
+const std::vector<std::string> intervalle{"1, 3", "-2;5",         "3, 1",       "-1e16;1", "0 0",
+                                          "a;b",  "1e308;-1e308", "-1e15;1e15", "1;1",     "-0;0"};
 const std::vector<std::string> terme{
-    "x^2-4", "x^3+8x^2", "2x^2-2x-2", "x^14", "x^15", "(x+1)^14", "(x-1)^7*(x+1)^7",
-    "1e308x^14+1e308", "1e-300x", "-x", "0", "3*638886422720", "f", "f+g", "akt*akt", "x(x",
-    "((((((((((((((((((((x))))))))))))))))))))", "x^2,5", "2x²+√x", "\xe2\x80\x8bx",
-    "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "1/3x",
+    "x^2-4",
+    "x^3+8x^2",
+    "2x^2-2x-2",
+    "x^14",
+    "x^15",
+    "(x+1)^14",
+    "(x-1)^7*(x+1)^7",
+    "1e308x^14+1e308",
+    "1e-300x",
+    "-x",
+    "0",
+    "3*638886422720",
+    "f",
+    "f+g",
+    "akt*akt",
+    "x(x",
+    "((((((((((((((((((((x))))))))))))))))))))",
+    "x^2,5",
+    "2x²+√x",
+    "\xe2\x80\x8bx",
+    "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x",
+    "1/3x",
     "-0x"};
 const std::vector<std::string> punkte{
-    "A(1,2)", "A(1e308,-1e308)", "B(2,,3,)", "C(3,4,5,6)", "P1(0,0)", "Z(-0.001,5)", "A(-0,-0)",
-    "B(2,-8e307)", "D(1e15,1e15)", "E(1,2", "(1,2)", "F(1,2,3)", "G(a,b)", "Ä(1,2)", "H(4,-4,-,-)"};
-const std::vector<std::string> namen{"f", "g", "h", "akt", "a", "A", "B", "A*", "P*", "P1",
-                                     "nP", "eP", "x", "", "f g", "zz", "C1", "alle", "s",
-                                     "?", "ä", "A B C"};
+    "A(1,2)",      "A(1e308,-1e308)", "B(2,,3,)",    "C(3,4,5,6)",   "P1(0,0)",
+    "Z(-0.001,5)", "A(-0,-0)",        "B(2,-8e307)", "D(1e15,1e15)", "E(1,2",
+    "(1,2)",       "F(1,2,3)",        "G(a,b)",      "Ä(1,2)",       "H(4,-4,-,-)"};
+const std::vector<std::string> namen{"f",  "g",    "h",  "akt", "a", "A",    "B",   "A*",
+                                     "P*", "P1",   "nP", "eP",  "x", "",     "f g", "zz",
+                                     "C1", "alle", "s",  "?",   "ä", "A B C"};
 // View positions a window can deliver: inside the view and, while dragging, past its edges.
-const std::vector<std::string> ansichtsorte{"0", "-0", "1", "20", "325.5", "580", "650", "-40",
-                                            "700", "-5000", "12000", "0.001"};
+const std::vector<std::string> ansichtsorte{"0",   "-0",  "1",   "20",    "325.5", "580",
+                                            "650", "-40", "700", "-5000", "12000", "0.001"};
 const std::vector<std::string> dateien{"", ".png", "bild.xyz", "/nicht/da/bild.png"};
 
-const std::vector<const std::vector<std::string>*> allePools{&zahlen, &intervalle, &terme,
-                                                              &punkte, &namen};
+const std::vector<const std::vector<std::string>*> allePools{&zahlen, &intervalle, &terme, &punkte,
+                                                             &namen};
 
 std::string feldtext(Leser& l, const std::vector<std::string>& eigene) {
   // Mostly a text of the field's own kind, sometimes any, sometimes two glued together.
   switch (l.byte() % 8) {
-    case 0: return l.waehle(*l.waehle(allePools)) + l.waehle(eigene);
-    case 1: return l.waehle(*l.waehle(allePools));
-    default: return l.waehle(eigene);
+    case 0:
+      return l.waehle(*l.waehle(allePools)) + l.waehle(eigene);
+    case 1:
+      return l.waehle(*l.waehle(allePools));
+    default:
+      return l.waehle(eigene);
   }
 }
 
@@ -106,7 +130,9 @@ class FuzzOberflaeche final : public Oberflaeche {
   __builtin_trap();
 }
 
-bool istBuchstabe(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool istBuchstabe(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // "inf" or "nan" as a word of its own, or a negative zero ("-0.0" not followed by a digit).
 void pruefeText(const char* wo, const std::string& text) {
@@ -170,14 +196,29 @@ void pruefeZustand(const Zustand& z) {
 void schritt(Leser& l, Zustand& z, FuzzOberflaeche& ui, const std::vector<std::string>& befehle) {
   Felder& f = z.felder;
   switch (l.byte() % 12) {
-    case 0: f.eingabe = feldtext(l, terme); return;
-    case 1: f.eingabe = feldtext(l, punkte); return;
-    case 2: f.name = feldtext(l, namen); return;
-    case 3: f.x = feldtext(l, l.byte() % 2 ? zahlen : intervalle); return;
-    case 4: f.y = feldtext(l, l.byte() % 2 ? zahlen : namen); return;
-    case 5: z.grafik.traeger = feldtext(l, namen); return;
-    case 6: ui.antworten.push_back(l.byte() % 2 == 1); return;
-    default: break;
+    case 0:
+      f.eingabe = feldtext(l, terme);
+      return;
+    case 1:
+      f.eingabe = feldtext(l, punkte);
+      return;
+    case 2:
+      f.name = feldtext(l, namen);
+      return;
+    case 3:
+      f.x = feldtext(l, l.byte() % 2 ? zahlen : intervalle);
+      return;
+    case 4:
+      f.y = feldtext(l, l.byte() % 2 ? zahlen : namen);
+      return;
+    case 5:
+      z.grafik.traeger = feldtext(l, namen);
+      return;
+    case 6:
+      ui.antworten.push_back(l.byte() % 2 == 1);
+      return;
+    default:
+      break;
   }
   std::string name;
   Argumente argumente;
@@ -198,7 +239,9 @@ void schritt(Leser& l, Zustand& z, FuzzOberflaeche& ui, const std::vector<std::s
       name = "printB";
       argumente = {l.waehle(dateien)};
       break;
-    default: name = l.waehle(befehle); break;
+    default:
+      name = l.waehle(befehle);
+      break;
   }
 
   const std::string vorher = bestand(z);

@@ -31,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   }
   const std::string gelesen = dokumentText(z);
   Zustand zweiter(ui, 1);
-  if (!dokumentLesen(zweiter, gelesen).empty() || dokumentText(zweiter) != gelesen) __builtin_trap();
+  if (!dokumentLesen(zweiter, gelesen).empty() || dokumentText(zweiter) != gelesen)
+    __builtin_trap();
   return 0;
 }

@@ -21,8 +21,7 @@ constexpr const char* und = " und ";
 constexpr const char* gleichNull = " = 0";
 constexpr const char* vorzeichenwechsel = " (Vorzeichenwechselkriterium)";
 constexpr const char* ersteGerade = " (erste nicht verschwindende Ableitung, gerade Ordnung)";
-constexpr const char* ersteUngerade =
-    " (erste nicht verschwindende Ableitung, ungerade Ordnung)";
+constexpr const char* ersteUngerade = " (erste nicht verschwindende Ableitung, ungerade Ordnung)";
 constexpr const char* waagerechteTangente = ", ein Wendepunkt mit waagerechter Tangente";
 constexpr const char* steigungDort = ", Steigung dort: ";
 constexpr const char* kopf = "Begründung der kritischen Punkte von\n ";
@@ -52,7 +51,8 @@ std::vector<std::string> artenAus(std::string verlaufText) {
 }
 
 bool endetAuf(const std::string& text, const std::string& ende) {
-  return text.size() >= ende.size() && text.compare(text.size() - ende.size(), ende.size(), ende) == 0;
+  return text.size() >= ende.size() &&
+         text.compare(text.size() - ende.size(), ende.size(), ende) == 0;
 }
 
 // Everything known at one position: the derivatives there and the signs of f' and f'' on
@@ -139,9 +139,10 @@ std::string wendeGrund(const Stelle& s, bool rechtsLinks, bool sattel) {
 
 // Why a root of f'' is no point of inflection: f'' keeps its sign there.
 std::string keinWendepunkt(const Stelle& s) {
-  return s.bei(2) + gleichNull + ", aber " + ableitungsName(s.name, 2) + " wechselt bei x = " +
-         s.zahl(s.x) + " das Vorzeichen nicht (" + vorzeichenText(s.links[2]) + und +
-         vorzeichenText(s.rechts[2]) + ")" + folgt + "kein Wendepunkt";
+  return s.bei(2) + gleichNull + ", aber " + ableitungsName(s.name, 2) +
+         " wechselt bei x = " + s.zahl(s.x) + " das Vorzeichen nicht (" +
+         vorzeichenText(s.links[2]) + und + vorzeichenText(s.rechts[2]) + ")" + folgt +
+         "kein Wendepunkt";
 }
 
 std::string zeileFuer(const Stelle& s, const std::string& art) {
@@ -157,8 +158,7 @@ std::string zeileFuer(const Stelle& s, const std::string& art) {
   const bool sattel = endetAuf(art, "Sattelpunkt");
   if (sattel || endetAuf(art, "Wendepunkt")) {
     return wendeGrund(s, art.starts_with("r-l-"), sattel) + folgt + art + " " +
-           schulPunkt(sattel ? "S" : "W", s.x, y, s.format) +
-           (sattel ? waagerechteTangente : "");
+           schulPunkt(sattel ? "S" : "W", s.x, y, s.format) + (sattel ? waagerechteTangente : "");
   }
   // A flat point: f'' vanishes but keeps its sign.
   return keinWendepunkt(s) + ": " + schulPunkt("F", s.x, y, s.format) + " ist ein " + art;

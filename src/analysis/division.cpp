@@ -1,8 +1,8 @@
 #include "analysis/division.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cassert>
+#include <cmath>
 #include <vector>
 
 #include "analysis/nullstellen.h"
@@ -94,7 +94,8 @@ Teilung teile(const Polynom& p1, const Polynom& p2) {
     double s = p1.koeff[ik];
     double betrag = std::abs(s);
     for (int i = 0; i <= std::min(k, m); ++i) {
-      const double term = p2.koeff[static_cast<std::size_t>(k - i)] * t.quotient.koeff[static_cast<std::size_t>(i)];
+      const double term =
+          p2.koeff[static_cast<std::size_t>(k - i)] * t.quotient.koeff[static_cast<std::size_t>(i)];
       s -= term;
       betrag += std::abs(term);
     }
@@ -113,7 +114,8 @@ Division polyDiv2(const Polynom& p1, const Polynom& p2) {
   const double groesse = groessterBetrag(p1);
   const double lead = std::abs(p2.koeff[static_cast<std::size_t>(g2)]);
   const auto ohneRechnung = [](const Polynom& p) { return MitSchranke{p.koeff, {}}; };
-  if (g2 == 0) return {geglaettet(ohneRechnung((1.0 / p2.koeff[0]) * p1), groesse / lead), Polynom{}};
+  if (g2 == 0)
+    return {geglaettet(ohneRechnung((1.0 / p2.koeff[0]) * p1), groesse / lead), Polynom{}};
   if (g1 < g2) return {Polynom{}, geglaettet(ohneRechnung(p1), groesse)};
   const Teilung t = teile(p1, p2);
   return {geglaettet(t.quotient, groesse / lead), geglaettet(t.rest, groesse)};

@@ -43,10 +43,10 @@ double kompensierterWert(const Polynom& p, double x) {
 // Gauss–Legendre with eight nodes, exact for every degree up to 15. Symmetric node pairs
 // are added first, so an odd integrand over a symmetric interval gives exactly 0.
 double gaussLegendre8(const Polynom& f, double von, double bis) {
-  static constexpr std::array<double, 4> knoten = {
-      0.1834346424956498049, 0.5255324099163289858, 0.7966664774136267396, 0.9602898564975362317};
-  static constexpr std::array<double, 4> gewichte = {
-      0.3626837833783619830, 0.3137066458778872873, 0.2223810344533744705, 0.1012285362903762592};
+  static constexpr std::array<double, 4> knoten = {0.1834346424956498049, 0.5255324099163289858,
+                                                   0.7966664774136267396, 0.9602898564975362317};
+  static constexpr std::array<double, 4> gewichte = {0.3626837833783619830, 0.3137066458778872873,
+                                                     0.2223810344533744705, 0.1012285362903762592};
   const double mitte = (von + bis) / 2;
   const double halbe = (bis - von) / 2;
   double summe = 0.0;
@@ -62,7 +62,8 @@ double gaussLegendre8(const Polynom& f, double von, double bis) {
 // epsilon times Σ |F_i|·|x|^i.
 double auswertungsSchranke(const Polynom& F, double x) {
   double summe = 0.0;
-  for (int i = pgrad; i >= 0; --i) summe = summe * std::abs(x) + std::abs(F.koeff[static_cast<std::size_t>(i)]);
+  for (int i = pgrad; i >= 0; --i)
+    summe = summe * std::abs(x) + std::abs(F.koeff[static_cast<std::size_t>(i)]);
   return 2 * anzahlKoeffizienten * std::numeric_limits<double>::epsilon() * summe;
 }
 
@@ -84,13 +85,14 @@ double bestIntegral(const Polynom& f, double von, double bis) {
   double integral = F.wert(bis) - F.wert(von);
   // The x^15 term of the antiderivative, which F cannot hold.
   const double a14 = f.koeff[pgrad];
-  if (a14 != 0.0) integral += a14 * (std::pow(bis, pgrad + 1) - std::pow(von, pgrad + 1)) / (pgrad + 1);
+  if (a14 != 0.0)
+    integral += a14 * (std::pow(bis, pgrad + 1) - std::pow(von, pgrad + 1)) / (pgrad + 1);
   // Far from 0 the values F(b) and F(a) are huge and nearly equal; their difference then
   // keeps few or no correct digits. The quadrature works on values of f itself.
   const double rand = std::max(std::abs(von), std::abs(bis));
-  const double schranke = auswertungsSchranke(F, bis) + auswertungsSchranke(F, von) +
-                          4 * std::numeric_limits<double>::epsilon() * std::abs(a14) *
-                              std::pow(rand, pgrad + 1);
+  const double schranke =
+      auswertungsSchranke(F, bis) + auswertungsSchranke(F, von) +
+      4 * std::numeric_limits<double>::epsilon() * std::abs(a14) * std::pow(rand, pgrad + 1);
   if (schranke <= genugGenau * std::abs(integral)) return integral;
   return gaussLegendre8(f, von, bis);
 }

@@ -54,9 +54,9 @@ std::string artText(const Stellenart& art) {
     arten.emplace_back(art.extremum == Extremum::tiefpunkt ? tiefpunkt : hochpunkt);
   }
   if (art.wechsel != Kruemmungswechsel::keiner) {
-    arten.push_back(std::string(art.wechsel == Kruemmungswechsel::rechtsLinks ? rechtsLinks
-                                                                              : linksRechts) +
-                    (art.stationaer ? sattelpunkt : wendepunkt));
+    arten.push_back(
+        std::string(art.wechsel == Kruemmungswechsel::rechtsLinks ? rechtsLinks : linksRechts) +
+        (art.stationaer ? sattelpunkt : wendepunkt));
   }
   // p'' vanishes here without changing sign: the curve is merely flat for a moment.
   if (arten.empty()) arten.emplace_back(flachpunkt);

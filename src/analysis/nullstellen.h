@@ -53,9 +53,9 @@ std::vector<double> newton(const Polynom& p, std::span<const Nullstellenkandidat
                            int dezimalen);
 
 // Whether p(x) is zero up to the rounding error of evaluating it at x, on p scaled by
-// aufEinsSkaliert: below 1e-15, or within the running error bound of Horner's scheme (a small multiple of the machine
-// epsilon times the sum of |a_i|·|x|^i). Near a multiple root the computed value is pure
-// rounding noise, usually far above 1e-15 once the coefficients are of ordinary size.
+// aufEinsSkaliert: below 1e-15, or within the running error bound of Horner's scheme (a small
+// multiple of the machine epsilon times the sum of |a_i|·|x|^i). Near a multiple root the computed
+// value is pure rounding noise, usually far above 1e-15 once the coefficients are of ordinary size.
 bool wertIstNull(const Polynom& p, double x);
 
 }  // namespace quarvel

@@ -25,7 +25,9 @@ Polynom differenz(const Polynom& f, const Polynom& g) {
   return d;
 }
 
-bool positivBei(const Polynom& d, double x) { return d.wert(x) > 0; }
+bool positivBei(const Polynom& d, double x) {
+  return d.wert(x) > 0;
+}
 
 }  // namespace
 

@@ -13,7 +13,9 @@ namespace {
 constexpr double gleicheStelle = 0.0001;
 
 Stellenart artBei(const Polynom& p, std::span<const Nullstellen> alle, double roh) {
-  const auto verschwindet = [&](std::size_t k) { return k < alle.size() && liegtAufNullstelle(alle[k], roh); };
+  const auto verschwindet = [&](std::size_t k) {
+    return k < alle.size() && liegtAufNullstelle(alle[k], roh);
+  };
   Stellenart art;
   art.nullstelle = verschwindet(0);
   art.stationaer = verschwindet(1);
@@ -46,8 +48,7 @@ std::vector<KritischeStelle> kritischeStellen(const Polynom& p, int dezimalen) {
   return kritischeStellen(p, nullstellenAllerAbleitungen(p, dezimalen));
 }
 
-std::vector<KritischeStelle> kritischeStellen(const Polynom& p,
-                                              std::span<const Nullstellen> alle) {
+std::vector<KritischeStelle> kritischeStellen(const Polynom& p, std::span<const Nullstellen> alle) {
   std::vector<KritischeStelle> kandidaten;
   for (const Nullstellen& n : alle.first(std::min<std::size_t>(3, alle.size()))) {
     for (std::size_t i = 0; i < n.gezeigt.size(); ++i) {

@@ -47,8 +47,7 @@ bool liegtAufNullstelle(const Nullstellen& n, double roh);
 // p'' ascending, each position within 0.0001 of the last one kept left out.
 std::vector<KritischeStelle> kritischeStellen(const Polynom& p, int dezimalen);
 // The same from the roots of nullstellenAllerAbleitungen(p).
-std::vector<KritischeStelle> kritischeStellen(const Polynom& p,
-                                              std::span<const Nullstellen> alle);
+std::vector<KritischeStelle> kritischeStellen(const Polynom& p, std::span<const Nullstellen> alle);
 
 // The kind of p at x, for x a critical position of p.
 Stellenart stellenart(const Polynom& p, double x, int dezimalen);

@@ -9,7 +9,9 @@ namespace quarvel {
 namespace {
 
 // A stored coefficient is never -0.0.
-double ohneNegativeNull(double v) { return v == 0.0 ? 0.0 : v; }
+double ohneNegativeNull(double v) {
+  return v == 0.0 ? 0.0 : v;
+}
 
 }  // namespace
 

@@ -57,7 +57,9 @@ std::string vorzeichenText(Vorzeichen v) {
 
 namespace {
 
-std::size_t breite(const std::string& text) { return u32Text(text).size(); }
+std::size_t breite(const std::string& text) {
+  return u32Text(text).size();
+}
 
 std::string zentriert(const std::string& text, std::size_t spaltenbreite) {
   const std::size_t rest = spaltenbreite - breite(text);
@@ -72,12 +74,14 @@ std::string linksbuendig(const std::string& text, std::size_t spaltenbreite) {
 std::string ausgerichtet(const std::vector<std::vector<std::string>>& zeilen) {
   std::vector<std::size_t> breiten(zeilen.front().size(), 0);
   for (const auto& zeile : zeilen) {
-    for (std::size_t j = 0; j < zeile.size(); ++j) breiten[j] = std::max(breiten[j], breite(zeile[j]));
+    for (std::size_t j = 0; j < zeile.size(); ++j)
+      breiten[j] = std::max(breiten[j], breite(zeile[j]));
   }
   std::string text;
   for (const auto& zeile : zeilen) {
     std::string z = linksbuendig(zeile[0], breiten[0]);
-    for (std::size_t j = 1; j < zeile.size(); ++j) z += spaltenTrenner + zentriert(zeile[j], breiten[j]);
+    for (std::size_t j = 1; j < zeile.size(); ++j)
+      z += spaltenTrenner + zentriert(zeile[j], breiten[j]);
     z.erase(z.find_last_not_of(' ') + 1);
     text += z + "\n";
   }
@@ -88,8 +92,9 @@ std::string ausgerichtet(const std::vector<std::vector<std::string>>& zeilen) {
 std::string satzOhneTabelle(const Polynom& p, const std::string& name, Zahlformat format) {
   const int grad = p.grad2();
   if (grad < 0) {
-    return name + "(x) = 0 für alle x: Die Nullfunktion hat kein Vorzeichen, ihr Graph ist die "
-                  "x-Achse.";
+    return name +
+           "(x) = 0 für alle x: Die Nullfunktion hat kein Vorzeichen, ihr Graph ist die "
+           "x-Achse.";
   }
   const std::string fx = name + "(x)";
   if (grad == 0) {
@@ -103,8 +108,7 @@ std::string satzOhneTabelle(const Polynom& p, const std::string& name, Zahlforma
   const char* rechts = m > 0 ? " > 0" : " < 0";
   return fx + links + " für x < " + r + ", " + fx + " = 0 für x = " + r + " und " + fx + rechts +
          " für x > " + r + ". " + ableitungsName(name, 1) + "(x) = " + schulZahl(m, format) +
-         ": Der Graph ist eine überall " + (m > 0 ? steigend : fallend) +
-         "e Gerade ohne Krümmung.";
+         ": Der Graph ist eine überall " + (m > 0 ? steigend : fallend) + "e Gerade ohne Krümmung.";
 }
 
 }  // namespace
@@ -144,9 +148,12 @@ std::string vorzeichentabellenText(const Polynom& p, const std::string& name, Za
   for (std::size_t i = 0; i <= t.stellen.size(); ++i) {
     const std::string links = i > 0 ? schulZahl(t.stellen[i - 1], format) : "";
     const std::string rechts = i < t.stellen.size() ? schulZahl(t.stellen[i], format) : "";
-    if (links.empty()) zeilen[0].push_back("x < " + rechts);
-    else if (rechts.empty()) zeilen[0].push_back("x > " + links);
-    else zeilen[0].push_back(links + " < x < " + rechts);
+    if (links.empty())
+      zeilen[0].push_back("x < " + rechts);
+    else if (rechts.empty())
+      zeilen[0].push_back("x > " + links);
+    else
+      zeilen[0].push_back(links + " < x < " + rechts);
     if (!rechts.empty()) zeilen[0].push_back(rechts);
   }
   for (int k = 0; k < 3; ++k) {
@@ -160,7 +167,7 @@ std::string vorzeichentabellenText(const Polynom& p, const std::string& name, Za
   for (std::size_t j = 0; j < t.zeilen[1].size(); ++j) {
     const bool intervall = j % 2 == 0;
     monotonie.push_back(!intervall ? "" : t.zeilen[1][j] == Vorzeichen::plus ? steigend : fallend);
-    kruemmung.push_back(!intervall                                ? ""
+    kruemmung.push_back(!intervall                           ? ""
                         : t.zeilen[2][j] == Vorzeichen::plus ? linksgekruemmt
                                                              : rechtsgekruemmt);
   }

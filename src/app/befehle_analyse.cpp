@@ -6,12 +6,12 @@
 #include "analysis/kurvendiskussion.h"
 #include "analysis/nullstellen.h"
 #include "analysis/stellenart.h"
-#include "model/punktbuchstaben.h"
 #include "app/befehle.h"
 #include "app/funktionswahl.h"
 #include "app/listenpflege.h"
 #include "app/schale.h"
 #include "app/verlaufsbeschreibung.h"
+#include "model/punktbuchstaben.h"
 #include "model/zahltext.h"
 #include "points/nummerierung.h"
 
@@ -86,8 +86,9 @@ void kPEintrag(Zustand& z, const std::string& name) {
   for (const KritischeStelle& stelle : kritischeStellen(*p, z.dezimalen)) {
     const double x = stelle.x;
     const std::string wunschname = kritPunktBuchstabe(k++) + name;
-    const std::string pname =
-        z.listen.pktExistiert(wunschname) ? nummeriert(z.listen.pktListe(), wunschname) : wunschname;
+    const std::string pname = z.listen.pktExistiert(wunschname)
+                                  ? nummeriert(z.listen.pktListe(), wunschname)
+                                  : wunschname;
     auto punkt = teile(Punkt{x, p->wert(x), 0.0, 0.0});
     punkt->name = pname;
     pktEinlisten(z, pname, punkt);
@@ -102,8 +103,8 @@ void kritPunkteEintragB(Zustand& z) {
     return;
   }
   if (z.listen.pktExistiert(kritPunktBuchstabe(0) + name) &&
-      auswahl(z, bereitsEingetragen(name), abbrechen, ueberschreiben,
-              Unveraendert::ersterKnopf) != ueberschreiben) {
+      auswahl(z, bereitsEingetragen(name), abbrechen, ueberschreiben, Unveraendert::ersterKnopf) !=
+          ueberschreiben) {
     return;
   }
   kPEintrag(z, name);

@@ -1,6 +1,6 @@
 #include <optional>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "analysis/begruendung.h"
 #include "analysis/schnittpunkte.h"
@@ -46,8 +46,8 @@ void vorzeichentabelleB(Zustand& z) {
 void begruendeB(Zustand& z) {
   const auto f = funktionOderAkt(z);
   if (!f) return;
-  bemerkung(z, "Die Begründungen der kritischen Punkte von " + f->name +
-                   " stehen im Ausgabefenster.");
+  bemerkung(z,
+            "Die Begründungen der kritischen Punkte von " + f->name + " stehen im Ausgabefenster.");
   ausgabe(z, 0, begruendungsText(*f->p, f->name, zahlformat(z)));
 }
 
@@ -112,8 +112,8 @@ void geradeEinlisten(Zustand& z, const Gerade& g, const std::string& wunschname,
   const auto name = neuerFunktionsname(z, wunschname, zufallsnameAnsageNaemlich);
   if (!name) return;
   ausgabe(z, 0, herleitung + "\n " + *name + "(x) = " + schulPolynom(p, zahlformat(z)));
-  bemerkung(z, "Die " + was + " wurde mit dem Namen " + *name +
-                   " in die Funktionsliste eingefügt.");
+  bemerkung(z,
+            "Die " + was + " wurde mit dem Namen " + *name + " in die Funktionsliste eingefügt.");
   fuEinlisten(z, *name, teile(p));
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/befehle.h"
-#include "app/funktionswahl.h"
 #include "app/funktionsbefehle.h"
+#include "app/funktionswahl.h"
 #include "app/schale.h"
 #include "app/zustand.h"
 

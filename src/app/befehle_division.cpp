@@ -13,7 +13,9 @@ void linFakZerl(Zustand& z, const std::string& fname, const Polynom& f) {
   ausgabe(z, 0, "\n " + fname + "(x) = " + faktoren);
 }
 
-void linFakZerlB(Zustand& z) { linFakZerl(z, "akt", *z.akt); }
+void linFakZerlB(Zustand& z) {
+  linFakZerl(z, "akt", *z.akt);
+}
 
 void linFakZerlFB(Zustand& z) {
   if (const auto f = gewaehlteFunktion(z)) linFakZerl(z, f->name, *f->p);
@@ -68,8 +70,12 @@ void divisionEintragen(Zustand& z, bool rest) {
   }
 }
 
-void quotientenPolB(Zustand& z) { divisionEintragen(z, false); }
-void divisionsRestPolB(Zustand& z) { divisionEintragen(z, true); }
+void quotientenPolB(Zustand& z) {
+  divisionEintragen(z, false);
+}
+void divisionsRestPolB(Zustand& z) {
+  divisionEintragen(z, true);
+}
 
 void ggTB(Zustand& z) {
   const auto op = operanden(z,
@@ -78,8 +84,8 @@ void ggTB(Zustand& z) {
   if (!op) return;
   // Only the second function is tested: the gcd of 0 and p2 is p2.
   if (op->p2->grad2() < 0) {
-    warnung(z, "Alle Polynome sind Teiler der Nullpolynome  " + op->nameX + " und " + op->nameY +
-                   ".");
+    warnung(z,
+            "Alle Polynome sind Teiler der Nullpolynome  " + op->nameX + " und " + op->nameY + ".");
     return;
   }
   ergebnisEintragen(z, ggT(*op->p1, *op->p2),

@@ -38,9 +38,12 @@ std::string gibtEsBereits(const std::string& name) {
 std::string ersetzt(const std::string& name) {
   return name + " wurde durch die gleichnamige aktuelle Funktion ersetzt .";
 }
-std::string eingefuegt(const std::string& name) { return name + " wurde in die Liste eingefügt."; }
+std::string eingefuegt(const std::string& name) {
+  return name + " wurde in die Liste eingefügt.";
+}
 std::string unterZufallsnamen(const std::string& name) {
-  return "Die aktuelle Funktion wurde unter dem Namen " + name + " in die Funktionsliste eingefügt.";
+  return "Die aktuelle Funktion wurde unter dem Namen " + name +
+         " in die Funktionsliste eingefügt.";
 }
 // Followed by the name and " erhalten. ".
 constexpr std::string_view zufallsnamenAnsage =
@@ -68,7 +71,8 @@ std::string wirklichListeLoeschen(std::size_t n) {
   return "Wirklich die Polynomliste (Polynom-Anzahl beträgt " + std::to_string(n) + ") Löschen?";
 }
 std::string alleEntfernt(std::size_t n) {
-  return "Alle Polynome (Anzahl: " + std::to_string(n) + ") wurden aus der Funktionsliste entfernt.";
+  return "Alle Polynome (Anzahl: " + std::to_string(n) +
+         ") wurden aus der Funktionsliste entfernt.";
 }
 std::string sichtbarkeit(const std::string& name, bool sichtbar) {
   return "Der Graph von " + name + (sichtbar ? " ist jetzt sichtbar." : " ist jetzt unsichtbar.");
@@ -93,9 +97,13 @@ void liesTermB(Zustand& z) {
   liesTerm(z, *name, z.felder.eingabe);
 }
 
-void einlistB(Zustand& z) { aktEinlisten(z, teile(z.akt->nurKoeffizienten())); }
+void einlistB(Zustand& z) {
+  aktEinlisten(z, teile(z.akt->nurKoeffizienten()));
+}
 
-void aktuelleFunktionEinlistB(Zustand& z) { aktEinlisten(z, z.akt); }
+void aktuelleFunktionEinlistB(Zustand& z) {
+  aktEinlisten(z, z.akt);
+}
 
 void istAktuellB(Zustand& z) {
   const std::string name = z.felder.name;
@@ -108,7 +116,8 @@ void istAktuellB(Zustand& z) {
     poly2Eingabe(z, *p);
     bemerkung(z, texte::ausgewaehlt(name));
     z.felder.name.clear();
-    ausgabe(z, 1, "\nDie aktuelle Funktion hat (nun) die Gleichung \nakt(x) = " + text(z, *p) + "\n");
+    ausgabe(z, 1,
+            "\nDie aktuelle Funktion hat (nun) die Gleichung \nakt(x) = " + text(z, *p) + "\n");
     z.akt = p;
     neuF(z);
     return;
@@ -180,7 +189,8 @@ std::string splinelisteOderLeer(const Zustand& z) {
 }
 
 void alleFuAnzeigB(Zustand& z) {
-  std::string bericht = "Die aktuelle Funktion hat die Gleichung\nakt(x) = " + text(z, *z.akt) + "\n\n";
+  std::string bericht =
+      "Die aktuelle Funktion hat die Gleichung\nakt(x) = " + text(z, *z.akt) + "\n\n";
   bericht += z.listen.fuListe().empty()
                  ? std::string("Die Polynomliste ist leer.\n\n")
                  : gesamtFunktionsliste(z.listen, z.dezimalen, z.brueche) + "\n\n";

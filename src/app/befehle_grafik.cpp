@@ -7,8 +7,8 @@
 #include "app/schale.h"
 #include "graph/mausrad.h"
 #include "graph/punktgeste.h"
-#include "model/toleranz.h"
 #include "graph/rahmen.h"
+#include "model/toleranz.h"
 #include "model/zahltext.h"
 #include "points/punktauswahl.h"
 
@@ -196,9 +196,9 @@ bool printB(Zustand& z, const Argumente& a) {
   }
   if (grund.empty()) grund = z.ui.grafikAusgeben(grafikZeichnen(z), datei, format);
   if (!grund.empty()) {
-    z.befehlsfehler = datei.empty() ? "Die Grafik wurde nicht gedruckt: " + grund
-                                    : "Die Grafik wurde nicht als „" + datei +
-                                          "“ gespeichert. " + grund;
+    z.befehlsfehler = datei.empty()
+                          ? "Die Grafik wurde nicht gedruckt: " + grund
+                          : "Die Grafik wurde nicht als „" + datei + "“ gespeichert. " + grund;
     return false;
   }
   if (!datei.empty()) z.felder.hinweis = "Grafik gespeichert: " + datei;

@@ -32,7 +32,8 @@ void wertBerechnen(Zustand& z) {
   ausgabe(z, 2, " " + f->name + "''" + stelle + text(d2.wert(x)));
   z.felder.y = zahlText(wert);
   bemerkung(z, "Die Werte von " + f->name + ", " + f->name + "' und " + f->name +
-                   "'' an der Stelle x = " + zahlText(x) + " wurden im Ausgabefenster eingetragen.");
+                   "'' an der Stelle x = " + zahlText(x) +
+                   " wurden im Ausgabefenster eingetragen.");
 }
 
 // The derivative of the current function as a new function of the list.
@@ -58,8 +59,8 @@ void erzStf(Zustand& z) {
   const double x0 = feldZahl(z.felder.x);
   const Polynom p(einlesen(z));
   if (p.grad2() == pgrad) {
-    bemerkung(z, "Die gesuchte Stammfunktion darf höchstens vom Grad " + ganzText(pgrad) +
-                     " sein!");
+    bemerkung(z,
+              "Die gesuchte Stammfunktion darf höchstens vom Grad " + ganzText(pgrad) + " sein!");
     return;
   }
   Polynom F = stammfunktion(p);
@@ -85,8 +86,8 @@ void bestIntegralB(Zustand& z) {
   if (!endlichSonstMelden(z, {integral})) return;
   ausgabe(z, 2,
           "\n" + f->name + "(x) = " + text(z, *f->p) + "\n" + " Das Integral der " +
-              funktionsWort(f->name) + " über [" + zahlText(a) + ", " + zahlText(b) +
-              "] beträgt " + bruchOder(z, integral, zahlText(integral)));
+              funktionsWort(f->name) + " über [" + zahlText(a) + ", " + zahlText(b) + "] beträgt " +
+              bruchOder(z, integral, zahlText(integral)));
 }
 
 // The area that the graph encloses with the x-axis between its outermost roots.
@@ -104,7 +105,8 @@ void inhaltEingFlaecheB(Zustand& z) {
   if (!endlichSonstMelden(z, {flaeche})) return;
   ausgabe(z, 2,
           "\nDer Graph der " + funktionsWort(f->name) +
-              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " + bruchOder(z, flaeche, zahlText(flaeche)));
+              " umschließt gemeinsam mit der x-Achse eine Fläche vom Inhalt " +
+              bruchOder(z, flaeche, zahlText(flaeche)));
 }
 
 }  // namespace

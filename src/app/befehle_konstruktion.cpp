@@ -57,19 +57,25 @@ void steckbriefBauen(Zustand& z, bool mitRechenweg) {
   poly2Eingabe(z, *p);
 }
 
-void pktliste2PolynomB(Zustand& z) { steckbriefBauen(z, false); }
-void steckbriefRechenwegB(Zustand& z) { steckbriefBauen(z, true); }
+void pktliste2PolynomB(Zustand& z) {
+  steckbriefBauen(z, false);
+}
+void steckbriefRechenwegB(Zustand& z) {
+  steckbriefBauen(z, true);
+}
 
 void pktliste2IntPolPolB(Zustand& z) {
   const Interpolation i = genInterpolPol(z.listen.pktListe());
   if (!i.ok) {
-    auswahl(z, std::string(i.zuVielePunkte ? zuVieleInterpolationspunkte : koordinatenUnvertraeglich),
+    auswahl(z,
+            std::string(i.zuVielePunkte ? zuVieleInterpolationspunkte : koordinatenUnvertraeglich),
             std::string(habIchGelesen), "");
     return;
   }
   const auto name = nameFuerNeueFunktion(z);
   if (!name) return;
-  bemerkung(z, "Das Polynom " + *name + " wurde als Interpolationspolynom zur Punktliste bestimmt.");
+  bemerkung(z,
+            "Das Polynom " + *name + " wurde als Interpolationspolynom zur Punktliste bestimmt.");
   ausgabe(z, 0,
           "Die durch Interpolation erhaltene Funktion wurde als " + *name +
               " eingelesen. Ihre Funktionsgleichung ist \n\n" + *name + "(x) = " + text(z, i.p));
@@ -124,7 +130,8 @@ void splineListeLoeschB(Zustand& z) {
   }
   splinelisteLeeren(z);
   bemerkung(z, "Die gesamte Slineliste wurde gelöscht.");
-  ausgabe(z, 0, "Alle Spline-Funktionen (Anzahl: " + anzahl + ") wurden aus der Splineliste entfernt.");
+  ausgabe(z, 0,
+          "Alle Spline-Funktionen (Anzahl: " + anzahl + ") wurden aus der Splineliste entfernt.");
 }
 
 void alleSplineKomponentenAnzeigB(Zustand& z) {

@@ -101,7 +101,8 @@ void allePunkteAnzeigeB(Zustand& z) {
 
 // Deletes one point; the line for the report.
 std::string punktAuslisten(Zustand& z, const std::string& name) {
-  if (!istPunkt(z.listen.pktListe(), name)) return "Kein Punkt namens " + name + " in der Liste." + lf;
+  if (!istPunkt(z.listen.pktListe(), name))
+    return "Kein Punkt namens " + name + " in der Liste." + lf;
   pktAuslisten(z, name);
   return name + " wurde aus der Punkt-Liste entfernt." + lf;
 }
@@ -230,7 +231,8 @@ void genWPunkteAufFB(Zustand& z) {
   const std::string links = zahlText(z.grafik.xlinks);
   const std::string rechts = zahlText(z.grafik.xrechts);
   const Felder& f = z.felder;
-  const Erzeugungspruefung pruefung = testPunkteAufF(z.listen.fuListe(), links, rechts, f.y, f.x, f.name);
+  const Erzeugungspruefung pruefung =
+      testPunkteAufF(z.listen.fuListe(), links, rechts, f.y, f.x, f.name);
   if (!pruefung.ok) {
     bemerkung(z, gescheitert + pruefung.meldung);
     return;
@@ -257,7 +259,8 @@ void registrierePunktbefehle(Befehlstabelle& t) {
   t.eintragen("allePunkteAnzeigeB", allePunkteAnzeigeB);
   t.eintragen("pktAuslistB", pktAuslistB);
   t.eintragen("pktListeLoeschB", pktListeLoeschB);
-  t.eintragen("aktiviertePunkteLoeschB", [](Zustand& z) { punktAuswahlLoeschen(z, "aktivierten"); });
+  t.eintragen("aktiviertePunkteLoeschB",
+              [](Zustand& z) { punktAuswahlLoeschen(z, "aktivierten"); });
   t.eintragen("deaktiviertePunkteLoeschB",
               [](Zustand& z) { punktAuswahlLoeschen(z, "deaktivierten"); });
   t.eintragen("punktAktivierB", [](Zustand& z) { punkteSchalten(z, aktivieren); });

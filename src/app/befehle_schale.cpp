@@ -45,7 +45,9 @@ void neuB(Zustand& z) {
   neuP(z);
 }
 
-void setzeDezimalen(Zustand& z, int dezimalen) { z.dezimalen = dezimalen; }
+void setzeDezimalen(Zustand& z, int dezimalen) {
+  z.dezimalen = dezimalen;
+}
 
 void clearPunktFeld(Zustand& z) {
   z.felder.x.clear();

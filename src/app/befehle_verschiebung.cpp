@@ -26,15 +26,19 @@ void ergebnisEintragen(Zustand& z, const Polynom& r, const std::string& anmerkun
 void verschiebeB(Zustand& z) {
   const double h = feldZahl(z.felder.x), v = feldZahl(z.felder.y);
   ergebnisEintragen(z, verschAktPolynom(*z.akt, h, v),
-                    "Das aktuelle Polynom wurde um den Vektor <" + zahlText(h) + ";" +
-                        zahlText(v) + "> zum Polynom ");
+                    "Das aktuelle Polynom wurde um den Vektor <" + zahlText(h) + ";" + zahlText(v) +
+                        "> zum Polynom ");
 }
 
 // Mirror at the line y = (field y).
-void spiegeleHorB(Zustand& z) { ergebnisEintragen(z, spiegeleAnHor(*z.akt, feldZahl(z.felder.y))); }
+void spiegeleHorB(Zustand& z) {
+  ergebnisEintragen(z, spiegeleAnHor(*z.akt, feldZahl(z.felder.y)));
+}
 
 // Mirror at the line x = (field x).
-void spiegeleVerB(Zustand& z) { ergebnisEintragen(z, spiegeleAnVer(*z.akt, feldZahl(z.felder.x))); }
+void spiegeleVerB(Zustand& z) {
+  ergebnisEintragen(z, spiegeleAnVer(*z.akt, feldZahl(z.felder.x)));
+}
 
 // Mirror at the point (field x, field y).
 void spiegeleAmPunktB(Zustand& z) {

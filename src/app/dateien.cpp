@@ -18,14 +18,19 @@ std::string grund(int fehlernummer) {
   switch (fehlernummer) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return "Der Speicherplatz reicht nicht.";
+    case EFBIG:
+      return "Der Speicherplatz reicht nicht.";
     case EACCES:
     case EPERM:
-    case EROFS: return "Keine Berechtigung zum Schreiben.";
+    case EROFS:
+      return "Keine Berechtigung zum Schreiben.";
     case ENOENT:
-    case ENOTDIR: return "Der Ordner existiert nicht.";
-    case EISDIR: return "Unter diesem Namen steht ein Ordner.";
-    default: return std::string("Systemfehler: ") + std::strerror(fehlernummer);
+    case ENOTDIR:
+      return "Der Ordner existiert nicht.";
+    case EISDIR:
+      return "Unter diesem Namen steht ein Ordner.";
+    default:
+      return std::string("Systemfehler: ") + std::strerror(fehlernummer);
   }
 }
 

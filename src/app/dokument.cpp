@@ -4,11 +4,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <span>
 #include <utility>
-
-#include <nlohmann/json.hpp>
 
 #include "app/dateien.h"
 #include "app/json.h"
@@ -27,16 +26,23 @@ Json zahlen(const std::array<double, N>& werte) {
   return Json(std::vector<double>(werte.begin(), werte.end()));
 }
 
-Json rahmen(const Grenzen& g) { return Json::array({g.links, g.rechts, g.unten, g.oben}); }
+Json rahmen(const Grenzen& g) {
+  return Json::array({g.links, g.rechts, g.unten, g.oben});
+}
 
-std::string farbname(Farbe f) { return std::string(rohText(f)); }
+std::string farbname(Farbe f) {
+  return std::string(rohText(f));
+}
 
 Json polynomJson(const Polynom& p) {
   Json kritisch = Json::array();
   for (const KritPunkt& k : p.kritPunkte) kritisch.push_back(Json::array({k.x, k.y}));
-  return Json{{"name", p.name},          {"koeff", zahlen(p.koeff)},
-              {"farbe", farbname(p.color)}, {"sichtbar", p.sichtbar},
-              {"grenzen", rahmen(p.grenzen)}, {"kritPunkte", std::move(kritisch)}};
+  return Json{{"name", p.name},
+              {"koeff", zahlen(p.koeff)},
+              {"farbe", farbname(p.color)},
+              {"sichtbar", p.sichtbar},
+              {"grenzen", rahmen(p.grenzen)},
+              {"kritPunkte", std::move(kritisch)}};
 }
 
 // The name of the first stored function that is the very object `p`, if any.
@@ -215,9 +221,10 @@ void schreibeWert(const Json& j, std::string& aus) {
 // An object of plain values and lists of them, such as a point: one line in a list.
 bool istZeile(const Json& j) {
   return j.is_object() && std::all_of(j.begin(), j.end(), [](const Json& e) {
-    return !e.is_structured() ||
-           (e.is_array() && std::none_of(e.begin(), e.end(), [](const Json& x) { return x.is_structured(); }));
-  });
+           return !e.is_structured() ||
+                  (e.is_array() && std::none_of(e.begin(), e.end(),
+                                                [](const Json& x) { return x.is_structured(); }));
+         });
 }
 
 // Indented by tabs like any pretty JSON, but a list of plain values stays on one line, so
@@ -232,9 +239,8 @@ void schreibe(const Json& j, std::string& aus, int tiefe, bool zeile = false) {
     aus += objekt ? "{}" : "[]";
     return;
   }
-  const bool flach = !objekt && std::none_of(j.begin(), j.end(), [](const Json& e) {
-    return e.is_structured();
-  });
+  const bool flach =
+      !objekt && std::none_of(j.begin(), j.end(), [](const Json& e) { return e.is_structured(); });
   if (flach) {
     aus += '[';
     for (auto it = j.begin(); it != j.end(); ++it) {
@@ -271,24 +277,36 @@ enum class Art { zahl, ganzeZahl, wahrheitswert, text, liste, objekt };
 
 bool istArt(const Json& j, Art art) {
   switch (art) {
-    case Art::zahl: return j.is_number();
-    case Art::ganzeZahl: return j.is_number_integer();
-    case Art::wahrheitswert: return j.is_boolean();
-    case Art::text: return j.is_string();
-    case Art::liste: return j.is_array();
-    case Art::objekt: return j.is_object();
+    case Art::zahl:
+      return j.is_number();
+    case Art::ganzeZahl:
+      return j.is_number_integer();
+    case Art::wahrheitswert:
+      return j.is_boolean();
+    case Art::text:
+      return j.is_string();
+    case Art::liste:
+      return j.is_array();
+    case Art::objekt:
+      return j.is_object();
   }
   return false;
 }
 
 const char* artName(Art art) {
   switch (art) {
-    case Art::zahl: return "eine Zahl";
-    case Art::ganzeZahl: return "eine ganze Zahl";
-    case Art::wahrheitswert: return "ein Wahrheitswert";
-    case Art::text: return "ein Text";
-    case Art::liste: return "eine Liste";
-    case Art::objekt: return "ein Objekt";
+    case Art::zahl:
+      return "eine Zahl";
+    case Art::ganzeZahl:
+      return "eine ganze Zahl";
+    case Art::wahrheitswert:
+      return "ein Wahrheitswert";
+    case Art::text:
+      return "ein Text";
+    case Art::liste:
+      return "eine Liste";
+    case Art::objekt:
+      return "ein Objekt";
   }
   return "";
 }
@@ -312,11 +330,17 @@ const Ort wurzel{};
 const Ort ortFunktionen{&wurzel, "funktionen"};
 const Ort ortPunkte{&wurzel, "punkte"};
 const Ort ortSplines{&wurzel, "splines"};
-Ort unter(const Ort& ort, std::string_view schluessel) { return {&ort, schluessel}; }
-Ort an(const Ort& ort, std::size_t i) { return {&ort, {}, i}; }
+Ort unter(const Ort& ort, std::string_view schluessel) {
+  return {&ort, schluessel};
+}
+Ort an(const Ort& ort, std::size_t i) {
+  return {&ort, {}, i};
+}
 
 // "„ort“" for messages.
-std::string zitat(const Ort& ort) { return "„" + ort.text() + "“"; }
+std::string zitat(const Ort& ort) {
+  return "„" + ort.text() + "“";
+}
 
 bool istGueltigerName(const std::string& name) {
   if (name.empty() || name.size() > 64) return false;
@@ -338,8 +362,7 @@ class Leser {
   }
 
   // The member `schluessel` of `o` (an object at `ort`) if it is of the art asked for.
-  const Json* eintrag(const Json& o, const Ort& ort, std::string_view schluessel,
-                      Art art) {
+  const Json* eintrag(const Json& o, const Ort& ort, std::string_view schluessel, Art art) {
     if (!ok()) return nullptr;
     const auto it = o.find(schluessel);
     if (it == o.end()) {
@@ -358,7 +381,8 @@ class Leser {
   bool zahl(const Json& j, const Ort& ort, double& aus) {
     if (!pruefeArt(j, ort, Art::zahl)) return false;
     const double x = j.get<double>();
-    if (!std::isfinite(x)) return scheitere("Der Eintrag " + zitat(ort) + " ist keine endliche Zahl.");
+    if (!std::isfinite(x))
+      return scheitere("Der Eintrag " + zitat(ort) + " ist keine endliche Zahl.");
     aus = x == 0 ? 0.0 : x;  // never -0
     return true;
   }
@@ -386,8 +410,7 @@ class Leser {
     return j != nullptr;
   }
 
-  bool text(const Json& o, const Ort& ort, std::string_view schluessel,
-            std::string& aus) {
+  bool text(const Json& o, const Ort& ort, std::string_view schluessel, std::string& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::text);
     if (j != nullptr) aus = j->get_ref<const std::string&>();
     return j != nullptr;
@@ -404,8 +427,7 @@ class Leser {
     return true;
   }
 
-  bool grenzen(const Json& o, const Ort& ort, std::string_view schluessel,
-               Grenzen& aus) {
+  bool grenzen(const Json& o, const Ort& ort, std::string_view schluessel, Grenzen& aus) {
     const Json* j = eintrag(o, ort, schluessel, Art::liste);
     std::array<double, 4> w{};
     if (j == nullptr || !zahlen(*j, unter(ort, schluessel), w)) return false;
@@ -439,8 +461,8 @@ class Leser {
         return true;
       }
     }
-    return scheitere("Der Eintrag " + zitat(unter(ort, schluessel)) + " hat den unbekannten Wert „" +
-                     name + "“.");
+    return scheitere("Der Eintrag " + zitat(unter(ort, schluessel)) +
+                     " hat den unbekannten Wert „" + name + "“.");
   }
 
   bool farbe(const Json& o, const Ort& ort, Farbe& aus) {
@@ -483,8 +505,7 @@ std::optional<Polynom> polynomLesen(Leser& l, const Json& o, const Ort& ort) {
 // own store operations, so that names and pools agree as after any command.
 
 // A name for a new function or spline: well formed and not yet taken.
-bool funktionsnameFrei(Leser& l, const Zustand& a, const std::string& name,
-                       const Ort& ort) {
+bool funktionsnameFrei(Leser& l, const Zustand& a, const std::string& name, const Ort& ort) {
   if (!istGueltigerName(name) || name == "akt" ||
       a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::unerlaubt ||
       a.listen.namensBewertung(name, ObjektTyp::f) == NamensAttribut::reserviert) {
@@ -543,8 +564,7 @@ PolynomRef polynomOderVerweis(Leser& l, const Json& o, std::string_view schluess
 
 void punkteLesen(Leser& l, const Json& liste, Zustand& a) {
   if (liste.size() > maxDokumentPunkte) {
-    l.scheitere("Das Dokument enthält mehr als " + std::to_string(maxDokumentPunkte) +
-                " Punkte.");
+    l.scheitere("Das Dokument enthält mehr als " + std::to_string(maxDokumentPunkte) + " Punkte.");
     return;
   }
   for (std::size_t i = 0; i < liste.size() && l.ok(); ++i) {
@@ -575,7 +595,8 @@ void punkteLesen(Leser& l, const Json& liste, Zustand& a) {
     l.wahr(e, ort, "aktiv", p.aktiv);
     l.wahr(e, ort, "bezeichnet", p.bezeichnet);
     if (const Json* v = l.eintrag(e, ort, "versatz", Art::liste)) {
-      if (v->size() != 2) l.scheitere("Der Eintrag " + zitat(unter(ort, "versatz")) + " muss 2 Werte haben.");
+      if (v->size() != 2)
+        l.scheitere("Der Eintrag " + zitat(unter(ort, "versatz")) + " muss 2 Werte haben.");
       if (l.ok()) l.ganz((*v)[0], an(unter(ort, "versatz"), 0), -100000, 100000, p.pos.dx);
       if (l.ok()) l.ganz((*v)[1], an(unter(ort, "versatz"), 1), -100000, 100000, p.pos.dy);
     }
@@ -611,7 +632,8 @@ void splinesLesen(Leser& l, const Json& liste, Zustand& a) {
     l.grenzen(e, ort, "grenzen", s.grenzen);
     if (!l.ok()) return;
     if (!s.istKorrekt()) {
-      l.scheitere("Der Spline „" + s.name + "“ ist fehlerhaft: Stützstellen und Stücke passen "
+      l.scheitere("Der Spline „" + s.name +
+                  "“ ist fehlerhaft: Stützstellen und Stücke passen "
                   "nicht zusammen.");
       return;
     }
@@ -623,7 +645,8 @@ void splinesLesen(Leser& l, const Json& liste, Zustand& a) {
 void grafikLesen(Leser& l, const Json& o, Grafikzustand& g) {
   const Ort ort = unter(wurzel, "grafik");
   std::array<double, 4> r{};
-  if (const Json* j = l.eintrag(o, ort, "rahmen", Art::liste)) l.zahlen(*j, unter(ort, "rahmen"), r);
+  if (const Json* j = l.eintrag(o, ort, "rahmen", Art::liste))
+    l.zahlen(*j, unter(ort, "rahmen"), r);
   g.xlinks = r[0];
   g.xrechts = r[1];
   g.yunten = r[2];
@@ -667,8 +690,10 @@ bool zuTiefVerschachtelt(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (inText) {
-      if (c == '\\') ++i;
-      else if (c == '"') inText = false;
+      if (c == '\\')
+        ++i;
+      else if (c == '"')
+        inText = false;
     } else if (c == '"') {
       inText = true;
     } else if (c == '[' || c == '{') {
@@ -686,7 +711,8 @@ std::string arbeitLesen(std::string_view text, Zustand& a) {
   }
   if (zuTiefVerschachtelt(text)) return "Die Datei ist zu tief verschachtelt.";
   const Json doc = Json::parse(text.begin(), text.end(), nullptr, false);
-  if (doc.is_discarded()) return "Die Datei ist kein gültiges JSON (beschädigt oder unvollständig).";
+  if (doc.is_discarded())
+    return "Die Datei ist kein gültiges JSON (beschädigt oder unvollständig).";
   if (!doc.is_object()) return "Die Datei ist kein Quarvel-Dokument.";
   const auto format = doc.find("format");
   if (format == doc.end() || !format->is_string() || *format != dokumentFormat) {

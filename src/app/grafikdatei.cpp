@@ -20,17 +20,21 @@ constexpr std::array<std::pair<Grafikformat, const char*>, 3> formate{
 const char* const moeglicheFormate = "möglich sind PNG (.png), PDF (.pdf) und SVG (.svg).";
 
 std::string klein(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  });
   return text;
 }
 
-bool beschreibbar(const fs::path& pfad) { return ::access(pfad.c_str(), W_OK) == 0; }
+bool beschreibbar(const fs::path& pfad) {
+  return ::access(pfad.c_str(), W_OK) == 0;
+}
 
 // ".png": a format's extension with no name before it.
 bool nurEndung(const fs::path& name) {
   const std::string text = klein(name.string());
-  return std::any_of(formate.begin(), formate.end(), [&](const auto& f) { return text == f.second; });
+  return std::any_of(formate.begin(), formate.end(),
+                     [&](const auto& f) { return text == f.second; });
 }
 
 }  // namespace
@@ -46,7 +50,8 @@ Grafikdateiwahl pruefeGrafikdatei(const std::string& datei) {
   if (datei.empty()) return {std::nullopt, "Es fehlt ein Dateiname."};
   const fs::path pfad(datei);
   const fs::path name = pfad.filename();
-  if (name.empty()) return {std::nullopt, "Der Name endet mit einem Schrägstrich; es fehlt der Dateiname."};
+  if (name.empty())
+    return {std::nullopt, "Der Name endet mit einem Schrägstrich; es fehlt der Dateiname."};
   if (nurEndung(name)) return {std::nullopt, "Vor der Endung fehlt der Name der Datei."};
   const std::string art = klein(name.extension().string());
   if (art.empty() || art == ".") {

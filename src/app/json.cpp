@@ -10,11 +10,21 @@ std::string jsonText(std::string_view text) {
   std::string s = "\"";
   for (const char c : text) {
     switch (c) {
-      case '"': s += "\\\""; break;
-      case '\\': s += "\\\\"; break;
-      case '\n': s += "\\n"; break;
-      case '\t': s += "\\t"; break;
-      case '\r': s += "\\r"; break;
+      case '"':
+        s += "\\\"";
+        break;
+      case '\\':
+        s += "\\\\";
+        break;
+      case '\n':
+        s += "\\n";
+        break;
+      case '\t':
+        s += "\\t";
+        break;
+      case '\r':
+        s += "\\r";
+        break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char puffer[8];

@@ -14,15 +14,25 @@ void ausgabe(Zustand& z, int modus, const std::string& text) {
     z.protkollImFenster = false;
   }
   switch (modus) {
-    case -1: z.felder.ausgabe = text; break;
-    case 0: z.felder.ausgabe = text + lf; break;
-    case 1: z.felder.ausgabe += text + " "; break;
-    default: z.felder.ausgabe += text + lf; break;
+    case -1:
+      z.felder.ausgabe = text;
+      break;
+    case 0:
+      z.felder.ausgabe = text + lf;
+      break;
+    case 1:
+      z.felder.ausgabe += text + " ";
+      break;
+    default:
+      z.felder.ausgabe += text + lf;
+      break;
   }
   if (modus >= 0) z.protokoll += text + lf;
 }
 
-void bemerkung(Zustand& z, const std::string& text) { z.felder.hinweis = lf + text; }
+void bemerkung(Zustand& z, const std::string& text) {
+  z.felder.hinweis = lf + text;
+}
 
 void ausgeben2(Zustand& z, int typ, const std::string& was) {
   if (typ == 0) z.felder.ausgabe.clear();
@@ -34,13 +44,17 @@ std::string auswahl(Zustand& z, const std::string& meldung, const std::string& o
   return z.ui.auswahl(meldung, option, option2, unveraendert);
 }
 
-void warnung(Zustand& z, const std::string& text) { auswahl(z, text, "Gelesen", ""); }
+void warnung(Zustand& z, const std::string& text) {
+  auswahl(z, text, "Gelesen", "");
+}
 
 std::string neuNamenLesen(const Zustand& z) {
   return filtereZeichenMenge(z.felder.name, namensTeile(), z.listen.aktuelleFuNamen());
 }
 
-Koeffizienten einlesen(const Zustand& z) { return z.akt->koeff; }
+Koeffizienten einlesen(const Zustand& z) {
+  return z.akt->koeff;
+}
 
 void protoZeigenOderAusblenden(Zustand& z) {
   if (!z.protkollImFenster) {
@@ -57,21 +71,24 @@ void protoZeigenOderAusblenden(Zustand& z) {
   }
 }
 
-void aktGrenzenSetzen(Zustand& z) { z.akt->grenzen = polyDatenX(*z.akt, z.dezimalen); }
+void aktGrenzenSetzen(Zustand& z) {
+  z.akt->grenzen = polyDatenX(*z.akt, z.dezimalen);
+}
 
 void starte(Zustand& z) {
   aktGrenzenSetzen(z);
-  bemerkung(z,
-            std::string("Bitte im Ausgabe-Fenster links den  Scroll-Balkens ganz nach oben "
-                        "verschieben!\n\nBeim Start hat die aktuelle Funktion die Gleichung ") +
-                lf + "akt(x) = " + text(z, *z.akt));
+  bemerkung(z, std::string("Bitte im Ausgabe-Fenster links den  Scroll-Balkens ganz nach oben "
+                           "verschieben!\n\nBeim Start hat die aktuelle Funktion die Gleichung ") +
+                   lf + "akt(x) = " + text(z, *z.akt));
 }
 
 std::string text(const Zustand& z, const Polynom& p) {
   return polynomString(p, z.dezimalen, z.brueche);
 }
 
-Zahlformat zahlformat(const Zustand& z) { return {z.dezimalen, z.brueche}; }
+Zahlformat zahlformat(const Zustand& z) {
+  return {z.dezimalen, z.brueche};
+}
 
 std::string bruchOder(const Zustand& z, double x, std::string dezimal) {
   const std::string bruch = z.brueche ? bruchText(x) : "";

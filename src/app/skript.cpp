@@ -33,7 +33,8 @@ class Skriptoberflaeche final : public Oberflaeche {
     if (!antworten_.empty()) {
       const std::string antwort = antworten_.front();
       antworten_.pop_front();
-      gewaehlt = (antwort == option || (!option2.empty() && antwort == option2)) ? antwort : "Fehler";
+      gewaehlt =
+          (antwort == option || (!option2.empty() && antwort == option2)) ? antwort : "Fehler";
     }
     aus_ << "auswahl: " << jsonText(meldung) << " [" << jsonText(option) << ", "
          << jsonText(option2) << "] -> " << jsonText(gewaehlt) << "\n";
@@ -48,7 +49,8 @@ class Skriptoberflaeche final : public Oberflaeche {
   void neuZeichnen() override {}
   std::string grafikAusgeben(const Anzeigeliste& liste, const std::string& datei,
                              Grafikformat format) override {
-    if (datei.empty()) return "Ohne Fenster gibt es keinen Drucker; printB DATEI schreibt eine Datei.";
+    if (datei.empty())
+      return "Ohne Fenster gibt es keinen Drucker; printB DATEI schreibt eine Datei.";
     if (!grafikexport_) return "Grafik in eine Datei schreibt nur quarvel --skript.";
     return grafikexport_(liste, datei, format);
   }
@@ -167,7 +169,8 @@ bool zeige(const Zustand& z, const std::vector<std::string>& w, std::ostream& au
     aus << "koeff " << w[2] << "=";
     if (const Polynom* p = findePolynom(z, w[2])) {
       aus << "[";
-      for (std::size_t i = 0; i < p->koeff.size(); ++i) aus << (i ? "," : "") << jsonZahl(p->koeff[i]);
+      for (std::size_t i = 0; i < p->koeff.size(); ++i)
+        aus << (i ? "," : "") << jsonZahl(p->koeff[i]);
       aus << "]\n";
     } else {
       aus << "null\n";
@@ -250,7 +253,8 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
         argumente = rest.empty() ? Argumente{} : Argumente{rest};
       }
       if (!fuehreAus(z, name, argumente)) {
-        std::string grund = z.befehlsfehler.empty() ? "ungültige Angaben zum Befehl" : z.befehlsfehler;
+        std::string grund =
+            z.befehlsfehler.empty() ? "ungültige Angaben zum Befehl" : z.befehlsfehler;
         if (grund.back() == '.') grund.pop_back();  // the line follows after a colon
         melde(grund, zeile);
       }
@@ -263,7 +267,8 @@ int fuehreSkriptAus(std::istream& skript, std::ostream& aus, std::ostream& fehle
 int fuehreSkriptdateiAus(const std::string& pfad, std::istream& standardeingabe, std::ostream& aus,
                          std::ostream& fehler, std::optional<std::uint32_t> seed,
                          Grafikexport grafikexport) {
-  if (pfad == "-") return fuehreSkriptAus(standardeingabe, aus, fehler, seed, std::move(grafikexport));
+  if (pfad == "-")
+    return fuehreSkriptAus(standardeingabe, aus, fehler, seed, std::move(grafikexport));
   std::error_code ignoriert;
   if (std::filesystem::is_directory(pfad, ignoriert)) {
     fehler << "fehler: Das Skript „" << pfad << "“ ist ein Ordner, keine Datei.\n";

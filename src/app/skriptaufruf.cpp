@@ -42,7 +42,8 @@ Skriptaufruf liesSkriptaufruf(int argc, const char* const argv[]) {
       return fehler("Unbekannte Option „" + std::string(arg) + "“.");
     }
   }
-  if (!aufruf.hilfe && !aufruf.skript) return fehler("Es fehlt das Skript (DATEI oder - für die Standardeingabe).");
+  if (!aufruf.hilfe && !aufruf.skript)
+    return fehler("Es fehlt das Skript (DATEI oder - für die Standardeingabe).");
   return aufruf;
 }
 

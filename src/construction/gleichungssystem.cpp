@@ -1,11 +1,10 @@
 #include "construction/gleichungssystem.h"
 
-#include <cassert>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <vector>
-
 
 namespace quarvel {
 
@@ -13,7 +12,8 @@ namespace {
 
 // A power of two near 1 / groesster (1 for 0), so that scaling is exact.
 double skalaFuer(double groesster) {
-  return groesster > 0.0 && std::isfinite(groesster) ? std::scalbn(1.0, -std::ilogb(groesster)) : 1.0;
+  return groesster > 0.0 && std::isfinite(groesster) ? std::scalbn(1.0, -std::ilogb(groesster))
+                                                     : 1.0;
 }
 
 // The LU factors of a square matrix with the row order of the pivots.
@@ -56,7 +56,8 @@ Loesung loeseGleichungssystem(const Matrix& erwM) {
   Zerlegung z{n, std::vector<double>(idx(n * n)), std::vector<int>(idx(n))};
   for (int r = 0; r < n; ++r) {
     double groesster = 0.0;
-    for (int c = 0; c < n; ++c) groesster = std::max(groesster, std::abs(erwM(r, c) * spaltenSkala[idx(c)]));
+    for (int c = 0; c < n; ++c)
+      groesster = std::max(groesster, std::abs(erwM(r, c) * spaltenSkala[idx(c)]));
     zeilenSkala[idx(r)] = skalaFuer(groesster);
     for (int c = 0; c < n; ++c) z(r, c) = erwM(r, c) * spaltenSkala[idx(c)] * zeilenSkala[idx(r)];
     z.zeile[idx(r)] = r;

@@ -24,7 +24,9 @@ double Matrix::operator()(int row, int column) const {
   return grid[static_cast<std::size_t>(row * columns + column)];
 }
 
-bool Matrix::istRegulaer() const { return istQuadratisch() && !istNull(det()); }
+bool Matrix::istRegulaer() const {
+  return istQuadratisch() && !istNull(det());
+}
 
 double Matrix::det() const {
   const int n = rows;
@@ -45,7 +47,9 @@ double Matrix::det() const {
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) a[static_cast<std::size_t>(r * n + c)] = m(r, c);
   }
-  const auto at = [&a, n](int r, int c) -> double& { return a[static_cast<std::size_t>(r * n + c)]; };
+  const auto at = [&a, n](int r, int c) -> double& {
+    return a[static_cast<std::size_t>(r * n + c)];
+  };
   double d = 1.0;
   for (int k = 0; k < n; ++k) {
     int pivot = k;
@@ -103,7 +107,9 @@ std::vector<double> matrixZeile2Feld(const Matrix& m, int znr) {
   return zeile;
 }
 
-std::string matrix2String(const Matrix& m) { return "\n" + m.matrix2String(); }
+std::string matrix2String(const Matrix& m) {
+  return "\n" + m.matrix2String();
+}
 
 std::string matrix2LinGl(const Matrix& m) {
   static constexpr const char* variablen[] = {"x", "y", "z", "u", "v"};

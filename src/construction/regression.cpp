@@ -14,7 +14,9 @@ namespace quarvel {
 
 namespace {
 
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
+std::size_t u(int i) {
+  return static_cast<std::size_t>(i);
+}
 
 // The abscissas met so far: an open-addressing set of their bit patterns, since a node-based
 // set costs more than the whole fit for many points. -0.0 is stored as 0.0, which leaves
@@ -184,7 +186,8 @@ Regression regression(const Punktsystem& punktsys, int grad) {
     double inT = 0.0;
     for (int i = n - 1; i >= 0; --i) inT = inT * tStelle + d[u(i)];
     const double abweichung = std::abs(p.wert(mitte + tStelle * halbeBreite) - inT);
-    if (!(abweichung <= 1e-6 * groesse)) return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};
+    if (!(abweichung <= 1e-6 * groesse))
+      return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};
   }
   // Far from the origin the powers lose every digit and the basis breaks down.
   if (!istEndlich(p)) return {std::nullopt, regressionNumerischUnmoeglich(n - 1)};

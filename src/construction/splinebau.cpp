@@ -15,7 +15,9 @@ namespace quarvel {
 
 namespace {
 
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
+std::size_t u(int i) {
+  return static_cast<std::size_t>(i);
+}
 
 // Value, slope and curvature rows of piece `stueck` at t, added with factor `vorzeichen`.
 void wertZeile(Matrix& m, int zeile, int stueck, double t, double vorzeichen) {

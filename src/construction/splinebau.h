@@ -33,7 +33,8 @@ Matrix splineSystem(const std::vector<double>& X, const std::vector<double>& Y);
 // checking and small systems).
 Matrix genSplineKoeffizienten(const std::vector<double>& X, const std::vector<double>& Y);
 // The same solution from the tridiagonal system of the knot curvatures (linear cost).
-Matrix genSplineKoeffizientenTridiagonal(const std::vector<double>& X, const std::vector<double>& Y);
+Matrix genSplineKoeffizientenTridiagonal(const std::vector<double>& X,
+                                         const std::vector<double>& Y);
 
 // The pieces as polynomials, from a 1 × 4m coefficient row.
 std::vector<Polynom> splineStuecke(const Matrix& koeffizienten);
@@ -45,7 +46,7 @@ Grenzen spRahmen(const Spline& f, int dezimalen);
 struct SplineBau {
   // At least three distinct active abscissas, and pieces that fit into doubles.
   bool ok = false;
-  SplineRef s;      // with its extents; null when not ok
+  SplineRef s;  // with its extents; null when not ok
 };
 SplineBau genSpline(const Punktliste& punkte, int dezimalen);
 

@@ -46,7 +46,8 @@ Bedingungssystem punkte2Matrix(const std::vector<Punkt>& pfeld) {
 
 Konstruktion pktListe2Polynom(const std::vector<Punkt>& pfeld) {
   const Bedingungssystem b = punkte2Matrix(pfeld);
-  const Loesung l = b.ok ? loeseGleichungssystem(b.system) : Loesung{markerMatrix(markerUnloesbar), false};
+  const Loesung l =
+      b.ok ? loeseGleichungssystem(b.system) : Loesung{markerMatrix(markerUnloesbar), false};
   const bool loesbar = l.ok;
   const Matrix& loesung = l.werte;
   Koeffizienten k{};

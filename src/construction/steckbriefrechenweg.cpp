@@ -21,7 +21,9 @@ std::string unbekannte(int potenz, int n) {
   return std::string(1, static_cast<char>('a' + (n - 1 - potenz)));
 }
 
-std::string potenzVon(int i) { return i == 0 ? "" : i == 1 ? "x" : "x" + hochgestellt(i); }
+std::string potenzVon(int i) {
+  return i == 0 ? "" : i == 1 ? "x" : "x" + hochgestellt(i);
+}
 
 // The condition a matrix row stands for: "f(1.0) = 2.0", "f'(0.0) = 0.0".
 std::vector<std::string> bedingungen(const std::vector<Punkt>& pfeld, const std::string& name,
@@ -36,7 +38,9 @@ std::vector<std::string> bedingungen(const std::vector<Punkt>& pfeld, const std:
   return texte;
 }
 
-std::size_t breite(const std::string& text) { return u32Text(text).size(); }
+std::size_t breite(const std::string& text) {
+  return u32Text(text).size();
+}
 
 std::string rechtsbuendig(const std::string& text, std::size_t spaltenbreite) {
   return std::string(spaltenbreite - breite(text), ' ') + text;

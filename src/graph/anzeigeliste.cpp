@@ -113,8 +113,8 @@ class Zeichner {
                            name);
     }
     // One name per spline: the place found in its rightmost visible piece.
-    if (namen_.size() > vorher + 1) namen_.erase(namen_.begin() + static_cast<long>(vorher),
-                                                 namen_.end() - 1);
+    if (namen_.size() > vorher + 1)
+      namen_.erase(namen_.begin() + static_cast<long>(vorher), namen_.end() - 1);
   }
 
   // Samples one spline piece in steps of a 466th of the frame width. Only the samples
@@ -200,7 +200,8 @@ class Zeichner {
   void namenZeichnen() {
     std::vector<Rechteck> belegt;
     for (const Anzeigeelement& e : liste_.elemente) {
-      if (const auto* b = std::get_if<Beschriftung>(&e)) belegt.push_back(textKasten(b->ort, b->text, b->schriftgroesse));
+      if (const auto* b = std::get_if<Beschriftung>(&e))
+        belegt.push_back(textKasten(b->ort, b->text, b->schriftgroesse));
     }
     const Rechteck& f = abbildung_.flaeche();
     for (const Namensort& n : namen_) {
@@ -209,21 +210,23 @@ class Zeichner {
       const auto kasten = [&](int stufe) {
         // 0, +1, -1, +2, -2, … lines away from the curve's place.
         const int versatz = stufe % 2 == 1 ? (stufe + 1) / 2 : -(stufe / 2);
-        const Bildpunkt ort{std::clamp(n.ort.x + 4, f.links, std::max(f.links, f.rechts - breite)),
-                            std::clamp(n.ort.y + 4 + versatz * hoehe, f.unten,
-                                       std::max(f.unten, f.oben - hoehe))};
+        const Bildpunkt ort{
+            std::clamp(n.ort.x + 4, f.links, std::max(f.links, f.rechts - breite)),
+            std::clamp(n.ort.y + 4 + versatz * hoehe, f.unten, std::max(f.unten, f.oben - hoehe))};
         return textKasten(ort, n.name, namenSchrift);
       };
       Rechteck wahl = kasten(0);
       for (int stufe = 0; stufe < 2 * maxNamensVersatz + 1; ++stufe) {
         const Rechteck k = kasten(stufe);
-        if (std::none_of(belegt.begin(), belegt.end(), [&k](const Rechteck& b) { return ueberlappen(k, b); })) {
+        if (std::none_of(belegt.begin(), belegt.end(),
+                         [&k](const Rechteck& b) { return ueberlappen(k, b); })) {
           wahl = k;
           break;
         }
       }
       belegt.push_back(wahl);
-      liste_.elemente.emplace_back(Beschriftung{{wahl.links, wahl.unten}, n.name, namenSchrift, n.farbe});
+      liste_.elemente.emplace_back(
+          Beschriftung{{wahl.links, wahl.unten}, n.name, namenSchrift, n.farbe});
     }
   }
 

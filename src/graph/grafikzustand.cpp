@@ -20,7 +20,8 @@ void neuF(Grafikzustand& g, const Objektlisten& listen, const Polynom& akt, int 
     case GrafikDimension::nominal:
       if (const auto f = listen.fuListe().find(g.letzterFname); f != listen.fuListe().end()) {
         g.fuRahmen = rahmenVon(*f->second, dezimalen);
-      } else if (const auto s = listen.spListe().find(g.letzterFname); s != listen.spListe().end()) {
+      } else if (const auto s = listen.spListe().find(g.letzterFname);
+                 s != listen.spListe().end()) {
         g.fuRahmen = s->second->grenzen;
       } else {
         g.fuRahmen = allFuGrenzen(listen, dezimalen);

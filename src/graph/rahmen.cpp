@@ -13,7 +13,9 @@ bool istBrauchbareSpanne(double lo, double hi) {
   return std::isfinite(lo) && std::isfinite(hi) && std::isfinite(hi - lo) && hi - lo > 0;
 }
 
-bool imRahmenBereich(double v) { return std::abs(v) <= groessterRahmenBetrag; }
+bool imRahmenBereich(double v) {
+  return std::abs(v) <= groessterRahmenBetrag;
+}
 
 // A usable interval in place of [lo, hi]: unchanged when it is one.
 void brauchbarMachen(double& lo, double& hi) {
@@ -138,7 +140,8 @@ std::vector<double> ySkala(const Grafikzustand& g) {
   const Rechteck referenzFlaeche = zeichenflaeche(Ansichtsgroesse{});
   const Grenzen r = abbildungsRahmen(g);
   const Rechteck f = zeichenflaeche(g.ansicht);
-  return skalaErzeugen(r.unten, r.oben, f.oben - f.unten, referenzFlaeche.oben - referenzFlaeche.unten);
+  return skalaErzeugen(r.unten, r.oben, f.oben - f.unten,
+                       referenzFlaeche.oben - referenzFlaeche.unten);
 }
 
 std::vector<std::pair<double, double>> gitternetz(const Grafikzustand& g) {
@@ -146,7 +149,8 @@ std::vector<std::pair<double, double>> gitternetz(const Grafikzustand& g) {
   if (!(g.xrechts - g.xlinks > 0)) return netz;
   const double i0 = std::trunc(g.xlinks), i1 = std::trunc(g.xrechts);
   const double j0 = std::trunc(g.yunten), j1 = std::trunc(g.yoben);
-  if (!std::isfinite(i0) || !std::isfinite(i1) || !std::isfinite(j0) || !std::isfinite(j1)) return netz;
+  if (!std::isfinite(i0) || !std::isfinite(i1) || !std::isfinite(j0) || !std::isfinite(j1))
+    return netz;
   // A frame whose lower integer part exceeds the upper one has no grid rows.
   const double spalten = i1 - i0 + 1, zeilen = j1 - j0 + 1;
   if (zeilen <= 0 || spalten * zeilen > maxGitterpunkte) return netz;

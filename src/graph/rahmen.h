@@ -44,8 +44,8 @@ class Abbildung {
     return {flaeche_.links + sx_ * (x - welt_.links), flaeche_.unten + sy_ * (y - welt_.unten)};
   }
   double weltX(double xw) const {
-    return welt_.links +
-           (xw - flaeche_.links) * (welt_.rechts - welt_.links) / (flaeche_.rechts - flaeche_.links);
+    return welt_.links + (xw - flaeche_.links) * (welt_.rechts - welt_.links) /
+                             (flaeche_.rechts - flaeche_.links);
   }
   double weltY(double yw) const {
     return welt_.unten +

@@ -4,8 +4,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
-#include <QPainter>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -99,9 +99,9 @@ void Anzeigemaler::male(QPainter& maler, const Anzeigeliste& liste, double skala
   // Cached layouts and curves cut into single segments are only for devices that map
   // pixels one to one (a view, an image); printers and vector files get text laid out for
   // themselves and curves as whole polylines.
-  const bool rastern = maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
-                       maler.paintEngine() != nullptr &&
-                       (maler.paintEngine()->type() == QPaintEngine::Raster);
+  const bool rastern =
+      maler.device() != nullptr && maler.device()->devType() != QInternal::Printer &&
+      maler.paintEngine() != nullptr && (maler.paintEngine()->type() == QPaintEngine::Raster);
   if (texte_.size() > 5000) texte_.clear();
   // Reused for every polyline of the frame.
   QPolygonF zug;
@@ -171,7 +171,8 @@ QSize pngGroesse(Ansichtsgroesse ansicht, double pixelVerhaeltnis) {
       std::max(std::max(pixelVerhaeltnis, 1.0), minPngBreite / ansicht.breite);
   // Huge views would need gigabytes of memory: the picture is scaled down to a bounded
   // number of pixels instead.
-  const double skala = std::min(gewuenscht, std::sqrt(maxPngPixel / (ansicht.breite * ansicht.hoehe)));
+  const double skala =
+      std::min(gewuenscht, std::sqrt(maxPngPixel / (ansicht.breite * ansicht.hoehe)));
   return {static_cast<int>(std::ceil(ansicht.breite * skala - 1e-9)),
           static_cast<int>(std::ceil(ansicht.hoehe * skala - 1e-9))};
 }
@@ -228,7 +229,8 @@ QString grafikSchreiben(const Anzeigeliste& liste, const QString& datei, Grafikf
   // A write error (a full disk) is remembered by the file and makes the commit fail.
   if (!gemalt || ziel.error() != QFileDevice::NoError || !ziel.commit()) {
     ziel.cancelWriting();
-    return QStringLiteral("Beim Schreiben ging etwas schief (Datenträger voll oder nicht beschreibbar?).");
+    return QStringLiteral(
+        "Beim Schreiben ging etwas schief (Datenträger voll oder nicht beschreibbar?).");
   }
   return {};
 }

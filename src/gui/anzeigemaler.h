@@ -3,10 +3,10 @@
 #include <QFont>
 #include <QHash>
 #include <QPair>
-#include <QStaticText>
 #include <QPointF>
 #include <QSize>
 #include <QSizeF>
+#include <QStaticText>
 #include <QString>
 
 #include "app/grafikdatei.h"

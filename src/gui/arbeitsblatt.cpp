@@ -1,8 +1,6 @@
 #include "gui/arbeitsblatt.h"
 
 #include <QBuffer>
-#include <algorithm>
-#include <cmath>
 #include <QImage>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -11,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <algorithm>
+#include <cmath>
 
 #include "gui/anzeigemaler.h"
 
@@ -25,7 +25,8 @@ constexpr double maxBildBreite = 4000;
 
 QImage grafikBild(const Anzeigeliste& grafik) {
   const Ansichtsgroesse& a = grafik.groesse;
-  const double bildSkala = std::min({maxBildSkala, maxBildBreite / a.breite, maxBildBreite / a.hoehe});
+  const double bildSkala =
+      std::min({maxBildSkala, maxBildBreite / a.breite, maxBildBreite / a.hoehe});
   QImage bild(static_cast<int>(std::lround(a.breite * bildSkala)),
               static_cast<int>(std::lround(a.hoehe * bildSkala)), QImage::Format_RGB32);
   bild.fill(Qt::white);
@@ -50,7 +51,8 @@ void arbeitsblattMalen(QPagedPaintDevice& geraet, const QString& protokoll,
   titel.setFont(schrift);
   titel.setFontPointSize(16);
   titel.setFontWeight(QFont::Bold);
-  cursor.insertText(QStringLiteral("Quarvel – Protokoll vom %1").arg(datum.toString(QStringLiteral("dd.MM.yyyy"))),
+  cursor.insertText(QStringLiteral("Quarvel – Protokoll vom %1")
+                        .arg(datum.toString(QStringLiteral("dd.MM.yyyy"))),
                     titel);
   cursor.insertBlock();
   QTextCharFormat text;
@@ -61,7 +63,8 @@ void arbeitsblattMalen(QPagedPaintDevice& geraet, const QString& protokoll,
   cursor.insertBlock();
   cursor.insertBlock();
 
-  blatt.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafik")), grafikBild(grafik));
+  blatt.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafik")),
+                    grafikBild(grafik));
   QTextImageFormat bild;
   bild.setName(QStringLiteral("grafik"));
   // About two thirds of the text width, keeping the view's proportions.
@@ -73,7 +76,8 @@ void arbeitsblattMalen(QPagedPaintDevice& geraet, const QString& protokoll,
   blatt.print(&geraet);
 }
 
-QByteArray arbeitsblattPdf(const QString& protokoll, const Anzeigeliste& grafik, const QDate& datum) {
+QByteArray arbeitsblattPdf(const QString& protokoll, const Anzeigeliste& grafik,
+                           const QDate& datum) {
   QByteArray inhalt;
   QBuffer puffer(&inhalt);
   puffer.open(QIODevice::WriteOnly);

@@ -15,6 +15,7 @@ namespace quarvel {
 void arbeitsblattMalen(QPagedPaintDevice& geraet, const QString& protokoll,
                        const Anzeigeliste& grafik, const QDate& datum);
 // The worksheet as the contents of a PDF file (A4).
-QByteArray arbeitsblattPdf(const QString& protokoll, const Anzeigeliste& grafik, const QDate& datum);
+QByteArray arbeitsblattPdf(const QString& protokoll, const Anzeigeliste& grafik,
+                           const QDate& datum);
 
 }  // namespace quarvel

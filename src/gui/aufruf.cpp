@@ -31,7 +31,9 @@ const char* const keineAnzeigeMeldung =
 
 namespace {
 
-QString inAnfuehrung(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+QString inAnfuehrung(const QString& text) {
+  return QStringLiteral("„") + text + QStringLiteral("“");
+}
 
 }  // namespace
 
@@ -68,7 +70,8 @@ Aufruf liesAufruf(int argc, const char* const argv[]) {
     return fehler(QStringLiteral("--skript und --seed dürfen nur einmal stehen."));
   }
   if (parser.isSet(skript)) {
-    if (parser.value(skript).isEmpty()) return fehler(QStringLiteral("Nach „--skript“ fehlt der Dateiname."));
+    if (parser.value(skript).isEmpty())
+      return fehler(QStringLiteral("Nach „--skript“ fehlt der Dateiname."));
     aufruf.skript = parser.value(skript).toStdString();
   }
   if (parser.isSet(seed)) {

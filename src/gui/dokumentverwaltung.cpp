@@ -31,10 +31,13 @@ constexpr int sicherungsAbstandMs = 30'000;
 const QString zuletztSchluessel = QStringLiteral("zuletztGeoeffnet");
 const QString dokumentFilter = QStringLiteral("Quarvel-Dokumente (*.quarvel)");
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 QString mitEndung(QString datei) {
-  if (!datei.endsWith(QLatin1String(".quarvel"), Qt::CaseInsensitive)) datei += QLatin1String(".quarvel");
+  if (!datei.endsWith(QLatin1String(".quarvel"), Qt::CaseInsensitive))
+    datei += QLatin1String(".quarvel");
   return datei;
 }
 
@@ -49,7 +52,9 @@ QString dokumentDateiAus(const QMimeData* daten) {
 
 }  // namespace
 
-Dokumentverwaltung* baueDokument(Hauptfenster& f) { return new Dokumentverwaltung(f); }
+Dokumentverwaltung* baueDokument(Hauptfenster& f) {
+  return new Dokumentverwaltung(f);
+}
 
 Dokumentverwaltung::Dokumentverwaltung(Hauptfenster& fenster)
     : QObject(&fenster), fenster_(fenster), gespeichert_(arbeitsstand(fenster.zustand())) {
@@ -68,8 +73,8 @@ Dokumentverwaltung::Dokumentverwaltung(Hauptfenster& fenster)
   };
   eintrag(QStringLiteral("Ö&ffnen …"), QKeySequence::Open, [this] {
     if (!aenderungenSichern()) return;
-    const QString gewaehlt = QFileDialog::getOpenFileName(
-        &fenster_, QStringLiteral("Öffnen"), QFileInfo(datei_).path(), dokumentFilter);
+    const QString gewaehlt = QFileDialog::getOpenFileName(&fenster_, QStringLiteral("Öffnen"),
+                                                          QFileInfo(datei_).path(), dokumentFilter);
     if (!gewaehlt.isEmpty()) oeffnen(gewaehlt);
   });
   auto* zuletzt = new QMenu(QStringLiteral("&Zuletzt geöffnet"), datei);
@@ -105,7 +110,9 @@ Dokumentverwaltung::~Dokumentverwaltung() {
   wiederherstellungEntfernen();
 }
 
-bool Dokumentverwaltung::geaendert() const { return arbeitsstand(fenster_.zustand()) != gespeichert_; }
+bool Dokumentverwaltung::geaendert() const {
+  return arbeitsstand(fenster_.zustand()) != gespeichert_;
+}
 
 QString Dokumentverwaltung::wiederherstellungsDatei() {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
@@ -113,7 +120,8 @@ QString Dokumentverwaltung::wiederherstellungsDatei() {
 }
 
 void Dokumentverwaltung::titelSetzen() {
-  const QString name = datei_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(datei_).fileName();
+  const QString name =
+      datei_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(datei_).fileName();
   fenster_.setWindowTitle(name + QStringLiteral("[*] – Quarvel"));
   fenster_.setWindowModified(geaendert());
 }
@@ -145,10 +153,12 @@ bool Dokumentverwaltung::aenderungenSichern() {
   QMessageBox frage(&fenster_);
   frage.setWindowTitle(QStringLiteral("Quarvel"));
   frage.setIcon(QMessageBox::Question);
-  const QString name = datei_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(datei_).fileName();
+  const QString name =
+      datei_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(datei_).fileName();
   frage.setText(QStringLiteral("Änderungen an %1 speichern?").arg(name));
   QPushButton* sichern = frage.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
-  QPushButton* verwerfen = frage.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
+  QPushButton* verwerfen =
+      frage.addButton(QStringLiteral("Verwerfen"), QMessageBox::DestructiveRole);
   QPushButton* abbrechen = frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
   frage.setDefaultButton(sichern);
   frage.setEscapeButton(abbrechen);
@@ -161,7 +171,8 @@ bool Dokumentverwaltung::aenderungenSichern() {
 bool Dokumentverwaltung::oeffnen(const QString& datei) {
   if (!aenderungenSichern()) return false;
   fenster_.felderLesen();
-  const std::string fehler = dokumentOeffnen(fenster_.zustand(), QDir::toNativeSeparators(datei).toStdString());
+  const std::string fehler =
+      dokumentOeffnen(fenster_.zustand(), QDir::toNativeSeparators(datei).toStdString());
   if (!fehler.empty()) {
     fenster_.zustand().ui.dateifehler(fehler);
     return false;
@@ -186,8 +197,8 @@ bool Dokumentverwaltung::speichern() {
 
 bool Dokumentverwaltung::speichernUnter() {
   const QString vorschlag = datei_.isEmpty() ? QStringLiteral("Unbenannt.quarvel") : datei_;
-  const QString gewaehlt =
-      QFileDialog::getSaveFileName(&fenster_, QStringLiteral("Speichern unter"), vorschlag, dokumentFilter);
+  const QString gewaehlt = QFileDialog::getSaveFileName(
+      &fenster_, QStringLiteral("Speichern unter"), vorschlag, dokumentFilter);
   return !gewaehlt.isEmpty() && speichernAls(mitEndung(gewaehlt));
 }
 
@@ -206,8 +217,9 @@ void Dokumentverwaltung::protokollSpeichern() {
       QStringLiteral("PDF-Arbeitsblatt (*.pdf);;Text (*.txt)"), &filter);
   if (gewaehlt.isEmpty()) return;
   Zustand& z = fenster_.zustand();
-  const bool pdf = gewaehlt.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ||
-                   (!gewaehlt.contains(QLatin1Char('.')) && filter.startsWith(QLatin1String("PDF")));
+  const bool pdf =
+      gewaehlt.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ||
+      (!gewaehlt.contains(QLatin1Char('.')) && filter.startsWith(QLatin1String("PDF")));
   std::string inhalt = z.protokoll;
   if (pdf) {
     const QByteArray blatt =
@@ -216,7 +228,8 @@ void Dokumentverwaltung::protokollSpeichern() {
   }
   const std::string fehler = schreibeDateiSicher(gewaehlt.toStdString(), inhalt);
   if (!fehler.empty()) {
-    z.ui.dateifehler("Die Datei „" + gewaehlt.toStdString() + "“ kann nicht gespeichert werden. " + fehler);
+    z.ui.dateifehler("Die Datei „" + gewaehlt.toStdString() + "“ kann nicht gespeichert werden. " +
+                     fehler);
   }
 }
 
@@ -242,7 +255,8 @@ void Dokumentverwaltung::zuletztMenueFuellen(QMenu* menue) {
   const QStringList liste = QSettings().value(zuletztSchluessel).toStringList();
   for (int i = 0; i < liste.size(); ++i) {
     const QString datei = liste.at(i);
-    QAction* a = menue->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(datei).fileName()));
+    QAction* a =
+        menue->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(datei).fileName()));
     a->setToolTip(datei);
     connect(a, &QAction::triggered, this, [this, datei] {
       if (oeffnen(datei) || QFileInfo::exists(datei)) return;

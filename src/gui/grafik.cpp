@@ -60,9 +60,9 @@ void exportieren(Hauptfenster& f) {
   QStringList filterTexte;
   for (const auto& [text, _] : filter) filterTexte << text;
   QString gewaehlt = filterTexte.front();
-  const QString datei = QFileDialog::getSaveFileName(&f, QStringLiteral("Grafik exportieren"),
-                                                     QStringLiteral("grafik.png"),
-                                                     filterTexte.join(QStringLiteral(";;")), &gewaehlt);
+  const QString datei = QFileDialog::getSaveFileName(
+      &f, QStringLiteral("Grafik exportieren"), QStringLiteral("grafik.png"),
+      filterTexte.join(QStringLiteral(";;")), &gewaehlt);
   if (datei.isEmpty()) return;
   Grafikformat format = Grafikformat::png;
   for (const auto& [text, art] : filter) {

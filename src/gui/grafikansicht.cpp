@@ -1,10 +1,9 @@
 #include "gui/grafikansicht.h"
 
 #include <QKeyEvent>
-#include <QResizeEvent>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -31,7 +30,9 @@ QSize Grafikansicht::sizeHint() const {
 
 void Grafikansicht::resizeEvent(QResizeEvent* ereignis) {
   QWidget::resizeEvent(ereignis);
-  const auto begrenzt = [](int v) { return std::clamp(static_cast<double>(v), minAnsicht, maxAnsicht); };
+  const auto begrenzt = [](int v) {
+    return std::clamp(static_cast<double>(v), minAnsicht, maxAnsicht);
+  };
   if (setzeAnsichtsgroesse(fenster_.zustand().grafik, begrenzt(width()), begrenzt(height())))
     neuZeichnen();
 }

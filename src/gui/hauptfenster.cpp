@@ -31,18 +31,23 @@
 #include "gui/kuerzel.h"
 
 // The resources live in a static library; register them before first use.
-static void ressourcenLaden() { Q_INIT_RESOURCE(quarvel); }
+static void ressourcenLaden() {
+  Q_INIT_RESOURCE(quarvel);
+}
 
 namespace quarvel {
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // The menu bar in the order a user reads it, with the titles' mnemonics (Alt+D opens
 // Datei); menus stay hidden while empty.
-const char* const menueReihenfolge[] = {"&Datei",  "&Bearbeiten", "&Funktionen", "Be&rechne", "&Erzeuge",
-                                        "&Punkte", "&Zeige",      "&Optionen",   "&Hilfe"};
+const char* const menueReihenfolge[] = {"&Datei",    "&Bearbeiten", "&Funktionen",
+                                        "Be&rechne", "&Erzeuge",    "&Punkte",
+                                        "&Zeige",    "&Optionen",   "&Hilfe"};
 
 void setzeText(QLineEdit* feld, const std::string& text) {
   if (feld->text() != q(text)) feld->setText(q(text));
@@ -72,7 +77,8 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
   box.setText(q(meldung));
   box.setIconPixmap(anwendungsSymbol().pixmap(64, 64));
   QPushButton* erster = box.addButton(q(option), QMessageBox::AcceptRole);
-  QPushButton* zweiter = option2.empty() ? nullptr : box.addButton(q(option2), QMessageBox::RejectRole);
+  QPushButton* zweiter =
+      option2.empty() ? nullptr : box.addButton(q(option2), QMessageBox::RejectRole);
   box.setDefaultButton(erster);
   // Escape and the close button take the answer that changes nothing.
   const bool zweiterLaesstUnveraendert =
@@ -84,13 +90,17 @@ std::string DialogOberflaeche::auswahl(const std::string& meldung, const std::st
   return "Fehler";
 }
 
-void DialogOberflaeche::piep() { QApplication::beep(); }
+void DialogOberflaeche::piep() {
+  QApplication::beep();
+}
 
 void DialogOberflaeche::dateifehler(const std::string& meldung) {
   QMessageBox::warning(eltern_, QStringLiteral("Quarvel"), q(meldung));
 }
 
-void DialogOberflaeche::beenden() { beendetAngefordert = true; }
+void DialogOberflaeche::beenden() {
+  beendetAngefordert = true;
+}
 
 Hauptfenster::Hauptfenster(std::optional<std::uint32_t> seed, QWidget* eltern)
     : QMainWindow(eltern),
@@ -151,7 +161,8 @@ void Hauptfenster::baueFelder() {
   rechts->setContentsMargins(3, 6, 6, 6);
   auto* eingabeZeile = new QHBoxLayout;
   eingabe_ = new QLineEdit(zentrum);
-  eingabe_->setPlaceholderText(QStringLiteral("Term, z. B. 3x^2 - 4f + 2, oder Punkt, z. B. A(1, 3)"));
+  eingabe_->setPlaceholderText(
+      QStringLiteral("Term, z. B. 3x^2 - 4f + 2, oder Punkt, z. B. A(1, 3)"));
   QFont gross = eingabe_->font();
   gross.setPointSizeF(gross.pointSizeF() * 1.4);
   eingabe_->setFont(gross);
@@ -193,7 +204,8 @@ void Hauptfenster::baueFelder() {
   rechts->addWidget(hinweis_);
 
   optionsLeiste_ = new QHBoxLayout;
-  punkteMarkiert_ = new QCheckBox(QStringLiteral("Punkte der Punktliste im Graphen zeigen"), zentrum);
+  punkteMarkiert_ =
+      new QCheckBox(QStringLiteral("Punkte der Punktliste im Graphen zeigen"), zentrum);
   kritPunkteMarkiert_ = new QCheckBox(QStringLiteral("Kritische Punkte markieren"), zentrum);
   // The check boxes above the row of buttons: side by side they would need more room
   // than a small screen leaves the text side.
@@ -296,7 +308,8 @@ void Hauptfenster::zustandErneuert() {
   emit befehlAusgefuehrt(true);
 }
 
-void Hauptfenster::ausfuehren(const std::string& befehl, const std::vector<std::string>& argumente) {
+void Hauptfenster::ausfuehren(const std::string& befehl,
+                              const std::vector<std::string>& argumente) {
   felderLesen();
   if ((befehl == "neuB" || befehl == "quitB") && vorDemVerwerfen_) {
     const VorDemVerwerfen weiter = vorDemVerwerfen_(befehl);
@@ -331,8 +344,10 @@ QRect startGeometrie(const QRect& verfuegbar, const QSize& minimum) {
 
 QRect inBildschirm(QRect fenster, const QRect& verfuegbar) {
   fenster.setSize(fenster.size().boundedTo(verfuegbar.size()));
-  fenster.moveLeft(std::clamp(fenster.left(), verfuegbar.left(), verfuegbar.right() - fenster.width() + 1));
-  fenster.moveTop(std::clamp(fenster.top(), verfuegbar.top(), verfuegbar.bottom() - fenster.height() + 1));
+  fenster.moveLeft(
+      std::clamp(fenster.left(), verfuegbar.left(), verfuegbar.right() - fenster.width() + 1));
+  fenster.moveTop(
+      std::clamp(fenster.top(), verfuegbar.top(), verfuegbar.bottom() - fenster.height() + 1));
   return fenster;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
 #include <QKeySequence>
+#include <QMainWindow>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -63,7 +63,8 @@ class Hauptfenster : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit Hauptfenster(std::optional<std::uint32_t> seed = std::nullopt, QWidget* eltern = nullptr);
+  explicit Hauptfenster(std::optional<std::uint32_t> seed = std::nullopt,
+                        QWidget* eltern = nullptr);
   ~Hauptfenster() override;
 
   Zustand& zustand() { return *zustand_; }

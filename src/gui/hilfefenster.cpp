@@ -1,15 +1,15 @@
 #include "gui/hilfefenster.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTextDocument>
-#include <QVBoxLayout>
-#include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTextDocument>
+#include <QVBoxLayout>
 
 #include "app/hilfetexte.h"
 #include "gui/hauptfenster.h"
@@ -76,8 +76,9 @@ Hilfefenster::Hilfefenster(Hauptfenster& hauptfenster)
   });
   new QShortcut(QKeySequence::FindNext, this, this, [this] { springeZuTreffer(); });
   new QShortcut(QKeySequence::FindPrevious, this, this, [this] { springeZuTreffer(true); });
-  new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Return), suche_, [this] { springeZuTreffer(true); },
-                Qt::WidgetShortcut);
+  new QShortcut(
+      QKeySequence(Qt::SHIFT | Qt::Key_Return), suche_, [this] { springeZuTreffer(true); },
+      Qt::WidgetShortcut);
 
   connect(themen_, &QListWidget::itemActivated, this, [this](QListWidgetItem* eintrag) {
     hauptfenster_.ausfuehren(eintrag->data(befehlsRolle).toString().toStdString());
@@ -127,8 +128,8 @@ void Hilfefenster::markiereTreffer() {
   if (!gesucht.isEmpty()) {
     QTextCharFormat format;
     format.setBackground(QColor(255, 230, 0));
-    for (QTextCursor treffer = textfeld_->document()->find(gesucht);
-         !treffer.isNull(); treffer = textfeld_->document()->find(gesucht, treffer)) {
+    for (QTextCursor treffer = textfeld_->document()->find(gesucht); !treffer.isNull();
+         treffer = textfeld_->document()->find(gesucht, treffer)) {
       markierungen.append({treffer, format});
     }
   }
@@ -138,8 +139,9 @@ void Hilfefenster::markiereTreffer() {
   } else if (markierungen.isEmpty()) {
     trefferzahl_->setText(QStringLiteral("nicht gefunden"));
   } else {
-    trefferzahl_->setText(markierungen.size() == 1 ? QStringLiteral("1 Treffer")
-                                                    : QStringLiteral("%1 Treffer").arg(markierungen.size()));
+    trefferzahl_->setText(markierungen.size() == 1
+                              ? QStringLiteral("1 Treffer")
+                              : QStringLiteral("%1 Treffer").arg(markierungen.size()));
   }
 }
 

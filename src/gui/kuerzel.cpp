@@ -47,8 +47,9 @@ void kuerzelVergeben(QWidget& menue) {
     }
     return verschiedene.size();
   };
-  std::stable_sort(offen.begin(), offen.end(),
-                   [&](const QAction* a, const QAction* b) { return buchstabenzahl(a) < buchstabenzahl(b); });
+  std::stable_sort(offen.begin(), offen.end(), [&](const QAction* a, const QAction* b) {
+    return buchstabenzahl(a) < buchstabenzahl(b);
+  });
   for (QAction* a : offen) {
     const QString text = a->text();
     qsizetype stelle = -1;
@@ -56,7 +57,8 @@ void kuerzelVergeben(QWidget& menue) {
       for (qsizetype i = 0; i < text.size(); ++i) {
         const bool wortanfang = i == 0 || !text[i - 1].isLetterOrNumber();
         const QChar c = text[i].toLower();
-        if ((durchgang == 0 && !wortanfang) || !c.isLetterOrNumber() || vergeben.contains(c)) continue;
+        if ((durchgang == 0 && !wortanfang) || !c.isLetterOrNumber() || vergeben.contains(c))
+          continue;
         stelle = i;
         break;
       }

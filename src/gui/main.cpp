@@ -8,8 +8,8 @@
 
 #include "app/skript.h"
 #include "gui/anzeigemaler.h"
-#include "gui/dokumentverwaltung.h"
 #include "gui/aufruf.h"
+#include "gui/dokumentverwaltung.h"
 #include "gui/hauptfenster.h"
 #include "gui/uebersetzung.h"
 

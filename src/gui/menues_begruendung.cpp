@@ -11,8 +11,7 @@ void baueBegruendungsmenues(Hauptfenster& f) {
   QMenu* berechne = f.menue(QStringLiteral("Berechne"));
   f.befehlsEintrag(berechne, QStringLiteral("Vor&zeichentabelle"), "vorzeichentabelleB");
   f.befehlsEintrag(berechne, QStringLiteral("Kritische Punkte be&gründen"), "begruendeB");
-  f.befehlsEintrag(berechne, QStringLiteral("S&chnittpunkte zweier Funktionen"),
-                   "schnittpunkteB");
+  f.befehlsEintrag(berechne, QStringLiteral("S&chnittpunkte zweier Funktionen"), "schnittpunkteB");
   f.befehlsEintrag(berechne, QStringLiteral("Schnittpunkte in die P&unktliste eintragen"),
                    "schnittpunkteEintragB");
   f.befehlsEintrag(berechne, QStringLiteral("Tangente an &der Stelle x"), "tangenteB");

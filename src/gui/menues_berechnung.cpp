@@ -11,7 +11,8 @@ namespace quarvel {
 void baueBerechnungsmenues(Hauptfenster& f) {
   QMenu* berechne = f.menue(QStringLiteral("Berechne"));
 
-  f.befehlsEintrag(berechne, QStringLiteral("&Werte von <Name>, <Name>' und <Name>'' an der Stelle x"),
+  f.befehlsEintrag(berechne,
+                   QStringLiteral("&Werte von <Name>, <Name>' und <Name>'' an der Stelle x"),
                    "wertBerechnen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
   f.befehlsEintrag(berechne, QStringLiteral("&Ableitung von akt als neue Funktion"),
                    "fErsatzfStrichB");

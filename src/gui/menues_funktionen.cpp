@@ -26,9 +26,12 @@ void baueFarbmenue(Hauptfenster& f, QMenu* funktionen) {
     const char* befehl;
     Farbe farbe;
   } eintraege[] = {
-      {"&Rot", "farbeRot", Farbe::rot},       {"&Grün", "farbeGruen", Farbe::gruen},
-      {"&Blau", "farbeBlau", Farbe::blau},    {"Br&aun", "farbeBraun", Farbe::braun},
-      {"&Schwarz", "farbeSchwarz", Farbe::schwarz}, {"&Orange", "farbeOrange", Farbe::orange},
+      {"&Rot", "farbeRot", Farbe::rot},
+      {"&Grün", "farbeGruen", Farbe::gruen},
+      {"&Blau", "farbeBlau", Farbe::blau},
+      {"Br&aun", "farbeBraun", Farbe::braun},
+      {"&Schwarz", "farbeSchwarz", Farbe::schwarz},
+      {"&Orange", "farbeOrange", Farbe::orange},
   };
   for (const auto& eintrag : eintraege) {
     QAction* aktion = f.befehlsEintrag(farbe, QString::fromUtf8(eintrag.text), eintrag.befehl);
@@ -46,7 +49,8 @@ void baueFunktionsmenues(Hauptfenster& f) {
   f.befehlsEintrag(funktionen, QStringLiteral("Term &lesen"), "liesTermB",
                    QKeySequence(Qt::CTRL | Qt::Key_Return));
   funktionen->addSeparator();
-  f.befehlsEintrag(funktionen, QStringLiteral("Kopie der aktuellen Funktion in die Liste &eintragen"),
+  f.befehlsEintrag(funktionen,
+                   QStringLiteral("Kopie der aktuellen Funktion in die Liste &eintragen"),
                    "einlistB", QKeySequence(Qt::CTRL | Qt::Key_E));
   f.befehlsEintrag(funktionen, QStringLiteral("&Aktuelle Funktion selbst in die Liste eintragen"),
                    "aktuelleFunktionEinlistB");

@@ -27,23 +27,23 @@ void baueSchalenmenues(Hauptfenster& f) {
   QMenu* optionen = f.menue(QStringLiteral("Optionen"));
   QMenu* stellen = optionen->addMenu(QStringLiteral("&Nachkommastellen"));
   auto* gruppe = new QActionGroup(stellen);
-  for (const auto& [anzahl, befehl] : {std::pair{1, "dezimalS1"}, std::pair{2, "dezimalS2"},
-                                       std::pair{3, "dezimalS3"}, std::pair{6, "dezimalS6"},
-                                       std::pair{8, "dezimalS8"}}) {
+  for (const auto& [anzahl, befehl] :
+       {std::pair{1, "dezimalS1"}, std::pair{2, "dezimalS2"}, std::pair{3, "dezimalS3"},
+        std::pair{6, "dezimalS6"}, std::pair{8, "dezimalS8"}}) {
     QAction* eintrag = f.befehlsEintrag(stellen, QString::number(anzahl), befehl);
     eintrag->setCheckable(true);
     eintrag->setChecked(anzahl == 2);
     gruppe->addAction(eintrag);
     // An opened document brings its own number of decimals.
-    QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, eintrag,
-                     [&f, eintrag, anzahl] { eintrag->setChecked(f.zustand().dezimalen == anzahl); });
+    QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, eintrag, [&f, eintrag, anzahl] {
+      eintrag->setChecked(f.zustand().dezimalen == anzahl);
+    });
   }
   // Off by default; the tick chooses between the two commands.
   QAction* brueche = optionen->addAction(QStringLiteral("Ergebnisse als &Brüche"));
   brueche->setCheckable(true);
-  QObject::connect(brueche, &QAction::toggled, &f, [&f](bool an) {
-    f.ausfuehren(an ? "bruecheS1" : "bruecheS0");
-  });
+  QObject::connect(brueche, &QAction::toggled, &f,
+                   [&f](bool an) { f.ausfuehren(an ? "bruecheS1" : "bruecheS0"); });
   QObject::connect(&f, &Hauptfenster::befehlAusgefuehrt, brueche, [&f, brueche] {
     const QSignalBlocker still(brueche);  // showing the state runs no command
     brueche->setChecked(f.zustand().brueche);

@@ -15,8 +15,8 @@ struct Rgb {
   bool operator==(const Rgb&) const = default;
 };
 
-inline constexpr std::array<Farbe, 6> alleFarben = {Farbe::rot,     Farbe::gruen, Farbe::blau,
-                                                    Farbe::braun,   Farbe::schwarz, Farbe::orange};
+inline constexpr std::array<Farbe, 6> alleFarben = {Farbe::rot,   Farbe::gruen,   Farbe::blau,
+                                                    Farbe::braun, Farbe::schwarz, Farbe::orange};
 
 // The German name shown in the function list report.
 std::string_view rohText(Farbe farbe);

@@ -7,9 +7,15 @@
 
 namespace quarvel {
 
-bool istKleinbuchstabe(char32_t c) { return c >= U'a' && c <= U'z'; }
-bool istGrossbuchstabe(char32_t c) { return c >= U'A' && c <= U'Z'; }
-bool istZiffer(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool istKleinbuchstabe(char32_t c) {
+  return c >= U'a' && c <= U'z';
+}
+bool istGrossbuchstabe(char32_t c) {
+  return c >= U'A' && c <= U'Z';
+}
+bool istZiffer(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
 bool istNamensTeil(char32_t c) {
   return istKleinbuchstabe(c) || istGrossbuchstabe(c) || istZiffer(c);
 }
@@ -134,8 +140,8 @@ std::string gelFuListe(const Objektlisten& listen, const Polynom& akt, int dezim
   if (listen.backupf().empty()) return "";
   std::string text;
   for (const std::string& term : listen.backupf()) text += "y = " + term + " \n";
-  return text + "\nDie aktuelle Funktion hat den Funktionsterm \n y = " +
-         polynomString(akt, dezimalen);
+  return text +
+         "\nDie aktuelle Funktion hat den Funktionsterm \n y = " + polynomString(akt, dezimalen);
 }
 
 namespace {

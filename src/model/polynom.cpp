@@ -95,7 +95,9 @@ Polynom operator*(double s, const Polynom& p) {
   return Polynom(k);
 }
 
-bool produktZuGross(const Polynom& p, const Polynom& q) { return p.grad2() + q.grad2() > pgrad; }
+bool produktZuGross(const Polynom& p, const Polynom& q) {
+  return p.grad2() + q.grad2() > pgrad;
+}
 
 Polynom operator*(const Polynom& p, const Polynom& q) {
   const int gp = p.grad2();

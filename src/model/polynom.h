@@ -1,8 +1,8 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -91,6 +91,8 @@ bool produktZuGross(const Polynom& p, const Polynom& q);
 
 using PolynomRef = std::shared_ptr<Polynom>;
 
-inline PolynomRef teile(Polynom p) { return std::make_shared<Polynom>(std::move(p)); }
+inline PolynomRef teile(Polynom p) {
+  return std::make_shared<Polynom>(std::move(p));
+}
 
 }  // namespace quarvel

@@ -41,8 +41,7 @@ std::string summand(const std::string& bisher, double t, double r, int i, bool b
 
 }  // namespace
 
-std::string polySummand(const std::string& bisher, double t, int i, int dezimalen,
-                        bool brueche) {
+std::string polySummand(const std::string& bisher, double t, int i, int dezimalen, bool brueche) {
   return summand(bisher, t, runden(t, dezimalen), i, brueche);
 }
 

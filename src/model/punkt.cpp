@@ -23,7 +23,9 @@ void Punktmenge::ausmengen(const Punktliste& punkte, const std::string& pname) {
   if (istPunkt(punkte, pname)) elemente.erase(pname);
 }
 
-bool istPunkt(const Punktliste& punkte, const std::string& name) { return punkte.contains(name); }
+bool istPunkt(const Punktliste& punkte, const std::string& name) {
+  return punkte.contains(name);
+}
 
 bool istkPunkt(const Punktliste& punkte, const std::string& name) {
   const auto it = punkte.find(name);

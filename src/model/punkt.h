@@ -49,7 +49,9 @@ class Punkt {
 using PunktRef = std::shared_ptr<Punkt>;
 using Punktliste = std::map<std::string, PunktRef>;
 
-inline PunktRef teile(Punkt p) { return std::make_shared<Punkt>(std::move(p)); }
+inline PunktRef teile(Punkt p) {
+  return std::make_shared<Punkt>(std::move(p));
+}
 
 // A named set of point names.
 class Punktmenge {

@@ -48,9 +48,13 @@ std::string bruchText(double x) {
   return "";
 }
 
-std::string ganzText(long long n) { return std::to_string(n); }
+std::string ganzText(long long n) {
+  return std::to_string(n);
+}
 
-double naechsteGanzzahl(double v) { return std::round(v); }
+double naechsteGanzzahl(double v) {
+  return std::round(v);
+}
 
 namespace {
 
@@ -153,10 +157,16 @@ double zweiGueltigeStellen(double x) {
   return ergebnis;
 }
 
-double rund1(double x) { return gerundet(x, 1); }
-double rund2(double x) { return gerundet(x, 2); }
+double rund1(double x) {
+  return gerundet(x, 1);
+}
+double rund2(double x) {
+  return gerundet(x, 2);
+}
 
-bool istGanzzahl(double x) { return naechsteGanzzahl(x) - x == 0.0; }
+bool istGanzzahl(double x) {
+  return naechsteGanzzahl(x) - x == 0.0;
+}
 
 std::vector<double> reinigeFeld(const std::vector<double>& feld) {
   if (feld.size() <= 1) return feld;

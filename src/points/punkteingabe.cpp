@@ -88,9 +88,15 @@ Punkteingabe punktEingabeCheck(std::string_view s) {
   const auto teile = feingehackterString2Stringfeld(utf8(abschnitt(zeichen, auf, zu - 1)));
   bool ok = true;
   switch (teile.size()) {
-    case 2: ok = liesEbenenPunkt(teile, ergebnis.punkt); break;
-    case 4: ok = liesErweitertenPunkt(teile, ergebnis.punkt); break;
-    default: ergebnis.meldung = meldung::falscheAnzahl(teile.size()); break;
+    case 2:
+      ok = liesEbenenPunkt(teile, ergebnis.punkt);
+      break;
+    case 4:
+      ok = liesErweitertenPunkt(teile, ergebnis.punkt);
+      break;
+    default:
+      ergebnis.meldung = meldung::falscheAnzahl(teile.size());
+      break;
   }
   if (!ok) {
     ergebnis.meldung = meldung::koordinatenfehler;

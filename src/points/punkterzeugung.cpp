@@ -79,7 +79,9 @@ Punkt erzeugterPunkt(double x, double y, std::string name) {
 
 }  // namespace
 
-bool istGrossbuchstabe(std::string_view s) { return s.size() == 1 && s[0] >= 'A' && s[0] <= 'Z'; }
+bool istGrossbuchstabe(std::string_view s) {
+  return s.size() == 1 && s[0] >= 'A' && s[0] <= 'Z';
+}
 
 Erzeugungspruefung testPunkteAufF(const Funktionsliste& funktionen, std::string_view x,
                                   std::string_view y, std::string_view z, std::string_view w,
@@ -103,9 +105,8 @@ Erzeugungspruefung testPunkteAufF(const Funktionsliste& funktionen, std::string_
   return pruefung;
 }
 
-std::vector<Punkt> genPunkteAufF(const Objektlisten& listen, std::string_view x,
-                                 std::string_view y, std::string_view z, std::string_view w,
-                                 std::string_view name) {
+std::vector<Punkt> genPunkteAufF(const Objektlisten& listen, std::string_view x, std::string_view y,
+                                 std::string_view z, std::string_view w, std::string_view name) {
   assert(testPunkteAufF(listen.fuListe(), x, y, z, w, name).ok);
   const Polynom& p = *listen.fuListe().at(std::string(z));
   const double a = alsZahl(x).value_or(0);
@@ -142,8 +143,7 @@ Erzeugungspruefung testZufallsPunkte(std::string_view w, std::string_view name,
   if (!passtInsRaster(fenster.links, fenster.rechts) ||
       !passtInsRaster(fenster.unten, fenster.oben)) {
     scheitern(meldung::fensterZuGross);
-  } else if (const auto vorrat = rasterwerte(fenster.links, fenster.rechts);
-             anzahl > vorrat) {
+  } else if (const auto vorrat = rasterwerte(fenster.links, fenster.rechts); anzahl > vorrat) {
     // Drawing different x values could never finish.
     scheitern(meldung::zuWenigRasterwerte(vorrat));
   }
@@ -158,7 +158,8 @@ std::vector<Punkt> genZufallsPunkte(const Punktliste& punkte, std::string_view w
   const auto n = std::min(static_cast<unsigned long long>(alsGanzzahl(w).value_or(0)),
                           rasterwerte(fenster.links, fenster.rechts));
   std::set<double> xWerte;
-  while (xWerte.size() < n) xWerte.insert(zufallsZahlImIntervall(fenster.links, fenster.rechts, zufall));
+  while (xWerte.size() < n)
+    xWerte.insert(zufallsZahlImIntervall(fenster.links, fenster.rechts, zufall));
 
   FreieNummern nummern(punkte, std::string(name));
   std::vector<Punkt> erzeugt;
@@ -185,7 +186,8 @@ std::string namensliste(const std::vector<std::string>& namen) {
   std::string text = "[";
   for (std::size_t i = 0; i < gezeigt; ++i) text += (i == 0 ? "\"" : ", \"") + namen[i] + "\"";
   text += "]";
-  if (gezeigt < namen.size()) text += " … und " + std::to_string(namen.size() - gezeigt) + " weitere";
+  if (gezeigt < namen.size())
+    text += " … und " + std::to_string(namen.size() - gezeigt) + " weitere";
   return text;
 }
 

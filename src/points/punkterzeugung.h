@@ -35,9 +35,8 @@ Erzeugungspruefung testPunkteAufF(const Funktionsliste& funktionen, std::string_
                                   std::string_view name);
 // The w points on z that divide [x, y] into w + 1 equal parts (the ends get no point), each
 // with y given and z, w not, named and in the order of their x.
-std::vector<Punkt> genPunkteAufF(const Objektlisten& listen, std::string_view x,
-                                 std::string_view y, std::string_view z, std::string_view w,
-                                 std::string_view name);
+std::vector<Punkt> genPunkteAufF(const Objektlisten& listen, std::string_view x, std::string_view y,
+                                 std::string_view z, std::string_view w, std::string_view name);
 
 // w: the number of points; name: the point letter; fenster: the shown window, which must
 // hold enough grid values for w different x values.

@@ -10,7 +10,6 @@ std::string ersetzt(const std::string& alt, const std::string& neu) {
   return "Der Name " + alt + " wurde durch " + neu + " ersetzt.";
 }
 
-
 }  // namespace
 
 std::string namenErsetzen(Objektlisten& listen, const std::string& alt, const std::string& neu) {

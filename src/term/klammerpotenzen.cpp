@@ -12,7 +12,9 @@ namespace {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
-bool enthaeltKlammerHoch(TextView q) { return q.find(U")^") != TextView::npos; }
+bool enthaeltKlammerHoch(TextView q) {
+  return q.find(U")^") != TextView::npos;
+}
 
 // The brackets around the base of the first bracket power: the pair closed right before
 // the first ")^", so nested powers are expanded from the inside out; (0, 0) when there is

@@ -23,7 +23,6 @@ namespace {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
-
 // While a term is read, every bracket and every function name in the text is replaced by
 // one placeholder character standing for a polynomial already computed. The pool is fresh
 // for every term; a term that needs more placeholders at once than there are is refused.
@@ -133,7 +132,8 @@ Teilergebnis elementarProdukt2Polynom(Leser& leser, TextView produkt) {
   std::size_t anfang = 0;
   while (true) {
     const std::size_t stern = produkt.find(U'*', anfang);
-    const TextView faktor = produkt.substr(anfang, stern == TextView::npos ? TextView::npos : stern - anfang);
+    const TextView faktor =
+        produkt.substr(anfang, stern == TextView::npos ? TextView::npos : stern - anfang);
     const Teilergebnis q = zerlegeElementarTerm(leser, faktor);
     ergebnis.ok = ergebnis.ok && q.ok;
     if (produktZuGross(ergebnis.p, q.p)) {
@@ -288,7 +288,8 @@ Termergebnis term2Polynom(std::string_view s, const Funktionsliste& fuListe) {
     // dropped silently and change the meaning ("1/3x" would read as 13x).
     ergebnis.ok = false;
   } else {
-    const std::string normalisiert = trimmString(sterneEinschieben(s, funktionsnamen), funktionsnamen);
+    const std::string normalisiert =
+        trimmString(sterneEinschieben(s, funktionsnamen), funktionsnamen);
     const Entfaltung entfaltet = entfaltePotenzen(normalisiert);
     Text q = u32Text(entfaltet.text);
     if (!entfaltet.ok || !alleFuNamenErsetzen(leser, q, einbuchstabige)) {

@@ -27,7 +27,9 @@ const Zeichenmenge& erlaubteZeichen() {
   return menge;
 }
 
-bool istLeerzeichen(char32_t c) { return c == U' ' || c == U'\t' || c == U'\u00A0'; }
+bool istLeerzeichen(char32_t c) {
+  return c == U' ' || c == U'\t' || c == U'\u00A0';
+}
 
 namespace {
 
@@ -38,7 +40,9 @@ std::optional<char32_t> einzelnesZeichen(std::string_view text) {
   return zeichen.front();
 }
 
-bool istTrennzeichen(char32_t c) { return c == U',' || c == U' ' || c == U';'; }
+bool istTrennzeichen(char32_t c) {
+  return c == U',' || c == U' ' || c == U';';
+}
 
 // Appends one code point; terms are nearly all ASCII, so that case avoids a temporary.
 void haengeAn(std::string& text, char32_t c) {
@@ -117,7 +121,9 @@ std::string filtereZeichenMenge(std::string_view ziel, const Zeichenmenge& zMeng
   return ergebnis;
 }
 
-std::vector<std::string> gehackterString2Stringfeld(std::string_view s) { return zerlege(s, false); }
+std::vector<std::string> gehackterString2Stringfeld(std::string_view s) {
+  return zerlege(s, false);
+}
 
 std::vector<std::string> feingehackterString2Stringfeld(std::string_view s) {
   return zerlege(s, true);
@@ -190,19 +196,19 @@ struct Einschub {
 // The rules in the order they are tried; the first that fits decides.
 Einschub einschub(char32_t vorher, char32_t s, bool sIstFunktionsname) {
   const bool sIstZiffer = istZiffer(s);
-  if (vorher == U')' && s == U'(') return {"*"};                  // (a)(b)  -> (a)*(b)
-  if (vorher == U'x' && sIstZiffer) return {"*"};                 // x2      -> x*2
-  if (vorher == U'x' && s == U'(') return {"*"};                  // x(a)    -> x*(a)
-  if (vorher == U')' && s == U'x') return {"*"};                  // (a)x    -> (a)*x
-  if (vorher == U'x' && s == U'x') return {"*"};                  // xx      -> x*x
-  if (vorher == U')' && sIstZiffer) return {"*"};                 // (a)2    -> (a)*2
-  if (vorher == U'-' && s == U'(') return {"1*"};                 // -(a)    -> -1*(a)
-  if (vorher == U'*' && s == U'-') return {"(0-1)*", false};      // 3*-x    -> 3*(0-1)*x
-  if (vorher == U'(' && s == U'-') return {"(0-1)*", false};      // (-x)    -> ((0-1)*x)
-  if (vorher == U'^' && !sIstZiffer) return {"1"};                // x^-2    -> x^1-2
-  if (istZiffer(vorher) && s == U'(') return {"*"};               // 2(a)    -> 2*(a)
-  if (vorher == U'-' && sIstFunktionsname) return {"1*"};         // -f      -> -1*f
-  if (istZiffer(vorher) && sIstFunktionsname) return {"*"};       // 2f      -> 2*f
+  if (vorher == U')' && s == U'(') return {"*"};              // (a)(b)  -> (a)*(b)
+  if (vorher == U'x' && sIstZiffer) return {"*"};             // x2      -> x*2
+  if (vorher == U'x' && s == U'(') return {"*"};              // x(a)    -> x*(a)
+  if (vorher == U')' && s == U'x') return {"*"};              // (a)x    -> (a)*x
+  if (vorher == U'x' && s == U'x') return {"*"};              // xx      -> x*x
+  if (vorher == U')' && sIstZiffer) return {"*"};             // (a)2    -> (a)*2
+  if (vorher == U'-' && s == U'(') return {"1*"};             // -(a)    -> -1*(a)
+  if (vorher == U'*' && s == U'-') return {"(0-1)*", false};  // 3*-x    -> 3*(0-1)*x
+  if (vorher == U'(' && s == U'-') return {"(0-1)*", false};  // (-x)    -> ((0-1)*x)
+  if (vorher == U'^' && !sIstZiffer) return {"1"};            // x^-2    -> x^1-2
+  if (istZiffer(vorher) && s == U'(') return {"*"};           // 2(a)    -> 2*(a)
+  if (vorher == U'-' && sIstFunktionsname) return {"1*"};     // -f      -> -1*f
+  if (istZiffer(vorher) && sIstFunktionsname) return {"*"};   // 2f      -> 2*f
   return {};
 }
 

@@ -133,7 +133,8 @@ TEST(DokumentFenster, WiederherstellungNachAbsturz) {
   QString frage;
   antworte("Wiederherstellen", &frage);
   f.dokument().wiederherstellungAnbieten();
-  EXPECT_EQ(frage, "Quarvel wurde nicht ordnungsgemäß beendet. Die letzte Arbeit wiederherstellen?");
+  EXPECT_EQ(frage,
+            "Quarvel wurde nicht ordnungsgemäß beendet. Die letzte Arbeit wiederherstellen?");
   EXPECT_EQ(arbeitsstand(f.zustand()), arbeit);
   EXPECT_TRUE(f.isWindowModified());
 }
@@ -142,7 +143,8 @@ TEST(DokumentFenster, ArbeitsblattUeberMehrereSeiten) {
   Hauptfenster f(1);
   QString protokoll;
   for (int i = 0; i < 150; ++i) protokoll += QStringLiteral("Zeile %1: f(x) = x^2 - 4\n").arg(i);
-  const QByteArray pdf = arbeitsblattPdf(protokoll, grafikZeichnen(f.zustand()), QDate(2026, 12, 6));
+  const QByteArray pdf =
+      arbeitsblattPdf(protokoll, grafikZeichnen(f.zustand()), QDate(2026, 12, 6));
   ASSERT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_GE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 2);
 }

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
-
 #include <functional>
 #include <sstream>
 #include <string>

@@ -112,8 +112,9 @@ TEST(GrafikMalen, KurvenSehenAufDemBildschirmAusWieImVektorbild) {
   for (int y = 0; y < direkt.height(); ++y) {
     for (int x = 0; x < direkt.width(); ++x) {
       const QRgb a = direkt.pixel(x, y), b = wieVektor.pixel(x, y);
-      groessterUnterschied = std::max({groessterUnterschied, std::abs(qRed(a) - qRed(b)),
-                                       std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+      groessterUnterschied =
+          std::max({groessterUnterschied, std::abs(qRed(a) - qRed(b)),
+                    std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
     }
   }
   EXPECT_LE(groessterUnterschied, 64);
@@ -125,7 +126,8 @@ TEST(Grafikansicht, RadEreignisZoomtUndZeigtLegende) {
   auto* ansicht = f.findChild<Grafikansicht*>();
   ASSERT_NE(ansicht, nullptr);
   const Ansichtsgroesse groesse = f.zustand().grafik.ansicht;
-  EXPECT_EQ(ansicht->size(), QSize(static_cast<int>(groesse.breite), static_cast<int>(groesse.hoehe)));
+  EXPECT_EQ(ansicht->size(),
+            QSize(static_cast<int>(groesse.breite), static_cast<int>(groesse.hoehe)));
   f.zustand().grafik.neuG = false;
   setzeRahmen(f.zustand().grafik, -4, 4, -4, 4);
   QWheelEvent rad(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), QPoint(),
@@ -202,7 +204,8 @@ TEST(Grafikansicht, ZeigtDenTastaturfokus) {
   const QImage mit = ansicht->grab().toImage();
   EXPECT_NE(ohne, mit);
   // The frame runs along the border; the inside is drawn as before.
-  EXPECT_EQ(ohne.copy(ohne.rect().adjusted(4, 4, -4, -4)), mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
+  EXPECT_EQ(ohne.copy(ohne.rect().adjusted(4, 4, -4, -4)),
+            mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
 }
 
 // A touchpad sends many small pixel deltas, and gesture begin/end events with none.
@@ -213,8 +216,8 @@ TEST(Grafikansicht, TouchpadWieRad) {
   Grafikzustand& g = f.zustand().grafik;
   g.neuG = false;
   const auto wisch = [ansicht](QPoint pixel, Qt::ScrollPhase phase) {
-    QWheelEvent e(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), pixel, QPoint(), Qt::NoButton,
-                  Qt::NoModifier, phase, false);
+    QWheelEvent e(QPointF(300, 300), ansicht->mapToGlobal(QPointF(300, 300)), pixel, QPoint(),
+                  Qt::NoButton, Qt::NoModifier, phase, false);
     QApplication::sendEvent(ansicht, &e);
   };
   wisch({}, Qt::ScrollBegin);
@@ -262,7 +265,8 @@ TEST(GrafikExport, SchreibtPdfPngSvgUndMeldetFehler) {
     EXPECT_TRUE(geschrieben.read(fall.anfang.size()) == fall.anfang) << fall.name;
   }
   // A file that cannot be created says so and leaves nothing behind.
-  EXPECT_FALSE(grafikSchreiben(liste, ordner.filePath("fehlt/bild.png"), Grafikformat::png).isEmpty());
+  EXPECT_FALSE(
+      grafikSchreiben(liste, ordner.filePath("fehlt/bild.png"), Grafikformat::png).isEmpty());
   EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 3);
   // At least 1300 pixels across: twice the default view.
   QImage png(ordner.filePath("bild.png"));

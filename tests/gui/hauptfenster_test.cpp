@@ -1,17 +1,19 @@
+#include "gui/hauptfenster.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QMap>
-#include <QTest>
-#include <QTemporaryDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <memory>
@@ -19,7 +21,6 @@
 #include "app/schale.h"
 #include "graph/rahmen.h"
 #include "gui/grafikansicht.h"
-#include "gui/hauptfenster.h"
 #include "gui/uebersetzung.h"
 #include "menuehilfen.h"
 
@@ -70,7 +71,8 @@ TEST(Hauptfenster, PasstAufJedenBildschirm) {
     for (QAbstractButton* k : f.findChildren<QAbstractButton*>()) {
       if (!k->isVisibleTo(&f)) continue;
       const QRect ort(k->mapTo(&f, QPoint(0, 0)), k->size());
-      EXPECT_TRUE(f.rect().contains(ort)) << k->text().toStdString() << " at " << verfuegbar.width();
+      EXPECT_TRUE(f.rect().contains(ort))
+          << k->text().toStdString() << " at " << verfuegbar.width();
     }
   }
 
@@ -96,7 +98,8 @@ TEST(Hauptfenster, PasstAufJedenBildschirm) {
   warte();
   const QString langerTerm = QString(QStringLiteral("x")).repeated(301);
   QString vieleZeilen;
-  for (int i = 0; i < 200; ++i) vieleZeilen += QStringLiteral("Kein Punkt namens Q%1 in der Liste.\n").arg(i);
+  for (int i = 0; i < 200; ++i)
+    vieleZeilen += QStringLiteral("Kein Punkt namens Q%1 in der Liste.\n").arg(i);
   for (const QString& hinweis : {langerTerm, vieleZeilen}) {
     f.zustand().felder.hinweis = hinweis.toStdString();
     f.felderZeigen();
@@ -164,8 +167,9 @@ void pruefeKuerzel(QWidget* menue, const QString& pfad, QMap<QString, QAction*>&
     if (!a->shortcut().isEmpty()) {
       const QString taste = a->shortcut().toString();
       QAction* frueher = kurzwahlen.value(taste, a);
-      EXPECT_EQ(frueher, a) << taste.toStdString() << ": " << ohneKuerzel(frueher->text()).toStdString()
-                            << " und " << wo.toStdString();
+      EXPECT_EQ(frueher, a) << taste.toStdString() << ": "
+                            << ohneKuerzel(frueher->text()).toStdString() << " und "
+                            << wo.toStdString();
       kurzwahlen.insert(taste, a);
     }
     if (a->menu() != nullptr) pruefeKuerzel(a->menu(), wo, kurzwahlen);
@@ -198,7 +202,8 @@ TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
 }
 
 TEST(Hauptfenster, QtsEigeneTexteSindDeutsch) {
-  QTranslator* deutsch = ladeQtUebersetzung(*QCoreApplication::instance(), QLocale(QLocale::German));
+  QTranslator* deutsch =
+      ladeQtUebersetzung(*QCoreApplication::instance(), QLocale(QLocale::German));
   ASSERT_NE(deutsch, nullptr) << "qtbase_de fehlt (Paket qt6-translations-l10n)";
   const QString rueckgaengig = deutsch->translate("QLineEdit", "&Undo");
   EXPECT_FALSE(rueckgaengig.isEmpty());

@@ -30,9 +30,11 @@ class Berechnung : public testing::Test {
 
 struct ErgebnisFall {
   const char* befehl;
-  bool ohneAusdehnung;                     // stored without extents and critical points
+  bool ohneAusdehnung;  // stored without extents and critical points
 };
-void PrintTo(const ErgebnisFall& fall, std::ostream* os) { *os << fall.befehl; }
+void PrintTo(const ErgebnisFall& fall, std::ostream* os) {
+  *os << fall.befehl;
+}
 
 class NeueFunktion : public Berechnung, public testing::WithParamInterface<ErgebnisFall> {};
 
@@ -76,7 +78,8 @@ TEST_F(Berechnung, SpiegelungenNieUnterAkt) {
   s.z.felder.x = "1";
   s.z.felder.y = "1";
   const Koeffizienten vorher = s.z.akt->koeff;
-  for (const char* befehl : {"spiegeleHorB", "spiegeleVerB", "spiegeleAmPunktB"}) ausfuehren(befehl);
+  for (const char* befehl : {"spiegeleHorB", "spiegeleVerB", "spiegeleAmPunktB"})
+    ausfuehren(befehl);
   EXPECT_EQ(s.z.akt->koeff, vorher);
   EXPECT_EQ(gespeichert("akt"), nullptr);
   EXPECT_EQ(s.ui.fragen.size(), 3u);  // three pool names announced

@@ -7,14 +7,13 @@
 // described as f.
 
 #include <cmath>
+#include <map>
 #include <numeric>
 #include <random>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <map>
 
 #include "analysis/integral.h"
 #include "analysis/kurvendiskussion.h"
@@ -64,7 +63,8 @@ inline std::vector<Stelle> zufallsStellen(std::mt19937& zufall, int grad, double
 inline Polynom ausFaktoren(double fuehrend, const std::vector<Stelle>& stellen) {
   Polynom p{fuehrend};
   for (const Stelle& s : stellen) {
-    for (int i = 0; i < s.vielfach; ++i) p = p * Polynom{-static_cast<double>(s.k), static_cast<double>(s.q)};
+    for (int i = 0; i < s.vielfach; ++i)
+      p = p * Polynom{-static_cast<double>(s.k), static_cast<double>(s.q)};
   }
   return p;
 }
@@ -74,7 +74,8 @@ inline Polynom ganzeStammfunktion(const Polynom& d) {
   long long faktor = 1;
   for (int i = 1; i <= d.grad2() + 1; ++i) faktor = std::lcm(faktor, static_cast<long long>(i));
   Polynom p;
-  for (int i = 0; i < pgrad; ++i) p.koeff[i + 1] = d.koeff[i] * static_cast<double>(faktor / (i + 1));
+  for (int i = 0; i < pgrad; ++i)
+    p.koeff[i + 1] = d.koeff[i] * static_cast<double>(faktor / (i + 1));
   return p;
 }
 
@@ -140,15 +141,16 @@ inline std::string widerspruch(const Fall& f) {
         return "einfache Nullstelle mit waagrechter Tangente" + wo + ": " + a;
       continue;
     }
-    const std::string erwartet = ordnung % 2 == 0 ? (positiv ? "Tiefpunkt" : "Hochpunkt")
-                                                  : (positiv ? "r-l-Sattelpunkt" : "l-r-Sattelpunkt");
+    const std::string erwartet = ordnung % 2 == 0
+                                     ? (positiv ? "Tiefpunkt" : "Hochpunkt")
+                                     : (positiv ? "r-l-Sattelpunkt" : "l-r-Sattelpunkt");
     if (!hat(a, erwartet.c_str())) return erwartet + " erwartet" + wo + ": " + a;
   }
   int extrema = 0;
   int nullpunkte = 0;
   for (const Eintrag& kandidat : e) {
-    extrema += hat(kandidat.arten, "Hoch") || hat(kandidat.arten, "Tief") ||
-               hat(kandidat.arten, "Sattel");
+    extrema +=
+        hat(kandidat.arten, "Hoch") || hat(kandidat.arten, "Tief") || hat(kandidat.arten, "Sattel");
     nullpunkte += hat(kandidat.arten, "Nullpunkt");
   }
   // All real roots (or all stationary points) are known: nothing else may be called so.

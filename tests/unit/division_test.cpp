@@ -17,7 +17,9 @@ using test::erwarteGleich;
 // (berechnung_division, berechnung_grenzfaelle, berechnung_linearfaktoren); here stand the
 // identities that hold for any operands and the cases no script reaches.
 
-Polynom linear(double a) { return Polynom{-a, 1}; }  // x - a
+Polynom linear(double a) {
+  return Polynom{-a, 1};
+}  // x - a
 
 TEST(PolyDiv, HornerQuotientMalLinearfaktorPlusWertGibtPolynom) {
   for (const Polynom& p : {Polynom{3, -1, 0.5, 4, -2, 1.25, 0, 7}, Polynom{5, 3}}) {
@@ -32,8 +34,9 @@ TEST(PolyDiv, HornerQuotientMalLinearfaktorPlusWertGibtPolynom) {
 
 TEST(PolyDiv2, DividendGleichDivisorMalQuotientPlusRest) {
   const Polynom p1{1, -3, 0.5, 2, 0, -1.5, 4, 0, 1, 0, 0, 2, -1, 3, 0.25};
-  for (const Polynom& p2 : {Polynom{2, 0, -1, 3}, Polynom{-0.5, 1}, Polynom{1, 1, 1, 1, 1, 1, 1, 0.5},
-                            Polynom{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2}}) {
+  for (const Polynom& p2 :
+       {Polynom{2, 0, -1, 3}, Polynom{-0.5, 1}, Polynom{1, 1, 1, 1, 1, 1, 1, 0.5},
+        Polynom{3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -2}}) {
     const Division d = polyDiv2(p1, p2);
     erwarteGleich(p2 * d.quotient + d.rest, p1, 1e-8);
     EXPECT_LT(d.rest.grad2(), p2.grad2());

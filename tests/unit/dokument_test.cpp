@@ -1,5 +1,7 @@
 // Saving and opening the work: a random work reads back identical, every kind of damaged
 // document is refused without touching the open work, and saving never destroys a file.
+#include "app/dokument.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -14,7 +16,6 @@
 
 #include "app/befehle.h"
 #include "app/dateien.h"
-#include "app/dokument.h"
 #include "app/grafikanzeige.h"
 #include "graph/anzeigeliste.h"
 #include "testoberflaeche.h"
@@ -42,22 +43,45 @@ void zufallsarbeit(Zustand& z, std::mt19937& zufall) {
   const std::vector<std::string> fnamen{"f", "g", "h", "akt", "", "s"};
   const std::vector<std::string> pnamen{"A", "B", "C", "D", "E"};
   const std::vector<std::function<void()>> schritte{
-      [&] { befehl(z, "liesTermB", wahl(fnamen), ganz(-3, 3) + "x^" + ganz(0, 5) + "+" + ganz(-9, 9) + "/7x"); },
-      [&] { befehl(z, "pktEingabe2B", "", wahl(pnamen) + "(" + ganz(-5, 5) + "," + ganz(-5, 5) + ")"); },
-      [&] { befehl(z, "pktEingabe2B", "", wahl(pnamen) + "(" + ganz(-5, 5) + ",-," + ganz(-2, 2) + ",-)"); },
+      [&] {
+        befehl(z, "liesTermB", wahl(fnamen),
+               ganz(-3, 3) + "x^" + ganz(0, 5) + "+" + ganz(-9, 9) + "/7x");
+      },
+      [&] {
+        befehl(z, "pktEingabe2B", "", wahl(pnamen) + "(" + ganz(-5, 5) + "," + ganz(-5, 5) + ")");
+      },
+      [&] {
+        befehl(z, "pktEingabe2B", "",
+               wahl(pnamen) + "(" + ganz(-5, 5) + ",-," + ganz(-2, 2) + ",-)");
+      },
       [&] { befehl(z, "pktliste2SplineB", wahl(fnamen)); },
       [&] { befehl(z, "pktliste2PolynomB", wahl(fnamen)); },
       [&] { befehl(z, "regressionB", wahl(fnamen)); },
-      [&] { befehl(z, wahl({"farbeRot", "farbeBlau", "macheFUnsichtbarB", "auslistB", "einlistB",
-                            "aktuelleFunktionEinlistB"}), wahl(fnamen)); },
-      [&] { befehl(z, wahl({"punktDeaktivierB", "pktAuslistB"}), wahl(pnamen)); },
-      [&] { befehl(z, wahl({"aktuellWahlB", "funktionalWahlB", "allfunktionalWahlB", "rechteckWahlB",
-                            "nachPunktenWahlB", "nachFunktionB", "fRahmenWahlB"}), wahl(fnamen)); },
-      [&] { befehl(z, wahl({"dezimalS1", "dezimalS3", "dezimalS8", "bruecheS1", "zeigProtokollB", "rasterAendern",
-                            "achsenZeigen", "kritPunkteEintragB"})); },
-      [&] { ASSERT_TRUE(fuehreAus(z, "scrollWheel", {"0", ganz(-2, 2)})); },
+      [&] {
+        befehl(z,
+               wahl({"farbeRot", "farbeBlau", "macheFUnsichtbarB", "auslistB", "einlistB",
+                     "aktuelleFunktionEinlistB"}),
+               wahl(fnamen));
+      },
+      [&] {
+        befehl(z, wahl({"punktDeaktivierB", "pktAuslistB"}), wahl(pnamen));
+      },
+      [&] {
+        befehl(z,
+               wahl({"aktuellWahlB", "funktionalWahlB", "allfunktionalWahlB", "rechteckWahlB",
+                     "nachPunktenWahlB", "nachFunktionB", "fRahmenWahlB"}),
+               wahl(fnamen));
+      },
+      [&] {
+        befehl(z, wahl({"dezimalS1", "dezimalS3", "dezimalS8", "bruecheS1", "zeigProtokollB",
+                        "rasterAendern", "achsenZeigen", "kritPunkteEintragB"}));
+      },
+      [&] {
+        ASSERT_TRUE(fuehreAus(z, "scrollWheel", {"0", ganz(-2, 2)}));
+      },
   };
-  for (int i = 0; i < 25; ++i) schritte[std::uniform_int_distribution<std::size_t>(0, schritte.size() - 1)(zufall)]();
+  for (int i = 0; i < 25; ++i)
+    schritte[std::uniform_int_distribution<std::size_t>(0, schritte.size() - 1)(zufall)]();
   grafikZeichnen(z);
 }
 
@@ -125,8 +149,9 @@ struct Beschaedigt : testing::Test {
 };
 
 TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
-  std::string vielePunkte = "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
-                            "\"funktionen\":[],\"splines\":[],\"punkte\":[";
+  std::string vielePunkte =
+      "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
+      "\"funktionen\":[],\"splines\":[],\"punkte\":[";
   for (int i = 0; i <= 10000; ++i) vielePunkte += std::string(i ? "," : "") + "{}";
   const struct {
     std::string text, grund;
@@ -137,21 +162,29 @@ TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
       {ersetzt("quarvel-dokument", "tabelle"), "kein Quarvel-Dokument"},
       {ersetzt("\"version\": 1", "\"version\": 2"), "neueren Quarvel-Version (Formatversion 2)"},
       {ersetzt("\"version\": 1", "\"version\": \"1\""), "Formatversion des Dokuments fehlt"},
-      {ersetzt("\"dezimalen\": 2", "\"dezimalen\": \"2\""), "„dezimalen“ ist nicht eine ganze Zahl"},
+      {ersetzt("\"dezimalen\": 2", "\"dezimalen\": \"2\""),
+       "„dezimalen“ ist nicht eine ganze Zahl"},
       {ersetzt("\"dezimalen\": 2", "\"dezimalen\": 99"), "„dezimalen“ liegt außerhalb von 1 bis 8"},
       {ersetzt("\"protokoll\"", "\"protokol\""), "Der Eintrag „protokoll“ fehlt"},
-      {ersetzt("\"koeff\": [", "\"koeff\": [1, "), "Die Funktion in „akt.koeff“ hat einen Grad über 14"},
+      {ersetzt("\"koeff\": [", "\"koeff\": [1, "),
+       "Die Funktion in „akt.koeff“ hat einen Grad über 14"},
       {ersetzt("\"rahmen\": [-4.0", "\"rahmen\": [-1e999"), "kein gültiges JSON"},
       {ersetzt("\"ko\": [0.0", "\"ko\": [null"), "„punkte[0].ko[0]“ ist nicht eine Zahl"},
-      {ersetzt("\"name\": \"f\"", "\"name\": \"1f\""), "Der Name „1f“ in „funktionen[0]“ ist nicht erlaubt"},
-      {ersetzt("\"name\": \"f\"", "\"name\": \"akt\""), "Der Name „akt“ in „funktionen[0]“ ist nicht erlaubt"},
+      {ersetzt("\"name\": \"f\"", "\"name\": \"1f\""),
+       "Der Name „1f“ in „funktionen[0]“ ist nicht erlaubt"},
+      {ersetzt("\"name\": \"f\"", "\"name\": \"akt\""),
+       "Der Name „akt“ in „funktionen[0]“ ist nicht erlaubt"},
       {ersetzt("\"name\": \"s\"", "\"name\": \"f\""), "Der Name „f“ kommt doppelt vor"},
       {ersetzt("\"name\": \"B\"", "\"name\": \"A\""), "Der Name „A“ kommt doppelt vor"},
-      {ersetzt("\"name\": \"B\"", "\"name\": \"b\""), "Der Name „b“ in „punkte[1]“ ist nicht erlaubt"},
+      {ersetzt("\"name\": \"B\"", "\"name\": \"b\""),
+       "Der Name „b“ in „punkte[1]“ ist nicht erlaubt"},
       {ersetzt("\"zerlegung\": [0.0", "\"zerlegung\": [5.0"), "Der Spline „s“ ist fehlerhaft"},
-      {ersetzt("\"wie\": \"f\"", "\"wie\": \"q\""), "„grafTarget.wie“ nennt keine gespeicherte Funktion"},
-      {ersetzt("\"farbe\": \"schwarz\"", "\"farbe\": \"lila\""), "„akt.farbe“ nennt keine bekannte Farbe"},
-      {ersetzt("\"fensterTyp\": \"grafbedingt\"", "\"fensterTyp\": \"rund\""), "unbekannten Wert „rund“"},
+      {ersetzt("\"wie\": \"f\"", "\"wie\": \"q\""),
+       "„grafTarget.wie“ nennt keine gespeicherte Funktion"},
+      {ersetzt("\"farbe\": \"schwarz\"", "\"farbe\": \"lila\""),
+       "„akt.farbe“ nennt keine bekannte Farbe"},
+      {ersetzt("\"fensterTyp\": \"grafbedingt\"", "\"fensterTyp\": \"rund\""),
+       "unbekannten Wert „rund“"},
       {vielePunkte + "]}", "mehr als 10000 Punkte"},
       {std::string(100, '[') + std::string(100, ']'), "zu tief verschachtelt"},
       {std::string(maxDokumentBytes + 1, ' '), "größer als 20 MB"},
@@ -172,8 +205,9 @@ TEST_F(Beschaedigt, DateifehlerNennenDieDatei) {
   EXPECT_EQ(dokumentOeffnen(s.z, datei),
             "Die Datei „" + datei + "“ kann nicht geöffnet werden. Die Datei existiert nicht.");
   const std::string ohneOrdner = (ordner / "gibtsnicht" / "x.quarvel").string();
-  EXPECT_EQ(dokumentSpeichern(s.z, ohneOrdner),
-            "Die Datei „" + ohneOrdner + "“ kann nicht gespeichert werden. Der Ordner existiert nicht.");
+  EXPECT_EQ(
+      dokumentSpeichern(s.z, ohneOrdner),
+      "Die Datei „" + ohneOrdner + "“ kann nicht gespeichert werden. Der Ordner existiert nicht.");
   std::filesystem::remove_all(ordner);
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <map>
 #include <numeric>
@@ -8,13 +7,15 @@
 
 #include "analysis/division.h"
 #include "analysis/stellenart.h"
-#include "model/polynomtext.h"
 #include "differenzkorpus.h"
+#include "model/polynomtext.h"
 
 namespace quarvel {
 namespace {
 
-std::size_t u(int i) { return static_cast<std::size_t>(i); }
+std::size_t u(int i) {
+  return static_cast<std::size_t>(i);
+}
 
 // Every known root or stationary point must be described with its true kind, and nothing
 // else may be called a root (or an extremum), at every scale and at two and eight decimals.
@@ -55,7 +56,8 @@ TEST(Genauigkeit, BeschreibungUnabhaengigVomFaktor) {
         Stellenart art = stellen[i].art;
         if (c < 0) {  // -f: maxima and minima, and the curvature directions swap
           if (art.extremum != Extremum::keins)
-            art.extremum = art.extremum == Extremum::hochpunkt ? Extremum::tiefpunkt : Extremum::hochpunkt;
+            art.extremum =
+                art.extremum == Extremum::hochpunkt ? Extremum::tiefpunkt : Extremum::hochpunkt;
           if (art.wechsel != Kruemmungswechsel::keiner)
             art.wechsel = art.wechsel == Kruemmungswechsel::rechtsLinks
                               ? Kruemmungswechsel::linksRechts
@@ -72,7 +74,9 @@ TEST(Genauigkeit, BeschreibungUnabhaengigVomFaktor) {
 // from known integer or tenth roots and centres (seeded).
 TEST(Genauigkeit, FaktorenGgtUndSymmetrie) {
   std::mt19937 zufall(151);
-  const auto wurzel = [&] { return static_cast<double>(static_cast<int>(zufall() % 61) - 30) / 10; };
+  const auto wurzel = [&] {
+    return static_cast<double>(static_cast<int>(zufall() % 61) - 30) / 10;
+  };
   int falsch = 0;
   for (int versuch = 0; versuch < 100; ++versuch) {
     // Factors: a · Π (x − r)^m, ascending and repeated m times.
@@ -98,23 +102,28 @@ TEST(Genauigkeit, FaktorenGgtUndSymmetrie) {
     std::vector<int> frei(21);
     std::iota(frei.begin(), frei.end(), -10);
     std::shuffle(frei.begin(), frei.end(), zufall);
-    for (int i = 0; i < k; ++i) gemeinsam = gemeinsam * Polynom{-static_cast<double>(frei[u(i)]), 1.0};
+    for (int i = 0; i < k; ++i)
+      gemeinsam = gemeinsam * Polynom{-static_cast<double>(frei[u(i)]), 1.0};
     for (int i = 0; i < 4; ++i) a = a * Polynom{-static_cast<double>(frei[u(k + i)]), 1.0};
     for (int i = 0; i < 3; ++i) b = b * Polynom{-static_cast<double>(frei[u(k + 4 + i)]), 1.0};
     const Polynom t = ggT(a * gemeinsam, b * gemeinsam);
     bool richtig = t.grad2() == k;
-    for (int i = 0; richtig && i <= k; ++i) richtig = std::abs(t.koeff[u(i)] - gemeinsam.koeff[u(i)]) <= 1e-6 * std::max(1.0, std::abs(gemeinsam.koeff[u(i)]));
+    for (int i = 0; richtig && i <= k; ++i)
+      richtig = std::abs(t.koeff[u(i)] - gemeinsam.koeff[u(i)]) <=
+                1e-6 * std::max(1.0, std::abs(gemeinsam.koeff[u(i)]));
     if (!richtig) ++falsch;
 
     // Symmetry: g((x − c)²) is even about c, (x − c)·g((x − c)²) + d odd about c; adding a
     // small term of the other parity that vanishes at c and c ± 1 breaks it.
     const double c = static_cast<double>(static_cast<int>(zufall() % 9) - 4) / 2;
     Polynom g;
-    for (int i = 0; i <= 2; ++i) g.koeff[u(i)] = static_cast<double>(static_cast<int>(zufall() % 7) - 3);
+    for (int i = 0; i <= 2; ++i)
+      g.koeff[u(i)] = static_cast<double>(static_cast<int>(zufall() % 7) - 3);
     g.koeff[3] = 1;
     const Polynom quadrat = Polynom{-c, 1} * Polynom{-c, 1};
     Polynom gerade{0.0}, potenz{1.0};
-    for (int i = 0; i <= 3; ++i, potenz = potenz * quadrat) gerade = gerade + g.koeff[u(i)] * potenz;
+    for (int i = 0; i <= 3; ++i, potenz = potenz * quadrat)
+      gerade = gerade + g.koeff[u(i)] * potenz;
     const Polynom ungerade = Polynom{-c, 1} * gerade + Polynom{2.5};
     const Polynom eins = quadrat - Polynom{1.0};  // (x − c)² − 1
     const Polynom stoerung = 1e-3 * Polynom{-c, 1} * eins;
@@ -123,7 +132,8 @@ TEST(Genauigkeit, FaktorenGgtUndSymmetrie) {
     if (sg.art != Symmetrieverhalten::asym || std::abs(sg.c - c) > 1e-9) ++falsch;
     if (su.art != Symmetrieverhalten::psym || std::abs(su.c - c) > 1e-9) ++falsch;
     if (symmetrieVerhalten(gerade + stoerung, 2).art != Symmetrieverhalten::ohne) ++falsch;
-    if (symmetrieVerhalten(ungerade + 1e-3 * quadrat * eins, 2).art != Symmetrieverhalten::ohne) ++falsch;
+    if (symmetrieVerhalten(ungerade + 1e-3 * quadrat * eins, 2).art != Symmetrieverhalten::ohne)
+      ++falsch;
   }
   EXPECT_EQ(falsch, 0);
 }

@@ -234,7 +234,8 @@ TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
     f->color = Farbe::rot;
     listen.speichereFunktion(name, f);
   }
-  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2})));
+  listen.speichereSpline(
+      "s", std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2})));
   const Anzeigeliste l = zeichneJetzt();
   const auto n = namen(l);
   std::vector<std::string> texte;
@@ -243,8 +244,8 @@ TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
   const Rechteck flaeche = zeichenflaeche(g.ansicht);
   for (std::size_t i = 0; i < n.size(); ++i) {
     const Rechteck a = textKasten(n[i]->ort, n[i]->text, namenSchrift);
-    EXPECT_TRUE(a.links >= flaeche.links && a.rechts <= flaeche.rechts && a.unten >= flaeche.unten &&
-                a.oben <= flaeche.oben)
+    EXPECT_TRUE(a.links >= flaeche.links && a.rechts <= flaeche.rechts &&
+                a.unten >= flaeche.unten && a.oben <= flaeche.oben)
         << n[i]->text;
     for (std::size_t j = 0; j < i; ++j) {
       const Rechteck b = textKasten(n[j]->ort, n[j]->text, namenSchrift);

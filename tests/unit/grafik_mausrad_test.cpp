@@ -33,8 +33,8 @@ TEST(Rad, GrenzfaelleDesZooms) {
 // A stretch or shift that would carry a limit beyond the usable range keeps the frame.
 TEST(Rad, SchrittUeberDenZahlbereichBehaeltDenRahmen) {
   const double m = groessterRahmenBetrag;
-  for (const Tasten tasten : {Tasten{false, false, true}, Tasten{false, true, false},
-                              Tasten{true, false, false}}) {
+  for (const Tasten tasten :
+       {Tasten{false, false, true}, Tasten{false, true, false}, Tasten{true, false, false}}) {
     Grafikzustand g = ruhig();
     setzeRahmen(g, -m, m, -m, m);
     scrollWheel(g, 0, 1, tasten);

@@ -86,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Ansichtsgroesse, AbbildungUndSkalenFolgenDerGroesse) {
   for (const Ansichtsgroesse a : {Ansichtsgroesse{650, 580}, Ansichtsgroesse{100, 100},
                                   Ansichtsgroesse{1600, 1000}, Ansichtsgroesse{8000, 300}}) {
-    for (const Grenzen& r : {Grenzen{-4, 4, -4, 4}, Grenzen{-1.5, 0.25, 10, 12.5}, Grenzen{-30, 20, -50, 100}}) {
+    for (const Grenzen& r :
+         {Grenzen{-4, 4, -4, 4}, Grenzen{-1.5, 0.25, 10, 12.5}, Grenzen{-30, 20, -50, 100}}) {
       Grafikzustand g;
       ASSERT_TRUE(setzeAnsichtsgroesse(g, a.breite, a.hoehe));
       setzeRahmen(g, r.links, r.rechts, r.unten, r.oben);
@@ -96,7 +97,8 @@ TEST(Ansichtsgroesse, AbbildungUndSkalenFolgenDerGroesse) {
       const Bildpunkt ro = bildPunkt(g, r.rechts, r.oben);
       EXPECT_NEAR(ro.x, f.rechts, 1e-9);
       EXPECT_NEAR(ro.y, f.oben, 1e-9);
-      EXPECT_NEAR(originalXw(g, (f.links + f.rechts) / 2), (r.links + r.rechts) / 2, 1e-9 * r.rechts);
+      EXPECT_NEAR(originalXw(g, (f.links + f.rechts) / 2), (r.links + r.rechts) / 2,
+                  1e-9 * r.rechts);
       const auto abstand = [](const std::vector<double>& t, double pixelJeEinheit) {
         return t.size() < 2 ? INFINITY : (t[1] - t[0]) * pixelJeEinheit;
       };
@@ -158,7 +160,8 @@ class Punktrahmen : public testing::TestWithParam<PunktrahmenFall> {};
 TEST_P(Punktrahmen, NeuP) {
   Objektlisten listen;
   int i = 0;
-  for (const Punkt& p : GetParam().punkte) listen.speicherePunkt("P" + std::to_string(i++), teile(p));
+  for (const Punkt& p : GetParam().punkte)
+    listen.speicherePunkt("P" + std::to_string(i++), teile(p));
   Grafikzustand g;
   g.neuG = false;
   neuP(g, listen);

@@ -20,11 +20,13 @@ TEST(Grafikdatei, EndungDesFiltersNurWennKeineDasteht) {
                 {"bild.jpg", Grafikformat::png, "bild.jpg"},
                 {".png", Grafikformat::png, ".png"},
                 {"", Grafikformat::png, ""}};
-  for (const auto& fall : faelle) EXPECT_EQ(mitEndung(fall.name, fall.format), fall.ergebnis) << fall.name;
+  for (const auto& fall : faelle)
+    EXPECT_EQ(mitEndung(fall.name, fall.format), fall.ergebnis) << fall.name;
 }
 
 TEST(Grafikdatei, FormatNachEndungUndZielPruefen) {
-  const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "quarvel_grafikdatei";
+  const std::filesystem::path ordner =
+      std::filesystem::temp_directory_path() / "quarvel_grafikdatei";
   std::filesystem::remove_all(ordner);
   std::filesystem::create_directories(ordner / "schon.png");
   std::ofstream(ordner / "alt.svg") << "alt";

@@ -25,7 +25,9 @@ TEST(Integral, StammfunktionAbgeleitetGibtDasPolynom) {
 
 TEST(Integral, BestimmteIntegrale) {
   // 1 - 3x + 0.5x^3 + 2x^4, worked out by hand.
-  const auto F = [](double x) { return x - 1.5 * x * x + x * x * x * x / 8 + 0.4 * std::pow(x, 5); };
+  const auto F = [](double x) {
+    return x - 1.5 * x * x + x * x * x * x / 8 + 0.4 * std::pow(x, 5);
+  };
   struct Fall {
     Polynom p;
     double a, b, wert;

@@ -1,6 +1,7 @@
+#include "construction/interpolation.h"
+
 #include <gtest/gtest.h>
 
-#include "construction/interpolation.h"
 #include "konstruktionshilfen.h"
 
 namespace quarvel {
@@ -53,16 +54,19 @@ TEST_P(Interpolationsfaelle, Ergebnis) {
 INSTANTIATE_TEST_SUITE_P(
     Interpolation, Interpolationsfaelle,
     ::testing::Values(
-        InterpolationsFall{"Gerade", {{"A", bedingung(0, 1)}, {"B", bedingung(1, 3)}}, true, {1, 2}},
-        InterpolationsFall{"Normalparabel",
-                           {{"A", bedingung(-1, 1)}, {"B", bedingung(0, 0)}, {"C", bedingung(1, 1)}},
-                           true,
-                           {0, 0, 1}},
+        InterpolationsFall{
+            "Gerade", {{"A", bedingung(0, 1)}, {"B", bedingung(1, 3)}}, true, {1, 2}},
+        InterpolationsFall{
+            "Normalparabel",
+            {{"A", bedingung(-1, 1)}, {"B", bedingung(0, 0)}, {"C", bedingung(1, 1)}},
+            true,
+            {0, 0, 1}},
         // The list order does not matter.
-        InterpolationsFall{"NormalparabelAndereReihenfolge",
-                           {{"A", bedingung(1, 1)}, {"B", bedingung(-1, 1)}, {"C", bedingung(0, 0)}},
-                           true,
-                           {0, 0, 1}},
+        InterpolationsFall{
+            "NormalparabelAndereReihenfolge",
+            {{"A", bedingung(1, 1)}, {"B", bedingung(-1, 1)}, {"C", bedingung(0, 0)}},
+            true,
+            {0, 0, 1}},
         // Inactive points and points without y do not take part.
         InterpolationsFall{"NurAktivePunkteMitY",
                            {{"A", bedingung(0, 1)},
@@ -86,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Interpolation, FuenfzehnPunkteGebenGrad14) {
   Punktliste liste;
-  for (int i = 0; i < 15; ++i) lege(liste, "P" + std::to_string(i), bedingung(i - 7, (i - 7) * (i - 7) - 1.0));
+  for (int i = 0; i < 15; ++i)
+    lege(liste, "P" + std::to_string(i), bedingung(i - 7, (i - 7) * (i - 7) - 1.0));
   const Interpolation i = genInterpolPol(liste);
   ASSERT_TRUE(i.ok);
   for (const auto& [_, p] : liste) EXPECT_NEAR(i.p.wert(p->x()), p->y(), 1e-6);

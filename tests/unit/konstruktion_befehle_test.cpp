@@ -30,10 +30,14 @@ Vorbereitung punkte(int anzahl, std::function<Punkt(int)> erzeuge, std::string x
   };
 }
 
-Vorbereitung gradFeld(std::string x) { return punkte(0, nullptr, std::move(x)); }
+Vorbereitung gradFeld(std::string x) {
+  return punkte(0, nullptr, std::move(x));
+}
 
 // Points beyond the range where powers and coefficients stay finite doubles.
-Punkt weitDraussen(int i) { return bedingung(1e200 * (i + 1), i * i); }
+Punkt weitDraussen(int i) {
+  return bedingung(1e200 * (i + 1), i * i);
+}
 
 std::string zuWenigStuetzstellen(int grad) {
   return "Für die Ermittlung eines Polynoms vom Grade " + std::to_string(grad) +

@@ -1,10 +1,11 @@
+#include "construction/matrix.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "construction/gleichungssystem.h"
-#include "construction/matrix.h"
 
 namespace quarvel {
 namespace {
@@ -136,7 +137,8 @@ TEST(Gauss, ZufaelligeSystemeStimmenMitDerEliminationUeberein) {
     for (double& e : sys.grid) e = wert(zufall);
     const Matrix g = gaussMatrix2Lsg(gaussMatrix(sys));
     const Matrix c = loeseGleichungssystem(sys).werte;
-    for (int i = 0; i < n; ++i) EXPECT_NEAR(g(0, i), c(0, i), 1e-8 * std::max(1.0, std::abs(c(0, i))));
+    for (int i = 0; i < n; ++i)
+      EXPECT_NEAR(g(0, i), c(0, i), 1e-8 * std::max(1.0, std::abs(c(0, i))));
   }
 }
 

@@ -1,8 +1,9 @@
+#include "model/polynom.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "model/polynom.h"
 #include "model/toleranz.h"
 
 namespace quarvel {

@@ -1,3 +1,5 @@
+#include "points/punkteingabe.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -7,7 +9,6 @@
 #include "model/punkt.h"
 #include "points/nummerierung.h"
 #include "points/punktauswahl.h"
-#include "points/punkteingabe.h"
 
 namespace quarvel {
 namespace {
@@ -23,7 +24,9 @@ struct Eingabefall {
   std::array<bool, 3> valid;
 };
 
-void PrintTo(const Eingabefall& f, std::ostream* os) { *os << f.eingabe; }
+void PrintTo(const Eingabefall& f, std::ostream* os) {
+  *os << f.eingabe;
+}
 
 class PunktEingabeCheck : public testing::TestWithParam<Eingabefall> {};
 

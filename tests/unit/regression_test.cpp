@@ -1,10 +1,11 @@
 // Ordinary fits and refusal texts are compared by the konstruktion_regression and
 // konstruktion_ablehnungen scripts; here: the algebra against independent identities.
+#include "construction/regression.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "construction/regression.h"
 #include "konstruktionshilfen.h"
 
 namespace quarvel {
@@ -36,7 +37,8 @@ TEST_P(Regressionsfaelle, Ausgleichspolynom) {
   const auto& erwartet = GetParam().erwartet;
   for (std::size_t k = 0; k < r.p->koeff.size(); ++k) {
     const double soll = k < erwartet.size() ? erwartet[k] : 0.0;
-    EXPECT_NEAR(r.p->koeff[k], soll, 1e-11 * std::max(1.0, std::abs(soll)) + 1e-6 * std::abs(soll)) << "x^" << k;
+    EXPECT_NEAR(r.p->koeff[k], soll, 1e-11 * std::max(1.0, std::abs(soll)) + 1e-6 * std::abs(soll))
+        << "x^" << k;
   }
 }
 
@@ -49,15 +51,22 @@ INSTANTIATE_TEST_SUITE_P(
         RegressionsFall{"PunkteAufEinerGeraden", {{0, 1}, {1, 3}, {2, 5}, {3, 7}}, 1, {1, 2}},
         RegressionsFall{"EinPunktGibtSeineOrdinate", {{2, -4}}, 14, {-4}},
         RegressionsFall{"GeradeDurchDenSchwerpunkt",
-                        {{0, 3.5}, {1.5, -1.25}, {3, 8}, {4.5, 0.75}, {6, 2}}, 1, {2.8, -1.0 / 15}},
+                        {{0, 3.5}, {1.5, -1.25}, {3, 8}, {4.5, 0.75}, {6, 2}},
+                        1,
+                        {2.8, -1.0 / 15}},
         RegressionsFall{"SymmetrischeDatenOhneLinearenTerm",
-                        {{-2, 4.1}, {-1, 0.9}, {0, 0.1}, {1, 0.9}, {2, 4.1}}, 2,
+                        {{-2, 4.1}, {-1, 0.9}, {0, 0.1}, {1, 0.9}, {2, 4.1}},
+                        2,
                         {0.02 - 2.0 / 35, 0, 1.0 + 1.0 / 35}},
-        RegressionsFall{"WinzigeSteigungBleibt", {{0, 1}, {1, 1 + 1e-9}, {3, 1 + 3e-9}}, 1, {1, 1e-9}},
-        RegressionsFall{"AchtePotenz", auf([](double x) { return std::pow(x, 8); }, 21, 0.0, 0.05), 8,
+        RegressionsFall{
+            "WinzigeSteigungBleibt", {{0, 1}, {1, 1 + 1e-9}, {3, 1 + 3e-9}}, 1, {1, 1e-9}},
+        RegressionsFall{"AchtePotenz",
+                        auf([](double x) { return std::pow(x, 8); }, 21, 0.0, 0.05),
+                        8,
                         {0, 0, 0, 0, 0, 0, 0, 0, 1}},
         RegressionsFall{"KleinerLeitkoeffizientFernVonNull",
-                        auf([](double x) { return x + 2e-8 * std::pow(x, 4); }, 11, 0.0, 10.0), 4,
+                        auf([](double x) { return x + 2e-8 * std::pow(x, 4); }, 11, 0.0, 10.0),
+                        4,
                         {0, 1, 0, 0, 2e-8}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 

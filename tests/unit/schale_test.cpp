@@ -84,8 +84,8 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   EXPECT_EQ(s.z.listen.fuNamen(), startFunktionsnamen());
   EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
   EXPECT_EQ(s.z.felder.hinweis, "\nAlle Listen wurden gelöscht.");
-  for (const std::string* feld : {&s.z.felder.eingabe, &s.z.felder.name, &s.z.felder.x,
-                                  &s.z.felder.y, &s.z.felder.ausgabe}) {
+  for (const std::string* feld :
+       {&s.z.felder.eingabe, &s.z.felder.name, &s.z.felder.x, &s.z.felder.y, &s.z.felder.ausgabe}) {
     EXPECT_TRUE(feld->empty());
   }
   EXPECT_NE(s.z.akt, alt);

@@ -22,7 +22,8 @@ Punktliste liste(const std::vector<std::pair<double, double>>& punkte) {
 
 void erwartePolynom(const Polynom& p, std::vector<double> koeff, double toleranz = 1e-12) {
   koeff.resize(anzahlKoeffizienten, 0.0);
-  for (std::size_t k = 0; k < koeff.size(); ++k) EXPECT_NEAR(p.koeff[k], koeff[k], toleranz) << "x^" << k;
+  for (std::size_t k = 0; k < koeff.size(); ++k)
+    EXPECT_NEAR(p.koeff[k], koeff[k], toleranz) << "x^" << k;
 }
 
 // Value, slope and curvature of neighbouring pieces agree at every inner knot; both ends
@@ -38,7 +39,8 @@ void erwarteNatuerlichenSpline(const Spline& s, const std::vector<double>& Y, do
     const Polynom& l = s.stuecke[i - 1];
     const Polynom& r = s.stuecke[i];
     EXPECT_NEAR(l.abl().wert(x[i]), r.abl().wert(x[i]), toleranz) << "slope at " << x[i];
-    EXPECT_NEAR(l.abl().abl().wert(x[i]), r.abl().abl().wert(x[i]), toleranz) << "curvature at " << x[i];
+    EXPECT_NEAR(l.abl().abl().wert(x[i]), r.abl().abl().wert(x[i]), toleranz)
+        << "curvature at " << x[i];
   }
   EXPECT_NEAR(s.stuecke.front().abl().abl().wert(x.front()), 0.0, toleranz);
   EXPECT_NEAR(s.stuecke.back().abl().abl().wert(x.back()), 0.0, toleranz);
@@ -85,8 +87,8 @@ TEST(Spline, ZuWenigeVerschiedeneAbszissen) {
 
 TEST(Spline, PunktVorbereitung) {
   std::vector<Punkt> feld{bedingung(3, 30), bedingung(-999.9, 7),
-                          bedingung(1, 10),  bedingung(2, 99, std::nullopt, std::nullopt, false),
-                          bedingung(1, 11),  bedingung(5, std::nullopt, 2)};
+                          bedingung(1, 10), bedingung(2, 99, std::nullopt, std::nullopt, false),
+                          bedingung(1, 11), bedingung(5, std::nullopt, 2)};
   feld[5].ko[1] = 50;  // y stored but marked as not given: it still counts
   const Stuetzstellen s = punktVorbereitung(feld);
   // A real point at −999.9 is a knot like any other.
@@ -179,8 +181,9 @@ TEST(SplineText, ListeUndKomponenten) {
   auto gruen = std::make_shared<Spline>(*b.s);
   gruen->color = Farbe::gruen;
   l.speichereSpline("g", gruen);
-  EXPECT_EQ(gesamtSplineliste(l),
-            "Liste der gespeicherten Spline-Funktionen \n\na (unsichtbar) \ng (grün) \ns (schwarz) \n\n");
+  EXPECT_EQ(
+      gesamtSplineliste(l),
+      "Liste der gespeicherten Spline-Funktionen \n\na (unsichtbar) \ng (grün) \ns (schwarz) \n\n");
   EXPECT_EQ(splineKomponentenAnzeigen(l, "s", 2),
             "Beschreibung der Komponenten der Splinefunktion s \n\n"
             "[0.0, 1.0]: y = 1.5x - 0.5x^3\n"

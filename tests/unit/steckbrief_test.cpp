@@ -1,9 +1,10 @@
+#include "construction/steckbrief.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "construction/steckbrief.h"
 #include "konstruktionshilfen.h"
 
 namespace quarvel {
@@ -41,9 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                        {bedingung(0, 0), bedingung(1, 2, 0), bedingung(2, -2)},
                        {0, 3, 0, -1}},
         // Inflection point W(1, 2) with slope −3 and f(0) = 4: x^3 − 3x^2 + 4.
-        SteckbriefFall{"WendepunktMitSteigung",
-                       {bedingung(0, 4), bedingung(1, 2, -3, 0)},
-                       {4, 0, -3, 1}},
+        SteckbriefFall{
+            "WendepunktMitSteigung", {bedingung(0, 4), bedingung(1, 2, -3, 0)}, {4, 0, -3, 1}},
         // Inactive points count as conditions too.
         SteckbriefFall{"InaktivePunkteZaehlen",
                        {bedingung(0, 1), bedingung(1, 3, std::nullopt, std::nullopt, false)},
@@ -78,9 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
     Steckbrief, SteckbriefAbgelehnt,
     ::testing::Values(
         AbgelehnterFall{"KeinePunkte", {}},
-        AbgelehnterFall{"NurSteigungen", {bedingung(0, std::nullopt, 1), bedingung(1, std::nullopt, 2)}},
+        AbgelehnterFall{"NurSteigungen",
+                        {bedingung(0, std::nullopt, 1), bedingung(1, std::nullopt, 2)}},
         // Two values and one curvature: ny + nz < 3 although there are three conditions.
-        AbgelehnterFall{"KruemmungOhneGenugWerte", {bedingung(0, 1), bedingung(1, 2, std::nullopt, 3)}},
+        AbgelehnterFall{"KruemmungOhneGenugWerte",
+                        {bedingung(0, 1), bedingung(1, 2, std::nullopt, 3)}},
         AbgelehnterFall{"GleichesXVerschiedeneY", {bedingung(1, 1), bedingung(1, 2)}},
         AbgelehnterFall{"GleichesXGleichesY", {bedingung(1, 1), bedingung(1, 1)}},
         AbgelehnterFall{"FuenfzehnBedingungen", parabelpunkte(15)}),
@@ -88,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Steckbrief, SystemZeilenFolgenPunktenUndBedingungen) {
   // Point (2, 3) with slope 1 and curvature 4, then (0, 1): rows y, z, w, y.
-  const Bedingungssystem b =
-      punkte2Matrix({bedingung(2, 3, 1, 4), bedingung(0, 1)});
+  const Bedingungssystem b = punkte2Matrix({bedingung(2, 3, 1, 4), bedingung(0, 1)});
   ASSERT_TRUE(b.ok);
   ASSERT_EQ(b.system.rows, 4);
   ASSERT_EQ(b.system.columns, 5);

@@ -68,8 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The caret without a digit reads as the first power: x^1 - 2.
         Lesefall{"DachOhneZifferErstePotenz", "x^-2", {-2, 1}},
         Lesefall{"KlammerMalKlammer", "(x+1)(x-1)", {-1, 0, 1}},
-        Lesefall{"KlammerVorZiffer", "(x+1)2", {2, 2}},
-        Lesefall{"XMalX", "xx", {0, 0, 1}},
+        Lesefall{"KlammerVorZiffer", "(x+1)2", {2, 2}}, Lesefall{"XMalX", "xx", {0, 0, 1}},
         Lesefall{"MinusNachStern", "3*-x", {0, -3}},
         Lesefall{"MinusInKlammer", "(-x)^2", {0, 0, 1}},
         Lesefall{"ZifferVorFunktion", "2f-g", {1, 2, -1}},
@@ -77,13 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         Lesefall{"FunktionMalFunktion", "f*g", {0, -1, 0, 1}},
         Lesefall{"KlammerpotenzNull", "2*(x-1)^0", {2}},
         Lesefall{"KlammerpotenzEins", "(x-1)^1", {-1, 1}},
-        Lesefall{"ZahlOhneVorkomma", ".5x", {0, 0.5}},
-        Lesefall{"ZahlOhneNachkomma", "3.x", {0, 3}},
-        Lesefall{"NegativeDezimalzahl", "-0.5", {-0.5}},
-        Lesefall{"PotenzNullVonX", "x^0", {1}},
+        Lesefall{"ZahlOhneVorkomma", ".5x", {0, 0.5}}, Lesefall{"ZahlOhneNachkomma", "3.x", {0, 3}},
+        Lesefall{"NegativeDezimalzahl", "-0.5", {-0.5}}, Lesefall{"PotenzNullVonX", "x^0", {1}},
         Lesefall{"Grad7MalGrad7", "x^7*x^7", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
-        Lesefall{"TiefeKlammern", "((((x))))", {0, 1}},
-        Lesefall{"LeererTermIstNull", "", {}},
+        Lesefall{"TiefeKlammern", "((((x))))", {0, 1}}, Lesefall{"LeererTermIstNull", "", {}},
         // A trailing sign gets the operand 0.
         Lesefall{"NurPlusIstNull", "+", {}},
         // Blanks between a caret and its digit are passed over.
@@ -146,8 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"KlammerOffen", "(x+1", klammerfehler},
         Fehlerfall{"KlammerZu", "x+1)", klammerfehler},
         // Characters outside the alphabet are refused rather than dropped silently.
-        Fehlerfall{"Bruchstrich", "1/3x", nichtLesbar},
-        Fehlerfall{"GrossesX", "3X", nichtLesbar},
+        Fehlerfall{"Bruchstrich", "1/3x", nichtLesbar}, Fehlerfall{"GrossesX", "3X", nichtLesbar},
         Fehlerfall{"UnbekannteFunktion", "2a", nichtLesbar},
         Fehlerfall{"Umlaut", "2ä", nichtLesbar},
         Fehlerfall{"MehrbuchstabigerName", "akt+1", nichtLesbar},
@@ -155,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A caret at the very end is no power.
         Fehlerfall{"DachAmEnde", "(x+1)^", nichtLesbar},
         Fehlerfall{"DachUndLeerzeichenAmEnde", "(x+1)^ ", nichtLesbar},
-        Fehlerfall{"XDachAmEnde", "x^", nichtLesbar},
-        Fehlerfall{"LeereKlammer", "()", nichtLesbar},
+        Fehlerfall{"XDachAmEnde", "x^", nichtLesbar}, Fehlerfall{"LeereKlammer", "()", nichtLesbar},
         Fehlerfall{"LeereKlammerHoch", "()^2", nichtLesbar},
         Fehlerfall{"LeereKlammerImProdukt", "2*()+x", nichtLesbar},
         Fehlerfall{"NurPunkt", ".", nichtLesbar},
@@ -180,9 +174,16 @@ TEST(Termleser, GedruckteTexteLesenSichZurueck) {
   Funktionsliste mitE;
   mitE["e"] = teile(Polynom{7.0});
   const Polynom polynome[] = {
-      Polynom{1, 0, 1e-5},     Polynom{-1.5e-7, 1},  Polynom{},          Polynom{1},
-      Polynom{-1},             Polynom{0, -1, 0, 1}, Polynom{2.5, -3, 0, 1e17},
-      Polynom{-1e300, 0, 1e-4}, Polynom{-2, -2, 2},  Polynom{0.123456789, -98765.4321},
+      Polynom{1, 0, 1e-5},
+      Polynom{-1.5e-7, 1},
+      Polynom{},
+      Polynom{1},
+      Polynom{-1},
+      Polynom{0, -1, 0, 1},
+      Polynom{2.5, -3, 0, 1e17},
+      Polynom{-1e300, 0, 1e-4},
+      Polynom{-2, -2, 2},
+      Polynom{0.123456789, -98765.4321},
       Polynom(koeffizienten(std::vector<double>(15, -3e-5))),
   };
   for (int dezimalen : {1, 2, 3, 6, 8}) {

@@ -17,7 +17,9 @@ struct ZahlFall {
 
 class ZahlText : public testing::TestWithParam<ZahlFall> {};
 
-TEST_P(ZahlText, KuerzesteRueckwandelbareForm) { EXPECT_EQ(zahlText(GetParam().wert), GetParam().text); }
+TEST_P(ZahlText, KuerzesteRueckwandelbareForm) {
+  EXPECT_EQ(zahlText(GetParam().wert), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Zahlen, ZahlText,
@@ -36,7 +38,9 @@ INSTANTIATE_TEST_SUITE_P(
 // the smallest such denominator is taken, so the fraction is in lowest terms.
 class BruchText : public testing::TestWithParam<ZahlFall> {};
 
-TEST_P(BruchText, KleinsterNennerBis1000) { EXPECT_EQ(bruchText(GetParam().wert), GetParam().text); }
+TEST_P(BruchText, KleinsterNennerBis1000) {
+  EXPECT_EQ(bruchText(GetParam().wert), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Brueche, BruchText,
@@ -47,8 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ZahlFall{"nenner997", 1.0 / 997.0, "1/997"},
                     ZahlFall{"nenner1001", 1.0 / 1001.0, ""},
                     ZahlFall{"wurzel", std::sqrt(2.0), ""},
-                    ZahlFall{"gerundetesDrittel", 0.33333, ""},
-                    ZahlFall{"winzig", 1e-20, ""}, ZahlFall{"riesig", 1e13, ""},
+                    ZahlFall{"gerundetesDrittel", 0.33333, ""}, ZahlFall{"winzig", 1e-20, ""},
+                    ZahlFall{"riesig", 1e13, ""},
                     ZahlFall{"nan", std::numeric_limits<double>::quiet_NaN(), ""}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
@@ -97,7 +101,9 @@ struct PolynomFall {
 
 class PolynomText : public testing::TestWithParam<PolynomFall> {};
 
-TEST_P(PolynomText, KonstantesGliedZuerst) { EXPECT_EQ(polynomString(GetParam().p, 2), GetParam().text); }
+TEST_P(PolynomText, KonstantesGliedZuerst) {
+  EXPECT_EQ(polynomString(GetParam().p, 2), GetParam().text);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Polynome, PolynomText,

@@ -1,8 +1,8 @@
 // Messages of ordinary renamings are compared by the konstruktion_umbenennung script; here:
 // the lists and pools behind them and the refusals the script does not reach.
-#include <gtest/gtest.h>
-
 #include "points/umbenennung.h"
+
+#include <gtest/gtest.h>
 
 namespace quarvel {
 namespace {
@@ -31,8 +31,10 @@ TEST(Umbenennung, ObjektBleibtPoolsTauschen) {
   EXPECT_EQ(l.spListe().at("t"), s);
   EXPECT_EQ(f->name + a->name + s->name, "gP7t");
   EXPECT_EQ(l.fuListe().size() + l.pktListe().size() + l.spListe().size(), 3u);
-  EXPECT_TRUE(l.fuNamen().contains("f") && l.fuNamen().contains("s") && l.punktNamen().contains("A"));
-  EXPECT_FALSE(l.fuNamen().contains("g") || l.fuNamen().contains("t") || l.punktNamen().contains("P7"));
+  EXPECT_TRUE(l.fuNamen().contains("f") && l.fuNamen().contains("s") &&
+              l.punktNamen().contains("A"));
+  EXPECT_FALSE(l.fuNamen().contains("g") || l.fuNamen().contains("t") ||
+               l.punktNamen().contains("P7"));
 }
 
 struct Ablehnung {
@@ -53,7 +55,8 @@ TEST_P(UmbenennungAbgelehnt, AendertNichts) {
   EXPECT_EQ(l.spListe(), vorher.spListe());
   EXPECT_EQ(l.fuNamen(), vorher.fuNamen());
   EXPECT_EQ(l.punktNamen(), vorher.punktNamen());
-  EXPECT_EQ(l.fuListe().at("f")->name + l.pktListe().at("A")->name + l.spListe().at("s")->name, "fAs");
+  EXPECT_EQ(l.fuListe().at("f")->name + l.pktListe().at("A")->name + l.spListe().at("s")->name,
+            "fAs");
 }
 
 INSTANTIATE_TEST_SUITE_P(
