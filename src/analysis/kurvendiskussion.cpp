@@ -1,6 +1,7 @@
 #include "analysis/kurvendiskussion.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "analysis/nullstellen.h"
@@ -67,13 +68,15 @@ std::string artText(const Stellenart& art) {
 
 // The kinds and, away from stationary points, the slope at the shown position. A slope
 // that would round to 0 keeps two significant digits: it is not 0.
-std::string verlaufText(const Polynom& p, const Stellenart& art, double x, int dezimalen) {
+std::string verlaufText(const Polynom& p, const Stellenart& art, double x, int dezimalen,
+                        bool brueche) {
   std::string text = artText(art);
   if (!art.stationaer) {
     const double steigung = p.abl().wert(x);
     const double r = gerundet(steigung, dezimalen);
     if (steigung != 0.0) {
-      text += steigungText + zahlText(r != 0.0 ? r : zweiGueltigeStellen(steigung));
+      text += steigungText + bruchOderText(steigung, brueche,
+                                           zahlText(r != 0.0 ? r : zweiGueltigeStellen(steigung)));
     }
   }
   return text;
@@ -109,12 +112,13 @@ Symmetrie symmetrieMit(const Polynom& p, std::span<const Nullstellen> nullstelle
   return {};
 }
 
-std::string symmetrieSatz(const Polynom& p, const Symmetrie& s) {
+std::string symmetrieSatz(const Polynom& p, const Symmetrie& s, bool brueche) {
+  auto zahl = [brueche](double v) { return bruchOderText(v, brueche, zahlText(v)); };
   switch (s.art) {
     case Symmetrieverhalten::psym:
-      return punktsymmetrieText + zahlText(s.c) + "; " + zahlText(p.wert(s.c)) + ")";
+      return punktsymmetrieText + zahl(s.c) + "; " + zahl(p.wert(s.c)) + ")";
     case Symmetrieverhalten::asym:
-      return achsensymmetrieText + zahlText(s.c) + "; 0.0)";
+      return achsensymmetrieText + zahl(s.c) + "; " + zahl(0.0) + ")";
     case Symmetrieverhalten::bisymm:
       return geradensymmetrieText;
     case Symmetrieverhalten::ohne:
@@ -130,7 +134,7 @@ Symmetrie symmetrieVerhalten(const Polynom& p, int dezimalen) {
 }
 
 std::string symVerhalten(const Polynom& p, int dezimalen) {
-  return symmetrieSatz(p, symmetrieVerhalten(p, dezimalen));
+  return symmetrieSatz(p, symmetrieVerhalten(p, dezimalen), false);
 }
 
 KurvenEnden kurvenEnden(const Polynom& p) {
@@ -144,11 +148,15 @@ KurvenEnden kurvenEnden(const Polynom& p) {
                  : KurvenEnden{ausPositivem, insNegativeRechts};
 }
 
-std::string verlauf(const Polynom& p, double x, int dezimalen) {
-  return verlaufText(p, stellenart(p, x, dezimalen), x, dezimalen);
+std::string verlauf(const Polynom& p, double x, int dezimalen, bool brueche) {
+  return verlaufText(p, stellenart(p, x, dezimalen), x, dezimalen, brueche);
 }
 
-std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
+std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen, bool brueche) {
+  // Values are shown rounded, or as fractions where they are ones and fractions are chosen.
+  auto zahl = [brueche](double v, std::string dezimal) {
+    return bruchOderText(v, brueche, std::move(dezimal));
+  };
   const int n = fu.grad2();
   // The roots of fu, fu' and fu'' serve the critical points and the symmetry alike.
   const auto nullstellen = nullstellenAllerAbleitungen(fu, dezimalen);
@@ -157,21 +165,23 @@ std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen) {
   if (n == -1) {
     t = nullfunktionText;
   } else if (n == 0) {
-    t = parallelenText + zahlText(fu.wert(0)) + ").";
+    t = parallelenText + zahl(fu.wert(0), zahlText(fu.wert(0))) + ").";
   } else if (n == 1) {
-    t = geradenText + zahlText(fu.koeff[1]) + geradenPunktText + zahlText(fu.wert(0)) + ").";
+    t = geradenText + zahl(fu.koeff[1], zahlText(fu.koeff[1])) + geradenPunktText +
+        zahl(fu.wert(0), zahlText(fu.wert(0))) + ").";
   } else {
     const KurvenEnden enden = kurvenEnden(fu);
     t = parabelText + std::to_string(n) + ordnungText + enden.links + ". \n\n";
     std::size_t buchstabe = 0;
     for (const KritischeStelle& s : kritischeStellen(fu, nullstellen)) {
-      t += kritPunktBuchstabe(buchstabe++) + " (" + gerundetText(s.x, dezimalen) + " | " +
-           gerundetText(fu.wert(s.x), dezimalen) + eintragText +
-           verlaufText(fu, s.art, s.x, dezimalen) + ". \n";
+      const double y = fu.wert(s.x);
+      t += kritPunktBuchstabe(buchstabe++) + " (" + zahl(s.x, gerundetText(s.x, dezimalen)) +
+           " | " + zahl(y, gerundetText(y, dezimalen)) + eintragText +
+           verlaufText(fu, s.art, s.x, dezimalen, brueche) + ". \n";
     }
     u = strebtText + enden.rechts + ".\n\n";
   }
-  return t + u + symmetrieSatz(fu, symmetrieMit(fu, nullstellen));
+  return t + u + symmetrieSatz(fu, symmetrieMit(fu, nullstellen), brueche);
 }
 
 }  // namespace quarvel

@@ -33,10 +33,12 @@ KurvenEnden kurvenEnden(const Polynom& p);
 // The kinds of the critical point of p at x ("Nullpunkt und Tiefpunkt", "r-l-Wendepunkt",
 // …) and the slope there unless it rounds to 0. A position that is none of these (p''
 // vanishes without a change of curvature) is a "Flachpunkt".
-std::string verlauf(const Polynom& p, double x, int dezimalen);
+// With `brueche` the slope is written as a fraction where it is one.
+std::string verlauf(const Polynom& p, double x, int dezimalen, bool brueche = false);
 
 // The prose description of the graph of fu: kind of graph, end behaviour, every critical
-// point with its kinds, and the symmetry.
-std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen);
+// point with its kinds, and the symmetry. With `brueche` every number that is a fraction
+// with a small denominator is written as one.
+std::string kurvendiskussion2fu(const Polynom& fu, int dezimalen, bool brueche = false);
 
 }  // namespace quarvel

@@ -126,7 +126,7 @@ void beschreibeGraphNameB(Zustand& z) {
   bemerkung(z, "");
   ausgabe(z, -1,
           beschreibungNameKopf + name + "(x) =  " + text(z, f) + "\n\n" +
-              kurvendiskussion2fu(f, z.dezimalen));
+              kurvendiskussion2fu(f, z.dezimalen, z.brueche));
 }
 
 }  // namespace

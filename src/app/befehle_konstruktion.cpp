@@ -141,7 +141,7 @@ void alleSplineKomponentenAnzeigB(Zustand& z) {
     return;
   }
   bemerkung(z, "");
-  ausgabe(z, -1, lf + splineKomponentenAnzeigen(z.listen, name, z.dezimalen));
+  ausgabe(z, -1, lf + splineKomponentenAnzeigen(z.listen, name, z.dezimalen, z.brueche));
 }
 
 void umbezeichneB(Zustand& z) {

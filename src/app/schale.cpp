@@ -1,5 +1,7 @@
 #include "app/schale.h"
 
+#include <utility>
+
 #include "analysis/kritischestellen.h"
 #include "model/polynomtext.h"
 #include "model/zahltext.h"
@@ -91,8 +93,7 @@ Zahlformat zahlformat(const Zustand& z) {
 }
 
 std::string bruchOder(const Zustand& z, double x, std::string dezimal) {
-  const std::string bruch = z.brueche ? bruchText(x) : "";
-  return bruch.empty() ? dezimal : bruch;
+  return bruchOderText(x, z.brueche, std::move(dezimal));
 }
 
 std::string ergebnisZahl(const Zustand& z, double x, Kleinwerte klein) {

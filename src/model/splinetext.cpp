@@ -15,7 +15,7 @@ std::string gesamtSplineliste(const Objektlisten& listen) {
 }
 
 std::string splineKomponentenAnzeigen(const Objektlisten& listen, const std::string& name,
-                                      int dezimalen) {
+                                      int dezimalen, bool brueche) {
   const auto eintrag = listen.spListe().find(name);
   if (eintrag == listen.spListe().end()) {
     return "Dieser Fall müsste vorher abgefangen werden. Schwerer Fehler!!";
@@ -24,8 +24,11 @@ std::string splineKomponentenAnzeigen(const Objektlisten& listen, const std::str
   std::string text = "Beschreibung der Komponenten der Splinefunktion " + name + " \n\n";
   if (s.stuecke.size() + 1 != s.zerlegung.size()) return text;
   for (std::size_t i = 0; i < s.stuecke.size(); ++i) {
-    text += "[" + zahlText(s.zerlegung[i]) + ", " + zahlText(s.zerlegung[i + 1]) +
-            "]: y = " + polynomString(s.stuecke[i], dezimalen) + "\n";
+    const double von = s.zerlegung[i];
+    const double bis = s.zerlegung[i + 1];
+    text += "[" + bruchOderText(von, brueche, zahlText(von)) + ", " +
+            bruchOderText(bis, brueche, zahlText(bis)) +
+            "]: y = " + polynomString(s.stuecke[i], dezimalen, brueche) + "\n";
   }
   return text;
 }

@@ -11,7 +11,8 @@ namespace quarvel {
 std::string gesamtSplineliste(const Objektlisten& listen);
 
 // The pieces of one stored spline with their intervals; callers check the name first.
+// With `brueche` numbers that are fractions with small denominators are written as such.
 std::string splineKomponentenAnzeigen(const Objektlisten& listen, const std::string& name,
-                                      int dezimalen);
+                                      int dezimalen, bool brueche = false);
 
 }  // namespace quarvel

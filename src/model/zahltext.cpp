@@ -48,6 +48,11 @@ std::string bruchText(double x) {
   return "";
 }
 
+std::string bruchOderText(double x, bool brueche, std::string dezimal) {
+  std::string bruch = brueche ? bruchText(x) : "";
+  return bruch.empty() ? dezimal : bruch;
+}
+
 std::string ganzText(long long n) {
   return std::to_string(n);
 }

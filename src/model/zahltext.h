@@ -35,6 +35,9 @@ std::optional<double> alsZahl(std::string_view text, Zahlregeln regeln = {});
 // relative ("-1/4", "50/27", "3" for q = 1, "0" for 0); empty when there is none or |x| is
 // too large for an exact numerator.
 std::string bruchText(double x);
+// The fraction of x when `brueche` is set and x is one, else `dezimal`: the one way any
+// output turns a number into a fraction.
+std::string bruchOderText(double x, bool brueche, std::string dezimal);
 
 // Integer in plain decimal ("14", "-3").
 std::string ganzText(long long n);
