@@ -68,8 +68,7 @@ std::string linPol(double a, int dezimalen) {
 
 std::string punkt2String(const Punkt& p, int dezimalen, bool brueche) {
   auto text = [dezimalen, brueche](double v) {
-    const std::string bruch = brueche ? bruchText(v) : "";
-    return bruch.empty() ? gerundetText(v, dezimalen) : bruch;
+    return bruchOderText(v, brueche, gerundetText(v, dezimalen));
   };
   std::string s = "(" + text(p.x()) + ", ";
   if (!p.valz() && !p.valw()) return s + text(p.y()) + ")";
