@@ -4,7 +4,6 @@
 #include "app/fensterwahl.h"
 #include "app/listenpflege.h"
 #include "graph/rahmen.h"
-#include "model/zahltext.h"
 #include "testoberflaeche.h"
 
 namespace quarvel {
@@ -78,15 +77,6 @@ TEST_F(Fensterwahlbefehle, UnbrauchbareFelderMelden) {
               "Die eingegebenen Werte in den Feldern x und y sind nicht verwertbar\n \n");
     EXPECT_EQ(s.z.grafik.xyRahmen, (Grenzen{-2, 2, -2, 2}));
   }
-}
-
-TEST_F(Fensterwahlbefehle, GezeigterAusschnittWirdRechteck) {
-  befehl("scrollWheel", {"0", "-1"});
-  befehl("scrollWheel", {"0", "-1", "ctrl"});
-  const Grenzen r = rahmen();
-  befehl("fRahmenUebernahmeB");
-  EXPECT_EQ(s.z.grafik.xyRahmen,
-            (Grenzen{rund1(r.links), rund1(r.rechts), rund1(r.unten), rund1(r.oben)}));
 }
 
 TEST_F(Fensterwahlbefehle, NachPunktenVerlangtEinRechteck) {

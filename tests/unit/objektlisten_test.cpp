@@ -190,19 +190,10 @@ TEST(Listenpflege, EntfernteNamenKommenZurueck) {
   EXPECT_TRUE(l.punktNamen().contains("P1")) << "a point name comes back whatever its form";
 }
 
-TEST(Punkt, AbstandUndAktivierung) {
+TEST(Punkt, Abstand) {
   const Punkt o{0, 0, 7, 9};
   EXPECT_EQ(o.dist(Punkt{3, 4, 0, 0}), 5.0);
   EXPECT_EQ(o.dist(Punkt{1e-10, 0, 0, 0}), 0.0);
-
-  Punktliste l;
-  l["P1"] = teile(Punkt{1, 2, 0, 0});
-  EXPECT_EQ(punktAktivieren(l, "Q"), "Punkt Q ist nicht bekannt.");
-  EXPECT_EQ(punktDeaktivieren(l, "P1"), "P1 ist deaktiviert\n");
-  EXPECT_FALSE(l["P1"]->aktiv);
-  EXPECT_EQ(punktDeaktivieren(l, "P1"), "P1 ist deaktiviert\n");
-  EXPECT_EQ(punktAktivieren(l, "P1"), "P1 ist aktiv\n");
-  EXPECT_TRUE(l["P1"]->aktiv);
 }
 
 TEST(Punkt, KoordinatenpunktUndPunktmenge) {
@@ -221,65 +212,6 @@ TEST(Punkt, KoordinatenpunktUndPunktmenge) {
   EXPECT_EQ(m.pFeld(), std::vector<std::string>{"A"});
   m.ausmengen(l, "A");
   EXPECT_TRUE(m.elemente.empty());
-}
-
-TEST(Punkt, DemonstrationspunkteMitIhrenBedingungen) {
-  const auto punkte = demonstrationsPunkte();
-  ASSERT_EQ(punkte.size(), 6u);
-  EXPECT_EQ(punkte[2].name, "P3");
-  EXPECT_EQ(punkte[2].ko, (std::array<double, 4>{4, 7, 3, 0}));
-  EXPECT_EQ(punkte[2].valid, (std::array<bool, 3>{true, true, false}));
-  EXPECT_EQ(punkte[3].valid, (std::array<bool, 3>{true, false, true}));
-  EXPECT_EQ(punkte[5].ko[0], -3.0);
-}
-
-TEST(Listenberichte, FunktionslisteMitFarbeOderUnsichtbar) {
-  Objektlisten l;
-  auto f = teile(Polynom{1, 0, 1});
-  auto g = teile(Polynom{0, 1});
-  g->sichtbar = false;
-  auto h = teile(Polynom{2});
-  h->color = Farbe::gruen;
-  l.speichereFunktion("g", g);
-  l.speichereFunktion("f", f);
-  l.speichereFunktion("h", h);
-  EXPECT_EQ(gesamtFunktionsliste(l, 2),
-            "Liste der mit Namen gespeicherten Funktionen \n\n"
-            "f(x) =  1  + x^2 (schwarz) \n"
-            "g(x) = x (unsichtbar) \n"
-            "h(x) = 2.0 (grün) \n");
-}
-
-TEST(Listenberichte, GeloeschteFunktionen) {
-  Objektlisten l;
-  EXPECT_EQ(gelFuListe(l, Polynom{1}, 2), "");
-  l.merkeGeloeschtenTerm("x");
-  l.merkeGeloeschtenTerm(" 1  + x^2");
-  EXPECT_EQ(gelFuListe(l, Polynom{-2, -2, 2}, 2),
-            "y = x \ny =  1  + x^2 \n\nDie aktuelle Funktion hat den Funktionsterm \n y =  - 2.0 - "
-            "2.0x + 2.0x^2");
-}
-
-TEST(Listenberichte, PunktlisteDreiJeZeileUndGruppen) {
-  Objektlisten l;
-  EXPECT_EQ(gesamtPunktliste(l, 2),
-            "Liste der gespeicherten Punkte \n\nKeine aktivierten Punkte\n\nKeine deaktivierten "
-            "Punkte\n\n");
-  for (const char* n : {"A", "B", "C", "D"}) {
-    auto p = teile(Punkt{1, 2, 0, 0});
-    p->valid = {true, false, false};
-    l.speicherePunkt(n, p);
-  }
-  EXPECT_EQ(gesamtPunktliste(l, 2),
-            "Liste der gespeicherten Punkte \n\nAktivierte Punkte:\n"
-            "A(1.0, 2.0),   B(1.0, 2.0),   C(1.0, 2.0)\nD(1.0, 2.0),   \n\n"
-            "Keine deaktivierten Punkte\n\n");
-  l.pktListe().at("B")->aktiv = false;
-  l.pktListe().at("D")->aktiv = false;
-  EXPECT_EQ(gesamtPunktliste(l, 2),
-            "Liste der gespeicherten Punkte \n\nAktivierte Punkte:\n"
-            "A(1.0, 2.0),   C(1.0, 2.0),   \n\n"
-            "\nDeaktivierte Punkte:\nB(1.0, 2.0),   D(1.0, 2.0),   ");
 }
 
 TEST(Farben, RohtexteUndKomponenten) {
