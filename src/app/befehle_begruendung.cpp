@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/begruendung.h"
@@ -126,12 +127,21 @@ std::string steigungText(const Zustand& z, const GewaehlteFunktion& f, double x0
          ") = " + schulZahl(m, zahlformat(z));
 }
 
-void tangenteB(Zustand& z) {
-  const auto f = funktionOderAkt(z);
-  if (!f) return;
+// The chosen function and the position x0 from field x, when the point of contact and the
+// slope there are numbers the text can show.
+std::optional<std::pair<GewaehlteFunktion, double>> beruehrstelle(Zustand& z) {
+  auto f = funktionOderAkt(z);
+  if (!f) return std::nullopt;
   const double x0 = feldZahl(z.felder.x);
-  // The point of contact and the slope there must be numbers the text can show.
-  if (!endlichSonstMelden(z, {f->p->wert(x0), f->p->abl().wert(x0)})) return;
+  if (!endlichSonstMelden(z, {f->p->wert(x0), f->p->abl().wert(x0)})) return std::nullopt;
+  return std::pair{std::move(*f), x0};
+}
+
+void tangenteB(Zustand& z) {
+  const auto stelle = beruehrstelle(z);
+  if (!stelle) return;
+  const auto& [gewaehlt, x0] = *stelle;
+  const GewaehlteFunktion* f = &gewaehlt;
   const Gerade t = tangenteAn(*f->p, x0);
   geradeEinlisten(z, t, "t", "Tangente",
                   "Tangente an den Graphen von " + f->name + " im Punkt " + punktText(z, *f, x0) +
@@ -139,11 +149,10 @@ void tangenteB(Zustand& z) {
 }
 
 void normaleB(Zustand& z) {
-  const auto f = funktionOderAkt(z);
-  if (!f) return;
-  const double x0 = feldZahl(z.felder.x);
-  // The point of contact and the slope there must be numbers the text can show.
-  if (!endlichSonstMelden(z, {f->p->wert(x0), f->p->abl().wert(x0)})) return;
+  const auto stelle = beruehrstelle(z);
+  if (!stelle) return;
+  const auto& [gewaehlt, x0] = *stelle;
+  const GewaehlteFunktion* f = &gewaehlt;
   const Gerade n = normaleAn(*f->p, x0);
   const std::string tangente = steigungText(z, *f, x0, tangenteAn(*f->p, x0).steigung);
   if (n.senkrecht) {
