@@ -2,37 +2,24 @@
 // thrown away, opening and saving with their failures, the recovery copy and the worksheet.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/dokument.h"
 #include "app/grafikanzeige.h"
 #include "gui/arbeitsblatt.h"
 #include "gui/dokumentverwaltung.h"
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
 
-// Answers the next modal message box with `knopf` and keeps its text. Waits for the box,
-// so that answers to several questions in a row can be queued.
-void antworte(const QString& knopf, QString* text = nullptr) {
-  QTimer::singleShot(0, [knopf, text] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return antworte(knopf, text);
-    if (text != nullptr) *text = box->text();
-    for (QAbstractButton* b : box->buttons()) {
-      if (b->text() == knopf) b->click();
-    }
-  });
-}
+using namespace test;
 
 void lies(Hauptfenster& f, const std::string& name, const std::string& term) {
   f.zustand().felder.name = name;
@@ -63,9 +50,9 @@ TEST(DokumentFenster, AenderungsmarkeUndSicherungsfrage) {
   EXPECT_FALSE(f.zustand().listen.fuExistiert("f"));
   EXPECT_FALSE(f.isWindowModified());
 
-  // Without changes the usual question stays.
+  // Without changes the usual question stays, also when the window is closed.
   antworte("Nein, noch nicht", &frage);
-  f.ausfuehren("quitB");
+  EXPECT_FALSE(f.close());
   EXPECT_EQ(frage, "Wirklich das Programm verlassen?");
   EXPECT_TRUE(f.isVisible());
 }
