@@ -27,6 +27,8 @@ TEST(Menues, EintraegeFuehrenIhrenBefehlAus) {
   const Fall faelle[] = {
       {"Zeige > &Funktionsliste", "Ctrl+L", "", "Die aktuelle Funktion hat die Gleichung"},
       {"Zeige > &Gelöschte Funktionen", "", "", "Bisher wurde noch kein Polynom"},
+      {"Zeige > &Protokoll zeigen oder ausblenden", "Ctrl+Shift+O", "",
+       "Das Protokoll ist noch (oder wieder) leer."},
       {"Zeige > Punkt&liste zeigen", "Ctrl+Alt+P", "", "Die Punktliste ist leer."},
       {"Berechne > &Werte von <Name>, <Name>' und <Name>'' an der Stelle x", "Ctrl+Shift+W", "akt",
        "akt(0.0) = -2.0"},
@@ -99,7 +101,12 @@ TEST(Menues, KnoepfeTastenUndMenueAufDemselbenZustand) {
   f.show();
   QPushButton* termLesen = knopf(f, "<---");
   QPushButton* punktLesen = knopf(f, "Punkt eingeben");
-  ASSERT_TRUE(termLesen != nullptr && punktLesen != nullptr);
+  QPushButton* punktSetzen = knopf(f, "neu");  // below the graph: places a point, then undoes it
+  ASSERT_TRUE(termLesen != nullptr && punktLesen != nullptr && punktSetzen != nullptr);
+  punktSetzen->click();
+  EXPECT_EQ(punktSetzen->text(), "Undo");
+  punktSetzen->click();
+  EXPECT_EQ(punktSetzen->text(), "neu");
   f.eingabeFeld()->setText("x^2+1");
   f.namensFeld()->setText("g");
   termLesen->click();
