@@ -4,34 +4,30 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimer>
 #include <regex>
 #include <string>
 
 #include "app/dokument.h"
 #include "app/listenpflege.h"
 #include "gui/hauptfenster.h"
+#include "menuehilfen.h"
 
 namespace quarvel {
 namespace {
+
+using namespace test;
 
 // Every question of the program that can change something, dismissed without choosing a
 // button: Escape and the close button must leave the lists exactly as they were.
 
 enum class Schliessen { escape, schliessknopf };
 
-// Dismisses the next modal question and records its text.
+// Dismisses the next question without choosing a button and records its text.
 void schliesseNaechsteFrage(Schliessen wie, QString* gestellt) {
-  QTimer::singleShot(0, [wie, gestellt] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    *gestellt = box->text();
-    if (wie == Schliessen::escape) {
-      QKeyEvent taste(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-      QApplication::sendEvent(box, &taste);
-    } else {
-      box->close();
-    }
+  beiNaechsterFrage(gestellt, [wie](QMessageBox& box) {
+    if (wie == Schliessen::schliessknopf) return void(box.close());
+    QKeyEvent taste(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&box, &taste);
   });
 }
 

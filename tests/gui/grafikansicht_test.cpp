@@ -27,12 +27,20 @@ namespace {
 
 using namespace test;
 
-QImage male(const Anzeigeliste& liste) {
+// Paints the display list onto `geraet`, by default an image of the default view filled with
+// magenta, so that what is left unpainted shows.
+QImage leinwand() {
   QImage bild(650, 580, QImage::Format_ARGB32_Premultiplied);
   bild.fill(Qt::magenta);
-  QPainter maler(&bild);
-  Anzeigemaler().male(maler, liste);
   return bild;
+}
+
+template <typename Geraet = QImage>
+Geraet male(const Anzeigeliste& liste, Geraet geraet = leinwand()) {
+  QPainter maler(&geraet);
+  Anzeigemaler().male(maler, liste);
+  maler.end();
+  return geraet;
 }
 
 // Pixel position of a world point on the start frame (image rows run downwards).
@@ -94,14 +102,9 @@ TEST(GrafikMalen, KurvenSehenAufDemBildschirmAusWieImVektorbild) {
   for (int i = 0; i <= 400; ++i) welle.push_back({i * 1.6, 290 + 200 * std::sin(i / 9.0)});
   for (int i = 0; i <= 40; ++i) zacken.push_back({15.0 * i, i % 2 == 0 ? 100.0 : 140.0});
   liste.elemente.emplace_back(Pfad{{0.9, 0.1, 0.1}, kurvenBreite, {welle, zacken}, {}});
-  QPicture vektor;
-  QPainter aufVektor(&vektor);
-  Anzeigemaler().male(aufVektor, liste);
-  aufVektor.end();
-  QImage wieVektor(650, 580, QImage::Format_ARGB32_Premultiplied);
-  QPainter nachgemalt(&wieVektor);
-  nachgemalt.drawPicture(0, 0, vektor);
-  nachgemalt.end();
+  const QPicture vektor = male(liste, QPicture());
+  QImage wieVektor = leinwand();
+  QPainter(&wieVektor).drawPicture(0, 0, vektor);
   const QImage direkt = male(liste);
   int groessterUnterschied = 0;
   for (int y = 0; y < direkt.height(); ++y) {

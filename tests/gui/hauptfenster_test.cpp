@@ -40,53 +40,48 @@ void warte() {
 // Small screens: the window fits with every button reachable; the graph grows with the
 // window while its frame stays; long hints neither widen the window nor get cut off.
 TEST(Hauptfenster, PasstAufJedenBildschirm) {
+  const QString langerTerm = QString(QStringLiteral("x")).repeated(301);
+  QString vieleZeilen;
+  for (int i = 0; i < 200; ++i)
+    vieleZeilen += QStringLiteral("Kein Punkt namens Q%1 in der Liste.\n").arg(i);
   for (const QRect verfuegbar : {QRect(0, 0, 1024, 600), QRect(0, 0, 1366, 768)}) {
+    SCOPED_TRACE(verfuegbar.width());
     Hauptfenster f(1);
     f.einpassen(verfuegbar);
     f.show();
     warte();
     EXPECT_LE(f.minimumSizeHint().width(), 800);
     EXPECT_LE(f.minimumSizeHint().height(), 560);
-    EXPECT_TRUE(verfuegbar.contains(f.frameGeometry())) << verfuegbar.width();
+    EXPECT_TRUE(verfuegbar.contains(f.frameGeometry()));
     for (QAbstractButton* k : f.findChildren<QAbstractButton*>()) {
-      if (!k->isVisibleTo(&f)) continue;
       const QRect ort(k->mapTo(&f, QPoint(0, 0)), k->size());
-      EXPECT_TRUE(f.rect().contains(ort))
-          << k->text().toStdString() << " at " << verfuegbar.width();
+      EXPECT_TRUE(!k->isVisibleTo(&f) || f.rect().contains(ort)) << k->text().toStdString();
     }
-  }
 
-  Hauptfenster f(1);
-  f.einpassen(QRect(0, 0, 1024, 600));
-  f.show();
-  warte();
-  auto* ansicht = f.findChild<Grafikansicht*>();
-  ASSERT_NE(ansicht, nullptr);
-  const Grafikzustand& g = f.zustand().grafik;
-  const QSize vorher = ansicht->size();
-  const Grenzen rahmen = gezeigterRahmen(g);
-  const int breite = f.width();
-  f.resize(1600, 1000);
-  warte();
-  EXPECT_GT(ansicht->width(), vorher.width());
-  EXPECT_GT(ansicht->height(), vorher.height());
-  EXPECT_EQ(g.ansicht, (Ansichtsgroesse{static_cast<double>(ansicht->width()),
-                                        static_cast<double>(ansicht->height())}));
-  EXPECT_EQ(gezeigterRahmen(g), rahmen);
-
-  f.resize(breite, 600);
-  warte();
-  const QString langerTerm = QString(QStringLiteral("x")).repeated(301);
-  QString vieleZeilen;
-  for (int i = 0; i < 200; ++i)
-    vieleZeilen += QStringLiteral("Kein Punkt namens Q%1 in der Liste.\n").arg(i);
-  for (const QString& hinweis : {langerTerm, vieleZeilen}) {
-    f.zustand().felder.hinweis = hinweis.toStdString();
-    f.felderZeigen();
+    auto* ansicht = f.findChild<Grafikansicht*>();
+    ASSERT_NE(ansicht, nullptr);
+    const Grafikzustand& g = f.zustand().grafik;
+    const QSize vorher = ansicht->size();
+    const Grenzen rahmen = gezeigterRahmen(g);
+    const int breite = f.width();
+    f.resize(1600, 1000);
     warte();
-    EXPECT_EQ(f.width(), breite);
-    EXPECT_EQ(f.hinweisZeile()->text(), hinweis) << "nothing is cut off";
-    EXPECT_LE(f.hinweisZeile()->height(), 300) << "it scrolls instead";
+    EXPECT_GT(ansicht->width(), vorher.width());
+    EXPECT_GT(ansicht->height(), vorher.height());
+    EXPECT_EQ(g.ansicht, (Ansichtsgroesse{static_cast<double>(ansicht->width()),
+                                          static_cast<double>(ansicht->height())}));
+    EXPECT_EQ(gezeigterRahmen(g), rahmen);
+
+    f.resize(breite, 600);
+    warte();
+    for (const QString& hinweis : {langerTerm, vieleZeilen}) {
+      f.zustand().felder.hinweis = hinweis.toStdString();
+      f.felderZeigen();
+      warte();
+      EXPECT_EQ(f.width(), breite);
+      EXPECT_EQ(f.hinweisZeile()->text(), hinweis) << "nothing is cut off";
+      EXPECT_LE(f.hinweisZeile()->height(), 300) << "it scrolls instead";
+    }
   }
 }
 

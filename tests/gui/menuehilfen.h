@@ -52,14 +52,22 @@ inline QPushButton* knopf(QWidget& f, const QString& text) {
   return nullptr;
 }
 
-// Answers the next modal message box with the button labelled `knopf` and keeps the
-// question. Waits for the box, so that answers to several questions in a row can be queued.
-inline void antworte(const QString& knopf, QString* frage = nullptr) {
-  QTimer::singleShot(0, [knopf, frage] {
+// Acts on the next modal message box once it is shown, after keeping its question. Waits
+// for the box, so that answers to several questions in a row can be queued.
+template <typename Handlung>
+void beiNaechsterFrage(QString* frage, Handlung handlung) {
+  QTimer::singleShot(0, [frage, handlung] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return antworte(knopf, frage);
+    if (box == nullptr) return beiNaechsterFrage(frage, handlung);
     if (frage != nullptr) *frage = box->text();
-    for (QAbstractButton* b : box->buttons()) {
+    handlung(*box);
+  });
+}
+
+// Answers the next question with the button labelled `knopf`.
+inline void antworte(const QString& knopf, QString* frage = nullptr) {
+  beiNaechsterFrage(frage, [knopf](QMessageBox& box) {
+    for (QAbstractButton* b : box.buttons()) {
       if (b->text() == knopf) b->click();
     }
   });
