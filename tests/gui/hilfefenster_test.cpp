@@ -27,8 +27,10 @@ class HilfefensterTest : public testing::Test {
   QListWidget* themen = hilfe->findChild<QListWidget*>();
 };
 
-// Hidden at first with the program text, which the help button brings up.
-TEST_F(HilfefensterTest, OeffnetMitDemProgrammtextUndDemKnopf) {
+// Hidden at first with the program text, which the help button brings up. Every topic entry
+// shows its text and marks its topic in the window's list, also when the same topic is asked
+// for again after the window was closed; a click in the list runs the topic as well.
+TEST_F(HilfefensterTest, KnopfMenueUndListeZeigenIhrThema) {
   EXPECT_FALSE(hilfe->isVisible());
   EXPECT_EQ(hilfe->text().toStdString(), info());
   EXPECT_EQ(info().rfind("Zum Programm Quarvel\n\n", 0), 0u);
@@ -37,12 +39,7 @@ TEST_F(HilfefensterTest, OeffnetMitDemProgrammtextUndDemKnopf) {
   EXPECT_EQ(knopf->text(), QStringLiteral("&Hilfe"));
   knopf->click();
   EXPECT_TRUE(hilfe->isVisible());
-}
 
-// Every topic entry shows its text and marks its topic in the window's list, also when the
-// same topic is asked for again after the window was closed; a click in the list runs the
-// topic as well.
-TEST_F(HilfefensterTest, JedesThemaAusDemMenueErscheintImFenster) {
   std::vector<std::pair<QString, QString>> eintraege;  // menu path -> topic in the list
   for (const Hilfethema& thema : hilfethemen()) {
     eintraege.emplace_back("Hilfe > " + QString::fromUtf8(thema.titel),
