@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "app/dokument.h"
@@ -22,9 +23,8 @@ namespace {
 using namespace test;
 
 void lies(Hauptfenster& f, const std::string& name, const std::string& term) {
-  f.zustand().felder.name = name;
-  f.zustand().felder.eingabe = term;
-  f.felderZeigen();
+  f.namensFeld()->setText(QString::fromStdString(name));
+  f.eingabeFeld()->setText(QString::fromStdString(term));
   f.ausfuehren("liesTermB");
 }
 

@@ -119,12 +119,12 @@ TEST(Hauptfenster, JedesMenueIstPerTastaturErreichbar) {
   pruefeKuerzel(f.menuBar(), "Menüleiste", kurzwahlen);
 
   QStringList datei;
-  for (QAction* a : hauptmenue(f, "Datei")->actions()) datei << ohneKuerzel(a->text());
+  for (QAction* a : eintrag(f, "Datei")->menu()->actions()) datei << ohneKuerzel(a->text());
   EXPECT_EQ(datei.front(), "Neustart …");
   EXPECT_EQ(datei.mid(datei.size() - 4),
             (QStringList{"Drucken …", "Grafik exportieren …", "", "Beenden …"}));
-  EXPECT_EQ(eintrag(f, "Datei", "Drucken …")->shortcut(), QKeySequence(QKeySequence::Print));
-  EXPECT_EQ(eintrag(f, "Datei", "Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
+  EXPECT_EQ(eintrag(f, "Datei > Drucken …")->shortcut(), QKeySequence(QKeySequence::Print));
+  EXPECT_EQ(eintrag(f, "Datei > Beenden …")->shortcut(), QKeySequence(QKeySequence::Quit));
 
   f.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));

@@ -76,7 +76,7 @@ TEST_F(HilfefensterTest, KnopfMenueUndListeZeigenIhrThema) {
 }
 
 TEST_F(HilfefensterTest, SucheMarkiertTrefferUndSpringtReihum) {
-  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Splines"))->trigger();
+  eintrag(f, "Hilfe > Splines")->trigger();
   const QString text = hilfe->text();
   const QString wort = QStringLiteral("Spline");
   const qsizetype anzahl = text.count(wort, Qt::CaseInsensitive);
@@ -92,7 +92,7 @@ TEST_F(HilfefensterTest, SucheMarkiertTrefferUndSpringtReihum) {
   ASSERT_TRUE(hilfe->springeZuTreffer());
   EXPECT_EQ(feld->textCursor().selectionStart(), erster);
   // A new topic keeps the search and marks its own matches.
-  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Punkte"))->trigger();
+  eintrag(f, "Hilfe > Punkte")->trigger();
   EXPECT_EQ(feld->extraSelections().size(), hilfe->text().count(wort, Qt::CaseInsensitive));
   hilfe->suchfeld()->setText(QStringLiteral("gibt es nicht im Text"));
   EXPECT_TRUE(feld->extraSelections().isEmpty());

@@ -26,12 +26,7 @@ inline QAction* eintragIn(QWidget* m, const QString& text) {
   return nullptr;
 }
 
-inline QMenu* hauptmenue(Hauptfenster& f, const QString& titel) {
-  QAction* a = eintragIn(f.menuBar(), titel);
-  return a != nullptr ? a->menu() : nullptr;
-}
-
-// The entry at a path such as "Funktionen > Farbe > Rot", or nullptr.
+// The entry or menu at a path such as "Funktionen > Farbe > Rot", or nullptr.
 inline QAction* eintrag(Hauptfenster& f, const QString& pfad) {
   QAction* a = nullptr;
   for (const QString& schritt : pfad.split(QStringLiteral(" > "))) {
@@ -39,10 +34,6 @@ inline QAction* eintrag(Hauptfenster& f, const QString& pfad) {
     if (a == nullptr) return nullptr;
   }
   return a;
-}
-
-inline QAction* eintrag(Hauptfenster& f, const QString& menue, const QString& text) {
-  return eintrag(f, menue + QStringLiteral(" > ") + text);
 }
 
 inline QPushButton* knopf(QWidget& f, const QString& text) {

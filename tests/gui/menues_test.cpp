@@ -65,13 +65,13 @@ TEST(Menues, EintraegeFuehrenIhrenBefehlAus) {
 TEST(Menues, UmfangDerMenues) {
   Hauptfenster f(1);
   int punkte = 0;
-  for (QAction* a : hauptmenue(f, "Punkte")->actions()) punkte += a->isSeparator() ? 0 : 1;
+  for (QAction* a : eintrag(f, "Punkte")->menu()->actions()) punkte += a->isSeparator() ? 0 : 1;
   EXPECT_EQ(punkte, 11);
   const QRegularExpression rechnung(QString::fromUtf8(
       "Werte|Ableitung|Stammfunktion|Integral|Fläche|Linearfaktor|Quotient|Rest|ggT|verschieben|"
       "spiegeln"));
   int rechnungen = 0;
-  for (QAction* a : hauptmenue(f, "Berechne")->actions())
+  for (QAction* a : eintrag(f, "Berechne")->menu()->actions())
     rechnungen += ohneKuerzel(a->text()).contains(rechnung) ? 1 : 0;
   EXPECT_EQ(rechnungen, 14);
 }
@@ -79,7 +79,7 @@ TEST(Menues, UmfangDerMenues) {
 // The fraction option is a tick, off at start; ticking and unticking switch the state.
 TEST(Menues, BruecheSindEinKaestchen) {
   Hauptfenster f(1);
-  QAction* brueche = eintrag(f, "Optionen", QString::fromUtf8("Ergebnisse als &Brüche"));
+  QAction* brueche = eintrag(f, QString::fromUtf8("Optionen > Ergebnisse als &Brüche"));
   ASSERT_NE(brueche, nullptr);
   EXPECT_FALSE(brueche->isChecked());
   brueche->trigger();
