@@ -202,30 +202,33 @@ TEST(Grafikansicht, ZeigtGrafikLegendeUndFokus) {
             mit.copy(mit.rect().adjusted(4, 4, -4, -4)));
 }
 
-TEST(GrafikExport, SchreibtPdfPngSvg) {
+// The window writes the graph itself, in the format its name asks for; a refused export is
+// shown in a message box.
+TEST(GrafikExport, SchreibtPdfPngSvgUndMeldetFehler) {
   QTemporaryDir ordner;
   ASSERT_TRUE(ordner.isValid());
-  Hauptfenster f(1);
-  const Anzeigeliste liste = grafikZeichnen(f.zustand());
-  const struct {
-    const char* name;
-    Grafikformat format;
-    QByteArray anfang;
-  } faelle[] = {{"bild.png", Grafikformat::png, "\x89PNG"},
-                {"bild.PDF", Grafikformat::pdf, "%PDF"},
-                {"bild.svg", Grafikformat::svg, "<?xml"}};
-  for (const auto& fall : faelle) {
-    const QString datei = ordner.filePath(QString::fromLatin1(fall.name));
-    EXPECT_EQ(grafikSchreiben(liste, datei, fall.format), QString()) << fall.name;
+  Hauptfenster f(1);  // not shown: the view keeps its default size
+  for (const auto& [name, anfang] :
+       {std::pair{"bild.png", "\x89PNG"}, {"bild.PDF", "%PDF"}, {"bild.svg", "<?xml"}}) {
+    const QString datei = ordner.filePath(QString::fromLatin1(name));
+    f.ausfuehren("printB", {datei.toStdString()});
+    EXPECT_EQ(f.hinweisZeile()->text(), "Grafik gespeichert: " + datei);
     QFile geschrieben(datei);
-    ASSERT_TRUE(geschrieben.open(QIODevice::ReadOnly)) << fall.name;
-    EXPECT_GT(geschrieben.size(), 1000) << fall.name;
-    EXPECT_TRUE(geschrieben.read(fall.anfang.size()) == fall.anfang) << fall.name;
+    ASSERT_TRUE(geschrieben.open(QIODevice::ReadOnly)) << name;
+    EXPECT_GT(geschrieben.size(), 1000) << name;
+    EXPECT_TRUE(geschrieben.read(qstrlen(anfang)) == anfang) << name;
   }
   // At least 1300 pixels across: twice the default view.
   QImage png(ordner.filePath("bild.png"));
   ASSERT_EQ(png.size(), QSize(1300, 1160));
   EXPECT_TRUE(schwarz(png.pixelColor(pixel(f.zustand().grafik, -3, 0) * 2)));
+
+  const QString falsch = ordner.filePath("bild.jpg");
+  QString meldung;
+  antworte("OK", &meldung);
+  f.ausfuehren("printB", {falsch.toStdString()});
+  EXPECT_TRUE(meldung.contains(falsch)) << meldung.toStdString();
+  EXPECT_FALSE(QFile::exists(falsch));
 }
 
 TEST(GrafikExport, PngGroesseUndDruckplatz) {

@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -144,24 +142,6 @@ TEST(Hauptfenster, QtsEigeneTexteSindDeutsch) {
   EXPECT_EQ(kontextmenue->actions().front()->text().section(u'\t', 0, 0), rueckgaengig);
   QCoreApplication::removeTranslator(deutsch);
   delete deutsch;
-}
-
-// The window writes the graph itself; a refused export is shown in a message box.
-TEST(Hauptfenster, ExportSagtWasGeschah) {
-  Hauptfenster f(1);
-  f.show();
-  QTemporaryDir ordner;
-  ASSERT_TRUE(ordner.isValid());
-  const std::string gut = ordner.filePath("bild.svg").toStdString();
-  f.ausfuehren("printB", {gut});
-  EXPECT_EQ(f.hinweisZeile()->text().toStdString(), "Grafik gespeichert: " + gut);
-
-  const std::string falsch = ordner.filePath("bild.jpg").toStdString();
-  QString meldung;
-  antworte("OK", &meldung);
-  f.ausfuehren("printB", {falsch});
-  EXPECT_TRUE(meldung.contains(QString::fromStdString(falsch))) << meldung.toStdString();
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(falsch)));
 }
 
 }  // namespace
