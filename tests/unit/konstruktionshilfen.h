@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/objektlisten.h"
 #include "model/punkt.h"
@@ -21,6 +22,13 @@ inline Punkt bedingung(double x, std::optional<double> y, std::optional<double> 
 inline void lege(Punktliste& liste, const std::string& name, Punkt p) {
   p.name = name;
   liste[name] = teile(std::move(p));
+}
+
+// The points under the names P0, P1, …; up to ten points keep their order in the list.
+inline Punktliste punktliste(const std::vector<Punkt>& punkte) {
+  Punktliste liste;
+  for (std::size_t i = 0; i < punkte.size(); ++i) lege(liste, "P" + std::to_string(i), punkte[i]);
+  return liste;
 }
 
 }  // namespace quarvel::test
