@@ -16,13 +16,6 @@ Matrix aus(int zeilen, int spalten, std::initializer_list<double> werte) {
   return m;
 }
 
-TEST(Matrix, NeueMatrixIstNullUndLiegtZeilenweise) {
-  Matrix m(2, 3);
-  EXPECT_EQ(m.grid, std::vector<double>(6, 0.0));
-  m(1, 2) = 5.0;
-  EXPECT_EQ(m.grid[5], 5.0);
-}
-
 TEST(Matrix, Zeilenoperationen) {
   Matrix m = aus(2, 2, {1, 2, 3, 4});
   const Matrix vorher = m;
