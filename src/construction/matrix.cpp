@@ -1,7 +1,6 @@
 #include "construction/matrix.h"
 
 #include <cassert>
-#include <utility>
 
 namespace quarvel {
 
@@ -18,20 +17,6 @@ double& Matrix::operator()(int row, int column) {
 double Matrix::operator()(int row, int column) const {
   assert(indexIsValid(row, column) && "Index out of range");
   return grid[static_cast<std::size_t>(row * columns + column)];
-}
-
-void Matrix::zeileMalZahl(int z, double d) {
-  assert(indexIsValid(z, 0) || columns == 0);
-  for (int c = 0; c < columns; ++c) (*this)(z, c) *= d;
-}
-
-void Matrix::zeilenTausch(int i, int j) {
-  if (i == j) return;
-  for (int c = 0; c < columns; ++c) std::swap((*this)(i, c), (*this)(j, c));
-}
-
-void Matrix::zeilenRedux(int q, int t, double d) {
-  for (int c = 0; c < columns; ++c) (*this)(t, c) -= d * (*this)(q, c);
 }
 
 Matrix markerMatrix(double wert) {

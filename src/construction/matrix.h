@@ -23,12 +23,6 @@ class Matrix {
   double& operator()(int row, int column);
   double operator()(int row, int column) const;
 
-  // Row operations on the matrix itself.
-  void zeileMalZahl(int z, double d);
-  void zeilenTausch(int i, int j);
-  // Row t becomes row t − d · row q.
-  void zeilenRedux(int q, int t, double d);
-
   bool operator==(const Matrix&) const = default;
 
  private:
