@@ -78,14 +78,14 @@ TEST_F(Fensterwahlbefehle, PunkteAufEinerLinieGebenKeinRechteck) {
 }
 
 TEST_F(Fensterwahlbefehle, SchalterUndBeschriftungspfeile) {
-  befehl("rasterAendern");
-  befehl("achsenZeigen");
-  befehl("xSkalaAendern");
-  befehl("ySkalaAendern");
+  for (const char* b :
+       {"rasterAendern", "achsenZeigen", "xSkalaAendern", "ySkalaAendern", "funktionsnamenAendern"})
+    befehl(b);
   const Grafikzustand& g = s.z.grafik;
   EXPECT_TRUE(g.gitterpunkteSichtbar);
-  EXPECT_FALSE(g.koordinatensystemSichtbar || g.xSkalapunkteSichtbar || g.ySkalapunkteSichtbar);
-  EXPECT_GE(s.ui.neuZeichnenAnforderungen, 4);
+  EXPECT_FALSE(g.koordinatensystemSichtbar || g.xSkalapunkteSichtbar || g.ySkalapunkteSichtbar ||
+               g.funktionsnamenZeigen);
+  EXPECT_GE(s.ui.neuZeichnenAnforderungen, 5);
 
   pktEinlisten(s.z, "P", teile(Punkt{0, 0, 0, 0}));
   const auto pfeile = [this](const std::string& traeger) {
