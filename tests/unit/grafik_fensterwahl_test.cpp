@@ -24,7 +24,7 @@ struct Fensterwahlbefehle : testing::Test {
   const Fensterwahl& wahl = s.z.grafik.wahl;
 };
 
-TEST_F(Fensterwahlbefehle, WasGezeigtWirdTraegtSeinHaekchen) {
+TEST_F(Fensterwahlbefehle, GezeigteWahlTraegtIhrHaekchen) {
   befehl("allfunktionalWahlB");
   EXPECT_TRUE(wahl.allfunktionalB) << "an empty list is reported, the choice stays";
   EXPECT_FALSE(wahl.aktuellB);
@@ -75,6 +75,7 @@ TEST_F(Fensterwahlbefehle, PunkteAufEinerLinieGebenKeinRechteck) {
   befehl("nachPunktenWahlB");
   EXPECT_TRUE(wahl.nachPunktenGB);
   EXPECT_FALSE(wahl.nachFunktion);
+  EXPECT_EQ(rahmen(), (Grenzen{1, 3, 1, 4})) << "shown at once";
 }
 
 TEST_F(Fensterwahlbefehle, SchalterUndBeschriftungspfeile) {
