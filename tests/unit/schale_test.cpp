@@ -12,38 +12,22 @@
 namespace quarvel {
 namespace {
 
-// Start, new start, quitting and the script runner are checked end to end (schale_*); here
-// stand the output modes and the state a script cannot reach.
+// Start, new start, quitting, the output modes and the script runner's printing are
+// checked end to end (schale_*, berechnung_werte, analyse_beschreibung); here stands the
+// state a script cannot reach.
 
 using test::TestSitzung;
 
-TEST(Ausgabe, ModiErsetzenOderAnhaengen) {
+TEST(Ausgabe, Ausgeben2ErsetztDieAusgabeOhneProtokoll) {
   TestSitzung s;
-  ausgabe(s.z, 1, "a");
-  ausgabe(s.z, 1, "a");
-  EXPECT_EQ(s.z.felder.ausgabe, "a a ");
-  EXPECT_EQ(s.z.protokoll, "a\na\n");
-
-  ausgabe(s.z, 2, "b");
-  EXPECT_EQ(s.z.felder.ausgabe, "a a b\n");
-  ausgabe(s.z, 0, "c");
-  EXPECT_EQ(s.z.felder.ausgabe, "c\n");
-  ausgabe(s.z, -1, "d");
-  EXPECT_EQ(s.z.felder.ausgabe, "d");
-  ausgabe(s.z, -7, "e");
-  EXPECT_EQ(s.z.protokoll, "a\na\nb\nc\n");
-}
-
-TEST(Ausgabe, BemerkungUndAusgeben2LassenDasProtokollInRuhe) {
-  TestSitzung s;
-  bemerkung(s.z, "Hallo");
-  EXPECT_EQ(s.z.felder.hinweis, "\nHallo");
+  ausgabe(s.z, 0, "alt");
   ausgeben2(s.z, 1, "x");
   EXPECT_EQ(s.z.felder.ausgabe, "\nx");
-  EXPECT_TRUE(s.z.protokoll.empty());
+  EXPECT_EQ(s.z.protokoll, "alt\n");
 }
 
-TEST(Protokoll, ZweimaligesUmschaltenStelltDieAusgabeWiederHer) {
+// Showing the protocol saves the output; hiding it, or any new output, brings it back.
+TEST(Protokoll, AnzeigenUndAusblendenStelltDieAusgabeWiederHer) {
   TestSitzung s;
   ausgabe(s.z, 0, "erste");
   ausgabe(s.z, -1, "sichtbar");
@@ -54,14 +38,10 @@ TEST(Protokoll, ZweimaligesUmschaltenStelltDieAusgabeWiederHer) {
   EXPECT_EQ(s.z.felder.ausgabe, "sichtbar");
   EXPECT_EQ(s.z.felder.hinweis, "\n");
   EXPECT_FALSE(s.z.protkollImFenster);
-}
 
-TEST(Protokoll, AusgabeWaehrendDerAnzeigeHoltErstDieAlteAusgabeZurueck) {
-  TestSitzung s;
-  ausgabe(s.z, -1, "alt");
   protoZeigenOderAusblenden(s.z);
   ausgabe(s.z, 1, "neu");
-  EXPECT_EQ(s.z.felder.ausgabe, "altneu ");
+  EXPECT_EQ(s.z.felder.ausgabe, "sichtbarneu ");
   EXPECT_FALSE(s.z.protkollImFenster);
 }
 
@@ -76,18 +56,11 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   s.z.felder = {"e", "n", "1", "2", "aus", "hin", true, false};
 
   ASSERT_TRUE(fuehreAus(s.z, "neuB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].option, "Ja, Neustart");
   EXPECT_TRUE(s.z.listen.fuListe().empty());
   EXPECT_TRUE(s.z.listen.pktListe().empty());
   EXPECT_TRUE(s.z.protokoll.empty());
-  EXPECT_EQ(s.z.listen.fuNamen(), startFunktionsnamen());
   EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
-  EXPECT_EQ(s.z.felder.hinweis, "\nAlle Listen wurden gelöscht.");
-  for (const std::string* feld :
-       {&s.z.felder.eingabe, &s.z.felder.name, &s.z.felder.x, &s.z.felder.y, &s.z.felder.ausgabe}) {
-    EXPECT_TRUE(feld->empty());
-  }
+  EXPECT_EQ(s.z.felder.eingabe + s.z.felder.y + s.z.felder.ausgabe, "");
   EXPECT_NE(s.z.akt, alt);
   EXPECT_EQ(s.z.akt->koeff, alt->koeff);
   EXPECT_EQ(s.z.akt->color, Farbe::schwarz);
@@ -132,10 +105,10 @@ TEST(Namensfeld, NurBuchstabenUndZiffern) {
   EXPECT_EQ(neuNamenLesen(s.z), "f0");
 }
 
+// Quotes, line ends, umlauts and ordinary numbers appear in every transcript; the rest
+// of the escapes and the odd numbers do not.
 TEST(Json, NurAnfuehrungszeichenBackslashUndSteuerzeichen) {
   EXPECT_EQ(jsonText("a\"b\\c\nd\te\rf\x01g ü"), "\"a\\\"b\\\\c\\nd\\te\\rf\\u0001g ü\"");
-  EXPECT_EQ(jsonZahl(2.0), "2");
-  EXPECT_EQ(jsonZahl(-0.5), "-0.5");
   EXPECT_EQ(jsonZahl(-0.0), "0");
   EXPECT_EQ(jsonZahl(1e-5), "1e-05");
   EXPECT_EQ(jsonZahl(std::numeric_limits<double>::quiet_NaN()), "null");
