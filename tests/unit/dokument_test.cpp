@@ -21,14 +21,8 @@
 namespace quarvel {
 namespace {
 
+using test::befehl;
 using test::TestSitzung;
-
-void befehl(Zustand& z, const std::string& name, const std::string& feldName = {},
-            const std::string& eingabe = {}) {
-  if (!feldName.empty()) z.felder.name = feldName;
-  if (!eingabe.empty()) z.felder.eingabe = eingabe;
-  ASSERT_TRUE(fuehreAus(z, name)) << name;
-}
 
 // A random work built by the commands a user would give.
 void zufallsarbeit(Zustand& z, std::mt19937& zufall) {

@@ -11,64 +11,55 @@
 namespace quarvel {
 namespace {
 
+using test::befehl;
 using test::TestSitzung;
-
-void befehl(TestSitzung& s, const std::string& name, const std::string& feld = "") {
-  s.z.felder.name = feld;
-  ASSERT_TRUE(fuehreAus(s.z, name));
-}
-
-void lies(TestSitzung& s, const std::string& name, const std::string& term) {
-  s.z.felder.eingabe = term;
-  befehl(s, "liesTermB", name);
-}
 
 // A taken name gets a pool name (konstruktion_spline reads a term under a spline's name).
 TEST(LiesTermB, NamenUndGrafikziel) {
   TestSitzung s;
-  lies(s, " g ", "x");  // blanks around the name do not count
+  befehl(s.z, "liesTermB", " g ", "x");  // blanks around the name do not count
   ASSERT_TRUE(s.z.listen.fuExistiert("g"));
   EXPECT_EQ(s.z.felder.name, "g");
   EXPECT_EQ(s.z.grafTarget, s.z.listen.fuListe().at("g"));
 
   s.ui.antworten.push_back("Ja, überschreiben");
-  lies(s, "akt", "x+1");
+  befehl(s.z, "liesTermB", "akt", "x+1");
   EXPECT_EQ(s.z.grafTarget, s.z.akt);
 
-  lies(s, "h", "x^8*x^8");  // a refused term leaves no half-read text behind
+  befehl(s.z, "liesTermB", "h", "x^8*x^8");  // a refused term leaves no half-read text behind
   EXPECT_EQ(s.z.testString, "");
 }
 
 // The input field receives decimals even while fractions are shown: it is read back as a term.
 TEST(IstAktuellB, EingabefeldLiestSichZurueck) {
   TestSitzung s;
-  lies(s, "g", "x^2 - 1.5x");
+  befehl(s.z, "liesTermB", "g", "x^2 - 1.5x");
   ASSERT_TRUE(fuehreAus(s.z, "bruecheS1"));
-  befehl(s, "istAktuellB", "g");
+  befehl(s.z, "istAktuellB", "g");
   EXPECT_EQ(s.z.felder.eingabe, " - 1.5x + x^2");
-  lies(s, "h", s.z.felder.eingabe);
+  befehl(s.z, "liesTermB", "h", s.z.felder.eingabe);
   EXPECT_EQ(s.z.listen.fuListe().at("h")->koeff, s.z.listen.fuListe().at("g")->koeff);
 }
 
 // einlistB stores a copy, aktuelleFunktionEinlistB and istAktuellB share the object.
 TEST(Funktionsbefehle, KopieOderGemeinsamesObjekt) {
   TestSitzung s;
-  befehl(s, "einlistB", "g");
+  befehl(s.z, "einlistB", "g");
   EXPECT_NE(s.z.listen.fuListe().at("g"), s.z.akt);
-  befehl(s, "aktuelleFunktionEinlistB", "h");
+  befehl(s.z, "aktuelleFunktionEinlistB", "h");
   EXPECT_EQ(s.z.listen.fuListe().at("h"), s.z.akt);
   EXPECT_EQ(s.z.akt->name, "h");
-  befehl(s, "istAktuellB", "g");
+  befehl(s.z, "istAktuellB", "g");
   EXPECT_EQ(s.z.akt, s.z.listen.fuListe().at("g"));
 }
 
 TEST(AuslistB, LangeNamenUndNurTrennzeichen) {
   TestSitzung s;
-  befehl(s, "einlistB", "abc");
+  befehl(s.z, "einlistB", "abc");
   ASSERT_TRUE(s.z.listen.fuExistiert("abc"));
-  befehl(s, "auslistB", "g, abc");
+  befehl(s.z, "auslistB", "g, abc");
   EXPECT_TRUE(s.z.listen.fuListe().empty());
-  befehl(s, "auslistB", " , ");  // only separators: asks for names like an empty field
+  befehl(s.z, "auslistB", " , ");  // only separators: asks for names like an empty field
   ASSERT_FALSE(s.ui.fragen.empty());
   EXPECT_EQ(s.ui.fragen.back().option, "gerne");
 }
@@ -76,8 +67,8 @@ TEST(AuslistB, LangeNamenUndNurTrennzeichen) {
 TEST(Splines, WerdenWiederSichtbar) {
   TestSitzung s;
   s.z.listen.speichereSpline("s", std::make_shared<Spline>());
-  befehl(s, "macheFUnsichtbarB", "s");
-  befehl(s, "macheFsichtbarB", "s");
+  befehl(s.z, "macheFUnsichtbarB", "s");
+  befehl(s.z, "macheFsichtbarB", "s");
   EXPECT_TRUE(s.z.listen.spListe().at("s")->sichtbar);
   EXPECT_EQ(s.ui.pieptoene, 0);
 }

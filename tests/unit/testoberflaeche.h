@@ -1,10 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/befehle.h"
 #include "app/oberflaeche.h"
 #include "app/schale.h"
 #include "app/zustand.h"
@@ -43,6 +46,15 @@ struct TestSitzung {
   Zustand z{ui, 1};
   TestSitzung() { starte(z); }
 };
+
+// Runs a command after filling the name field and the input field; an empty text leaves its
+// field as it is.
+inline void befehl(Zustand& z, const std::string& name, const std::string& feldName = {},
+                   const std::string& eingabe = {}) {
+  if (!feldName.empty()) z.felder.name = feldName;
+  if (!eingabe.empty()) z.felder.eingabe = eingabe;
+  ASSERT_TRUE(fuehreAus(z, name)) << name;
+}
 
 // Takes every pool name for a function by storing empty splines under them.
 inline void belegeAlleFunktionsnamen(Zustand& z) {
