@@ -169,17 +169,5 @@ TEST(Punkt, AbstandKoordinatenpunktUndPunktmenge) {
   EXPECT_TRUE(m.elemente.empty());
 }
 
-TEST(Farben, Komponenten) {
-  // Brown is a dark orange: both share the hue, only the brightness tells them apart.
-  const Rgb braun = farbwahl(Farbe::braun);
-  const Rgb orange = farbwahl(Farbe::orange);
-  EXPECT_NEAR(braun.rot * 255, 140, 15);
-  EXPECT_NEAR(braun.gruen * 255, 80, 15);
-  EXPECT_NEAR(braun.blau * 255, 20, 15);
-  EXPECT_NEAR(orange.rot * 255, 255, 10);
-  EXPECT_NEAR(orange.gruen * 255, 140, 15);
-  EXPECT_NEAR(orange.blau * 255, 0, 10);
-}
-
 }  // namespace
 }  // namespace quarvel

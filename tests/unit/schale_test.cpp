@@ -45,7 +45,10 @@ TEST(Protokoll, AnzeigenUndAusblendenStelltDieAusgabeWiederHer) {
   EXPECT_FALSE(s.z.protkollImFenster);
 }
 
-TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
+// A new start empties lists, protocol and fields, keeps the equation of the current function
+// in a fresh object, and forgets the last point gesture: the point button then places a new
+// point at the last mouse position instead of bringing the deleted A back at (1, 2).
+TEST(Neustart, LeertAllesBehaeltDieGleichungUndVergisstDieGeste) {
   TestSitzung s;
   auto alt = s.z.akt;
   alt->color = Farbe::rot;
@@ -54,6 +57,10 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   pktEinlisten(s.z, "A", teile(Punkt{1, 2, 0, 0}));
   ausgabe(s.z, 0, "etwas");
   s.z.felder = {"e", "n", "1", "2", "aus", "hin", true, false};
+  s.z.grafik.geste.letzteAktion = Rueckgaengig::verschoben;
+  s.z.grafik.geste.backPunkt = Punkt{1, 2, 0, 0};
+  s.z.grafik.geste.backPunkt.name = "A";
+  s.z.grafik.punktButton = "Undo";
 
   ASSERT_TRUE(fuehreAus(s.z, "neuB"));
   EXPECT_TRUE(s.z.listen.fuListe().empty());
@@ -65,20 +72,8 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   EXPECT_EQ(s.z.akt->koeff, alt->koeff);
   EXPECT_EQ(s.z.akt->color, Farbe::schwarz);
   EXPECT_TRUE(s.z.akt->name.empty());
-}
-
-TEST(Neustart, VergisstDieLetztePunktgeste) {
-  TestSitzung s;
-  pktEinlisten(s.z, "A", teile(Punkt{1, 2, 0, 0}));
-  s.z.grafik.geste.letzteAktion = Rueckgaengig::verschoben;
-  s.z.grafik.geste.backPunkt = Punkt{1, 2, 0, 0};
-  s.z.grafik.geste.backPunkt.name = "A";
-  s.z.grafik.punktButton = "Undo";
-  fuehreAus(s.z, "neuB");
   EXPECT_EQ(s.z.grafik.punktButton, "neu");
   EXPECT_EQ(s.z.grafik.geste.letzteAktion, Rueckgaengig::nichts);
-  // The button now places a new point at the last mouse position instead of bringing the
-  // deleted A back at (1, 2).
   fuehreAus(s.z, "punktSetzen");
   ASSERT_TRUE(s.z.listen.pktExistiert("A"));
   EXPECT_EQ(s.z.listen.pktListe().at("A")->x(), s.z.grafik.tempX);
