@@ -14,42 +14,31 @@ namespace {
 // used-up names are checked end to end (tests/e2e/skripte/berechnung_*), among them that "akt"
 // is no name for a mirrored or shifted function and that a name of one's own needs no free
 // pool name (these commands ask the one helper for their name; the antiderivative takes no
-// pool name at all). Here stands what a script cannot see: the
-// stored objects and a few field contents no script reaches. That a stored name leaves its
-// pool is the lists' own business (objektlisten_test).
+// pool name at all). Here stands what a script cannot see: the stored objects and a few field
+// contents no script reaches. That a stored name leaves its pool is the lists' own business
+// (objektlisten_test).
 
+using test::befehl;
 using test::TestSitzung;
-
-class Berechnung : public testing::Test {
- protected:
-  void ausfuehren(const std::string& befehl) { ASSERT_TRUE(fuehreAus(s.z, befehl)) << befehl; }
-  const PolynomRef* gespeichert(const std::string& name) const {
-    const auto it = s.z.listen.fuListe().find(name);
-    return it == s.z.listen.fuListe().end() ? nullptr : &it->second;
-  }
-
-  TestSitzung s;
-};
 
 struct ErgebnisFall {
   const char* befehl;
   bool ohneAusdehnung;  // stored without extents and critical points
 };
 
-class NeueFunktion : public Berechnung, public testing::WithParamInterface<ErgebnisFall> {};
+class NeueFunktion : public testing::TestWithParam<ErgebnisFall> {};
 
 TEST_P(NeueFunktion, WirdUnterDemGetrimmtenNamenGespeichert) {
-  const ErgebnisFall& fall = GetParam();
+  TestSitzung s;
   fuEinlisten(s.z, "f", teile(Polynom{-1, 0, 0, 1}));
   fuEinlisten(s.z, "g", teile(Polynom{-1, 1}));
   s.z.felder.x = "f";  // a name for the division commands, 0 for the others
   s.z.felder.y = "g";
-  s.z.felder.name = " e ";
-  ausfuehren(fall.befehl);
+  befehl(s.z, GetParam().befehl, " e ");
   EXPECT_TRUE(s.ui.fragen.empty());
-  ASSERT_NE(gespeichert("e"), nullptr);
-  const Polynom& p = **gespeichert("e");
-  if (fall.ohneAusdehnung) {
+  ASSERT_TRUE(s.z.listen.fuExistiert("e"));
+  const Polynom& p = *s.z.listen.fuListe().at("e");
+  if (GetParam().ohneAusdehnung) {
     EXPECT_EQ(p.grenzen, Grenzen{});
     EXPECT_TRUE(p.kritPunkte.empty());
   }
@@ -64,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ErgebnisFall{"spiegeleAmPunktB", false}),
     [](const auto& zeile) { return std::string(zeile.param.befehl); });
 
-TEST_F(Berechnung, AbweisungSpeichertUndSchreibtNichts) {
+TEST(Berechnung, AbweisungSpeichertUndSchreibtNichts) {
+  TestSitzung s;
   fuEinlisten(s.z, "g", teile(Polynom{1}));
   struct Fall {
     const char* befehl;
@@ -77,9 +67,8 @@ TEST_F(Berechnung, AbweisungSpeichertUndSchreibtNichts) {
         Fall{"erzStf", "X", "Bitte einen geeigneten Namen wählen!"}}) {
     SCOPED_TRACE(fall.befehl);
     s.ui.fragen.clear();
-    s.z.felder.name = fall.name;
     s.z.felder.ausgabe = "vorher";
-    ausfuehren(fall.befehl);
+    befehl(s.z, fall.befehl, fall.name);
     ASSERT_EQ(s.ui.fragen.size(), 1u);
     EXPECT_EQ(s.ui.fragen[0].meldung, fall.meldung);
     EXPECT_EQ(s.z.felder.ausgabe, "vorher");
@@ -87,22 +76,22 @@ TEST_F(Berechnung, AbweisungSpeichertUndSchreibtNichts) {
   }
 }
 
-TEST_F(Berechnung, FeldYBekommtDenUngerundetenWert) {
+TEST(Berechnung, FeldYBekommtDenUngerundetenWert) {
+  TestSitzung s;
   fuEinlisten(s.z, "f", teile(Polynom{0, 0, 1}));
-  s.z.felder.name = "f";
   s.z.felder.x = "0,1";
-  ausfuehren("wertBerechnen");
+  befehl(s.z, "wertBerechnen", "f");
   EXPECT_EQ(s.z.felder.y, "0.010000000000000002");
 }
 
 // The start condition at the e2e scripts' x = 0 only fixes the constant term.
-TEST_F(Berechnung, StammfunktionErfuelltDieAnfangsbedingung) {
-  s.z.felder.name = "s";
+TEST(Berechnung, StammfunktionErfuelltDieAnfangsbedingung) {
+  TestSitzung s;
   s.z.felder.x = "-3";
   s.z.felder.y = "0,25";
-  ausfuehren("erzStf");
-  ASSERT_NE(gespeichert("s"), nullptr);
-  EXPECT_NEAR((*gespeichert("s"))->wert(-3.0), 0.25, 1e-12);
+  befehl(s.z, "erzStf", "s");
+  ASSERT_TRUE(s.z.listen.fuExistiert("s"));
+  EXPECT_NEAR(s.z.listen.fuListe().at("s")->wert(-3.0), 0.25, 1e-12);
 }
 
 }  // namespace

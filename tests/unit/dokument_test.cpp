@@ -100,25 +100,20 @@ TEST(Dokument, ZufaelligeArbeitKommtUnveraendertZurueck) {
   }
 }
 
-// A small work with a function, three points and a spline, as the base of damaged copies.
-struct Beschaedigt : testing::Test {
+// Damaged copies of a small work (a function, three points and a spline) are refused with
+// their reason, and the open work stays as it was.
+TEST(Dokument, BeschaedigtesWirdAbgelehntUndDieArbeitBleibt) {
   TestSitzung s;
-  std::string gut;
-  void SetUp() override {
-    befehl(s.z, "liesTermB", "f", "x^2-4");
-    for (const char* p : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", p);
-    befehl(s.z, "pktliste2SplineB", "s");
-    gut = dokumentText(s.z);
-  }
-  std::string ersetzt(const std::string& von, const std::string& nach) const {
-    const auto stelle = gut.find(von);
-    EXPECT_NE(stelle, std::string::npos) << von;
+  befehl(s.z, "liesTermB", "f", "x^2-4");
+  for (const char* p : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", p);
+  befehl(s.z, "pktliste2SplineB", "s");
+  const std::string gut = dokumentText(s.z);
+  const auto ersetzt = [&gut](const std::string& von, const std::string& nach) {
     std::string t = gut;
+    const auto stelle = t.find(von);
+    EXPECT_NE(stelle, std::string::npos) << von;
     return stelle == std::string::npos ? t : t.replace(stelle, von.size(), nach);
-  }
-};
-
-TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
+  };
   std::string vielePunkte =
       "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
       "\"funktionen\":[],\"splines\":[],\"punkte\":[";
@@ -158,11 +153,10 @@ TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
       {std::string(100, '[') + std::string(100, ']'), "zu tief verschachtelt"},
       {std::string(maxDokumentBytes + 1, ' '), "größer als 20 MB"},
   };
-  const std::string vorher = dokumentText(s.z);
   for (const auto& fall : faelle) {
     const std::string grund = dokumentLesen(s.z, fall.text);
     EXPECT_NE(grund.find(fall.grund), std::string::npos) << grund << "\n  erwartet: " << fall.grund;
-    EXPECT_EQ(dokumentText(s.z), vorher) << fall.grund;
+    EXPECT_EQ(dokumentText(s.z), gut) << fall.grund;
   }
   EXPECT_EQ(dokumentLesen(s.z, gut), "");
 }
