@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 
@@ -69,60 +70,38 @@ TEST(Objektlisten, ZufaelligeFolgenHaltenListenUndPoolsImEinklang) {
   const std::vector<std::string> pktNamen = {"A", "B", "P", "P1", "Q", ""};
   for (unsigned saat = 1; saat <= 20; ++saat) {
     std::mt19937 zufall(saat);
-    auto waehle = [&](const std::vector<std::string>& namen) {
-      return namen[std::uniform_int_distribution<std::size_t>(0, namen.size() - 1)(zufall)];
-    };
+    const auto zahl = [&](int bis) { return std::uniform_int_distribution<int>(0, bis)(zufall); };
     Objektlisten l;
     std::map<std::string, int> erwartet;  // "name/art" of every stored object
     for (int schritt = 0; schritt < 300; ++schritt) {
-      // An empty name stands for the pool's first free one.
-      std::string f = waehle(fuNamen);
-      if (f.empty()) f = l.freierFunktionsname();
-      std::string p = waehle(pktNamen);
-      if (p.empty()) p = l.freierPunktname();
-      const auto ohneArt = [&](const std::string& art) {
-        std::erase_if(erwartet, [&](const auto& e) { return e.first.ends_with(art); });
-      };
-      switch (std::uniform_int_distribution<int>(0, 9)(zufall)) {
-        case 0:
-          if (f.empty()) break;
-          l.speichereFunktion(f, teile(Polynom{1}));
-          erwartet[f + "/f"] = 1;
+      // One of the lists (functions, splines, points) and a name for it; an empty name stands
+      // for the pool's first free one.
+      const int liste = zahl(2);
+      const std::string art = std::array{"/f", "/s", "/p"}[liste];
+      std::string name = liste == 2 ? pktNamen[zahl(5)] : fuNamen[zahl(6)];
+      if (name.empty()) name = liste == 2 ? l.freierPunktname() : l.freierFunktionsname();
+      switch (zahl(3)) {
+        case 0:  // store
+          if (name.empty()) break;
+          if (liste == 0) l.speichereFunktion(name, teile(Polynom{1}));
+          if (liste == 1) l.speichereSpline(name, std::make_shared<Spline>());
+          if (liste == 2) l.speicherePunkt(name, teile(Punkt{}));
+          erwartet[name + art] = 1;
           break;
-        case 1:
-          if (f.empty()) break;
-          l.speichereSpline(f, std::make_shared<Spline>());
-          erwartet[f + "/s"] = 1;
-          break;
-        case 2:
-          if (p.empty()) break;
-          l.speicherePunkt(p, teile(Punkt{}));
-          erwartet[p + "/p"] = 1;
-          break;
-        case 3:
-          EXPECT_EQ(l.entferneFunktion(f), erwartet.erase(f + "/f") == 1);
-          break;
-        case 4:
-          EXPECT_EQ(l.entferneSpline(f), erwartet.erase(f + "/s") == 1);
-          break;
-        case 5: {
-          const bool entfernt = l.entfernePunkt(p);
-          EXPECT_EQ(entfernt, erwartet.erase(p + "/p") == 1);
+        case 1: {  // remove
+          const bool entfernt = liste == 0   ? l.entferneFunktion(name)
+                                : liste == 1 ? l.entferneSpline(name)
+                                             : l.entfernePunkt(name);
+          EXPECT_EQ(entfernt, erwartet.erase(name + art) == 1);
           // A point name comes back whatever its form ("P1" too).
-          EXPECT_TRUE(!entfernt || l.punktNamen().contains(p)) << p;
+          EXPECT_TRUE(liste < 2 || !entfernt || l.punktNamen().contains(name)) << name;
           break;
         }
-        case 6:
-          l.leereFunktionen();
-          ohneArt("/f");
-          break;
-        case 7:
-          l.leereSplines();
-          ohneArt("/s");
-          break;
-        case 8:
-          l.leerePunkte();
-          ohneArt("/p");
+        case 2:  // empty one list
+          if (liste == 0) l.leereFunktionen();
+          if (liste == 1) l.leereSplines();
+          if (liste == 2) l.leerePunkte();
+          std::erase_if(erwartet, [&](const auto& e) { return e.first.ends_with(art); });
           break;
         default:
           if (schritt % 50 != 0) break;
