@@ -1,8 +1,8 @@
 // Texts and dialogues of the function commands are compared line by line by the
 // tests/e2e/skripte/funktionen_*.skript runs (spline colours, hiding and deleting by
-// konstruktion_spline); these tests cover the state behind them (shared objects, the graph
-// target) and the edge cases no script reaches. Names leaving and re-entering their pools
-// are the lists' own business (objektlisten_test).
+// konstruktion_spline, which share the code of functions); these tests cover the state behind
+// them (shared objects, the graph target) and the edge cases no script reaches. Names leaving
+// and re-entering their pools are the lists' own business (objektlisten_test).
 #include <gtest/gtest.h>
 
 #include "app/befehle.h"
@@ -62,15 +62,6 @@ TEST(AuslistB, LangeNamenUndNurTrennzeichen) {
   befehl(s.z, "auslistB", " , ");  // only separators: asks for names like an empty field
   ASSERT_FALSE(s.ui.fragen.empty());
   EXPECT_EQ(s.ui.fragen.back().option, "gerne");
-}
-
-TEST(Splines, WerdenWiederSichtbar) {
-  TestSitzung s;
-  s.z.listen.speichereSpline("s", std::make_shared<Spline>());
-  befehl(s.z, "macheFUnsichtbarB", "s");
-  befehl(s.z, "macheFsichtbarB", "s");
-  EXPECT_TRUE(s.z.listen.spListe().at("s")->sichtbar);
-  EXPECT_EQ(s.ui.pieptoene, 0);
 }
 
 }  // namespace

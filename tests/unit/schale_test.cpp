@@ -82,6 +82,7 @@ TEST(Neustart, LeertAllesBehaeltDieGleichungUndVergisstDieGeste) {
 TEST(Optionen, FelderLoeschen) {
   TestSitzung s;
   s.z.felder = {"e", "n", "1", "2", "aus", "hin", false, true};
+  s.z.grafik.fensterTyp = FensterW::rechteckig;
   fuehreAus(s.z, "punktFLoeschen");
   EXPECT_TRUE(s.z.felder.x.empty() && s.z.felder.y.empty());
   EXPECT_EQ(s.z.grafik.fensterTyp, FensterW::grafbedingt);
