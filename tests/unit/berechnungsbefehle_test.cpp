@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "app/befehle.h"
 #include "app/ergebnisablage.h"
@@ -21,50 +22,43 @@ namespace {
 using test::befehl;
 using test::TestSitzung;
 
-struct ErgebnisFall {
-  const char* befehl;
-  bool ohneAusdehnung;  // stored without extents and critical points
-};
-
-class NeueFunktion : public testing::TestWithParam<ErgebnisFall> {};
-
-TEST_P(NeueFunktion, WirdUnterDemGetrimmtenNamenGespeichert) {
-  TestSitzung s;
-  fuEinlisten(s.z, "f", teile(Polynom{-1, 0, 0, 1}));
-  fuEinlisten(s.z, "g", teile(Polynom{-1, 1}));
-  s.z.felder.x = "f";  // a name for the division commands, 0 for the others
-  s.z.felder.y = "g";
-  befehl(s.z, GetParam().befehl, " e ");
-  EXPECT_TRUE(s.ui.fragen.empty());
-  ASSERT_TRUE(s.z.listen.fuExistiert("e"));
-  const Polynom& p = *s.z.listen.fuListe().at("e");
-  if (GetParam().ohneAusdehnung) {
-    EXPECT_EQ(p.grenzen, Grenzen{});
-    EXPECT_TRUE(p.kritPunkte.empty());
+// Every command that stores a new function takes the name field without its blanks.
+TEST(Berechnung, NeueFunktionWirdUnterDemGetrimmtenNamenGespeichert) {
+  const std::pair<const char*, bool> faelle[] = {
+      // command, stored without extents and critical points
+      {"fErsatzfStrichB", false},  {"erzStf", true},        {"quotientenPolB", true},
+      {"divisionsRestPolB", true}, {"ggTB", false},         {"verschiebeB", false},
+      {"spiegeleHorB", false},     {"spiegeleVerB", false}, {"spiegeleAmPunktB", false},
+  };
+  for (const auto& [befehlsname, ohneAusdehnung] : faelle) {
+    SCOPED_TRACE(befehlsname);
+    TestSitzung s;
+    fuEinlisten(s.z, "f", teile(Polynom{-1, 0, 0, 1}));
+    fuEinlisten(s.z, "g", teile(Polynom{-1, 1}));
+    s.z.felder.x = "f";  // a name for the division commands, 0 for the others
+    s.z.felder.y = "g";
+    befehl(s.z, befehlsname, " e ");
+    EXPECT_TRUE(s.ui.fragen.empty());
+    ASSERT_TRUE(s.z.listen.fuExistiert("e"));
+    const Polynom& p = *s.z.listen.fuListe().at("e");
+    if (ohneAusdehnung) {
+      EXPECT_EQ(p.grenzen, Grenzen{});
+      EXPECT_TRUE(p.kritPunkte.empty());
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Befehle, NeueFunktion,
-    testing::Values(ErgebnisFall{"fErsatzfStrichB", false}, ErgebnisFall{"erzStf", true},
-                    ErgebnisFall{"quotientenPolB", true}, ErgebnisFall{"divisionsRestPolB", true},
-                    ErgebnisFall{"ggTB", false}, ErgebnisFall{"verschiebeB", false},
-                    ErgebnisFall{"spiegeleHorB", false}, ErgebnisFall{"spiegeleVerB", false},
-                    ErgebnisFall{"spiegeleAmPunktB", false}),
-    [](const auto& zeile) { return std::string(zeile.param.befehl); });
 
 TEST(Berechnung, AbweisungSpeichertUndSchreibtNichts) {
   TestSitzung s;
   fuEinlisten(s.z, "g", teile(Polynom{1}));
-  struct Fall {
-    const char* befehl;
-    const char* name;
-    const char* meldung;
+  const struct {
+    const char *befehl, *name, *meldung;
+  } faelle[] = {
+      {"inhaltEingFlaecheB", "q",
+       "Im Feld <name> ist kein Name eines Polynoms aus der Funktionsliste eingetragen."},
+      {"erzStf", "X", "Bitte einen geeigneten Namen wählen!"},
   };
-  for (const Fall& fall :
-       {Fall{"inhaltEingFlaecheB", "q",
-             "Im Feld <name> ist kein Name eines Polynoms aus der Funktionsliste eingetragen."},
-        Fall{"erzStf", "X", "Bitte einen geeigneten Namen wählen!"}}) {
+  for (const auto& fall : faelle) {
     SCOPED_TRACE(fall.befehl);
     s.ui.fragen.clear();
     s.z.felder.ausgabe = "vorher";

@@ -114,14 +114,12 @@ TEST(Dokument, BeschaedigtesWirdAbgelehntUndDieArbeitBleibt) {
     EXPECT_NE(stelle, std::string::npos) << von;
     return stelle == std::string::npos ? t : t.replace(stelle, von.size(), nach);
   };
-  std::string vielePunkte =
-      "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
-      "\"funktionen\":[],\"splines\":[],\"punkte\":[";
-  for (int i = 0; i <= 10000; ++i) vielePunkte += std::string(i ? "," : "") + "{}";
+  std::string vielePunkte = "\"punkte\": [";
+  for (int i = 0; i < 10000; ++i) vielePunkte += "{}, ";
+  // A document cut off halfway is refused by the window's test (dokument_gui_test).
   const struct {
     std::string text, grund;
   } faelle[] = {
-      {gut.substr(0, gut.size() / 2), "kein gültiges JSON"},
       {"[1, 2]", "kein Quarvel-Dokument"},
       {ersetzt("quarvel-dokument", "tabelle"), "kein Quarvel-Dokument"},
       {ersetzt("\"version\": 1", "\"version\": 2"), "neueren Quarvel-Version (Formatversion 2)"},
@@ -149,7 +147,7 @@ TEST(Dokument, BeschaedigtesWirdAbgelehntUndDieArbeitBleibt) {
        "„akt.farbe“ nennt keine bekannte Farbe"},
       {ersetzt("\"fensterTyp\": \"grafbedingt\"", "\"fensterTyp\": \"rund\""),
        "unbekannten Wert „rund“"},
-      {vielePunkte + "]}", "mehr als 10000 Punkte"},
+      {ersetzt("\"punkte\": [", vielePunkte), "mehr als 10000 Punkte"},
       {std::string(100, '[') + std::string(100, ']'), "zu tief verschachtelt"},
       {std::string(maxDokumentBytes + 1, ' '), "größer als 20 MB"},
   };

@@ -12,8 +12,7 @@ Objektlisten beispiel() {
   Objektlisten l;
   l.speichereFunktion("f", teile(Polynom{1, 2}));
   l.speicherePunkt("A", teile(Punkt{1, 2, 0, 0}));
-  l.speichereSpline("s", std::make_shared<Spline>(std::vector<Polynom>{Polynom{0, 1}},
-                                                  std::vector<double>{0, 1}));
+  l.speichereSpline("s", std::make_shared<Spline>());
   return l;
 }
 
