@@ -52,6 +52,23 @@ TEST(Funktionsbefehle, KopieOderGemeinsamesObjekt) {
   EXPECT_EQ(s.z.akt, s.z.listen.fuListe().at("g"));
 }
 
+// A spline's name is taken for functions too: the function gets a pool name, so that no
+// name stands for two objects (a document with such a pair could not be opened again).
+TEST(Funktionsbefehle, EinlistenUnterEinemSplinenamen) {
+  for (const char* befehlsname : {"einlistB", "aktuelleFunktionEinlistB"}) {
+    SCOPED_TRACE(befehlsname);
+    TestSitzung s;
+    for (const char* punkt : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", punkt);
+    befehl(s.z, "pktliste2SplineB", "s");
+    ASSERT_TRUE(s.z.listen.spExistiert("s"));
+    befehl(s.z, befehlsname, "s");
+    EXPECT_FALSE(s.z.listen.fuExistiert("s"));
+    EXPECT_TRUE(s.z.listen.spExistiert("s"));
+    EXPECT_EQ(s.z.listen.fuListe().size(), 1u);
+    EXPECT_EQ(s.z.felder.name, s.z.listen.fuListe().begin()->first);
+  }
+}
+
 TEST(AuslistB, LangeNamenUndNurTrennzeichen) {
   TestSitzung s;
   befehl(s.z, "einlistB", "abc");
