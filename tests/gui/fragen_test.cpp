@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <regex>
 #include <string>
 
 #include "app/dokument.h"
@@ -31,12 +30,11 @@ void schliesseNaechsteFrage(Schliessen wie, QString* gestellt) {
   });
 }
 
-// Everything a question may put at stake: the work as it would be saved (but for the frame
-// of the points, which follows the points when they are drawn) and whether the program ends.
+// Everything a question may put at stake: the work as it would be saved and whether the
+// program ends.
 std::string bestand(Zustand& z) {
-  static const std::regex punktrahmen(R"("pRahmen": \[[^\]]*\])");
   const bool beendet = dynamic_cast<DialogOberflaeche&>(z.ui).beendetAngefordert;
-  return std::regex_replace(arbeitsstand(z), punktrahmen, "") + (beendet ? "\nbeendet" : "");
+  return arbeitsstand(z) + (beendet ? "\nbeendet" : "");
 }
 
 struct FragenFall {
