@@ -123,7 +123,10 @@ void pruefeKorpus(const std::vector<Fall>& faelle) {
         const auto treffer = std::find_if(
             beschrieben.rbegin(), beschrieben.rend(),
             [&](const KritischeStelle& k) { return std::abs(k.x - s.x()) <= halbeStelle; });
-        ASSERT_NE(treffer, beschrieben.rend());
+        if (treffer == beschrieben.rend()) {
+          ADD_FAILURE() << "not listed";
+          continue;
+        }
         const Stellenart& a = treffer->art;
         // The sign of the first derivative of p (roots) or of p' (stationary points) that
         // does not vanish at s, and the order of the first non-vanishing derivative of p.
