@@ -15,6 +15,8 @@ Polynom grad(int n, double c = 1.0) {
   return p;
 }
 
+// Sums, products and derivatives of everyday terms are read and shown end to end (the
+// function and calculation scripts); here stand the edges of degree 14 and zero.
 TEST(Polynom, RechnungenKoeffizientenweise) {
   const Polynom p{1, 2, 3};
   const Polynom q{0, -2, 0, 4};
@@ -23,13 +25,10 @@ TEST(Polynom, RechnungenKoeffizientenweise) {
     Polynom ist, soll;
   };
   const Fall faelle[] = {
-      {"p'", p.abl(), Polynom{2, 6}},
       {"(x^14)'", grad(14).abl(), grad(13, 14.0)},
       {"5'", Polynom{5}.abl(), Polynom{}},
-      {"p + q", p + q, Polynom{1, 0, 3, 4}},
       {"p - q", p - q, Polynom{1, 4, 3, -4}},
       {"-2p", -2.0 * p, Polynom{-2, -4, -6}},
-      {"(1 + x)(x - 1)", Polynom{1, 1} * Polynom{-1, 1}, Polynom{-1, 0, 1}},
       {"2x^7 · 2x^7", grad(7, 2.0) * grad(7, 2.0), grad(14, 4.0)},
       {"x^8 · x^8 is too large", grad(8) * grad(8), Polynom{}},
       {"x · 0", Polynom{0, 1} * Polynom{}, Polynom{}},
@@ -44,7 +43,6 @@ TEST(Polynom, RechnungenKoeffizientenweise) {
 TEST(Polynom, GradWertUndEigenschaften) {
   EXPECT_EQ(Polynom{}.grad2(), -1);
   EXPECT_EQ(Polynom{5}.grad2(), 0);
-  EXPECT_EQ((Polynom{1, 2, 3}).wert(2), 17.0);
   EXPECT_TRUE((Polynom{2, 4, -2}).normiert().istNormiert());
   EXPECT_FALSE((Polynom{2, 4, -2}).istNormiert());
   EXPECT_FALSE(Polynom{}.istNormiert());
