@@ -231,15 +231,13 @@ TEST(Genauigkeit, FaktorenGgtUndSymmetrie) {
     // Symmetry: g((x − c)²) is even about c, (x − c)·g((x − c)²) + d odd about c; adding a
     // small term of the other parity that vanishes at c and c ± 1 breaks it.
     const double c = static_cast<double>(static_cast<int>(zufall() % 9) - 4) / 2;
-    Polynom g;
-    for (std::size_t i = 0; i <= 2; ++i)
-      g.koeff[i] = static_cast<double>(static_cast<int>(zufall() % 7) - 3);
-    g.koeff[3] = 1;
     const Polynom xc{-c, 1};
     const Polynom quadrat = xc * xc;
     Polynom gerade{0.0}, potenz{1.0};
-    for (std::size_t i = 0; i <= 3; ++i, potenz = potenz * quadrat)
-      gerade = gerade + g.koeff[i] * potenz;
+    for (int i = 0; i <= 3; ++i, potenz = potenz * quadrat) {
+      const double a = i == 3 ? 1.0 : static_cast<double>(static_cast<int>(zufall() % 7) - 3);
+      gerade = gerade + a * potenz;
+    }
     const Polynom ungerade = xc * gerade + Polynom{2.5};
     const Polynom eins = quadrat - Polynom{1.0};  // (x − c)² − 1
     const Symmetrie sg = symmetrieVerhalten(gerade, 2);
@@ -280,9 +278,8 @@ void erwarteNahe(double ist, double soll, double massstab, double toleranz) {
 }
 
 double groesster(const std::vector<double>& v) {
-  double m = 0.0;
-  for (double e : v) m = std::max(m, std::abs(e));
-  return m;
+  return std::abs(*std::max_element(v.begin(), v.end(),
+                                    [](double a, double b) { return std::abs(a) < std::abs(b); }));
 }
 
 TEST(Genauigkeit, IntegraleUndFlaechenGegenExakteReferenz) {

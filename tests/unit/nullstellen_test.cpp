@@ -26,6 +26,7 @@ std::vector<double> ohneWiederholung(std::vector<double> v) {
 }
 
 // Roots with at most two decimals come out exact (they snap), so they compare with ==.
+// Degrees 2 to 8 with up to triple roots are swept in kind and count by genauigkeit_test.
 TEST(Nullstellen, JedeNullstelleGenauEinmalAufsteigendUndExakt) {
   struct Aufbau {
     const char* name;
@@ -40,14 +41,9 @@ TEST(Nullstellen, JedeNullstelleGenauEinmalAufsteigendUndExakt) {
       {"DreifacheNullstelleGross", 1, {12.3, 12.3, 12.3}},
       {"SattelAufDerAchse", -2, {0.7, 0.7, 0.7, -1.4}},
       {"Grad1", 2, {1.5}},
-      {"Grad2", -3, {-0.5, -0.5}},
       // Evaluating near the double root 5 errs far above 1e-15.
       {"Grad3", 1, {3, 5, 5}},
-      {"Grad4", 0.5, {-2, -2, 1, 1}},
       {"Grad5", -2, {0.3, 0.3, 0.3, -1.2, -1.2}},
-      {"Grad6", 1, {-3, -1.5, -1.5, 0, 2, 2}},
-      {"Grad7", 4, {-2.5, -2.5, -2.5, 0.5, 1, 1, 3}},
-      {"Grad8", -1, {-4, -4, -1, 0.2, 0.2, 2, 2, 2}},
       {"Grad9", 1, {-3.2, -3.2, -1, -1, 0, 1.5, 1.5, 1.5, 4}},
       {"Grad10", 0.5, {-4, -4, -2, -2, -2, 1, 2.5, 2.5, 3.5, 3.5}},
       {"Grad11", -1, {-5, -3, -3, -1.5, -1.5, 0, 0, 0, 2, 4, 4}},
