@@ -42,36 +42,6 @@ struct Fall {
   int dezimalen = 2;
 };
 
-// Distinct rational positions k/q in [-5, 5], at least `abstand` apart, multiplicities 1–3,
-// `grad` in total.
-std::vector<Stelle> zufallsStellen(std::mt19937& zufall, int grad, double abstand) {
-  static constexpr int nenner[] = {1, 1, 2, 3, 4, 5, 10};
-  std::vector<Stelle> stellen;
-  int summe = 0;
-  while (summe < grad) {
-    const int q = nenner[zufall() % std::size(nenner)];
-    const int k = static_cast<int>(zufall() % static_cast<unsigned>(10 * q + 1)) - 5 * q;
-    if (std::gcd(k, q) != 1 && k != 0) continue;
-    const double x = static_cast<double>(k) / q;
-    const bool nah = std::any_of(stellen.begin(), stellen.end(),
-                                 [&](const Stelle& s) { return std::abs(s.x() - x) < abstand; });
-    if (nah) continue;
-    const int m = 1 + static_cast<int>(zufall() % static_cast<unsigned>(std::min(3, grad - summe)));
-    stellen.push_back({k, q, m});
-    summe += m;
-  }
-  return stellen;
-}
-
-Polynom ausFaktoren(double fuehrend, const std::vector<Stelle>& stellen) {
-  Polynom p{fuehrend};
-  for (const Stelle& s : stellen) {
-    for (int i = 0; i < s.vielfach; ++i)
-      p = p * Polynom{-static_cast<double>(s.k), static_cast<double>(s.q)};
-  }
-  return p;
-}
-
 // An antiderivative of d times lcm(1 … n + 1), so its coefficients stay integers.
 Polynom ganzeStammfunktion(const Polynom& d) {
   long long faktor = 1;
@@ -82,18 +52,37 @@ Polynom ganzeStammfunktion(const Polynom& d) {
   return p;
 }
 
-// Roots or stationary points with multiplicities 1–3 (spacing `abstand`), described at two
-// or at eight decimals.
+// Polynomials from distinct rational positions k/q in [-5, 5], at least `abstand` apart,
+// with multiplicities 1–3, as roots or as stationary points, described at two or at eight
+// decimals.
 std::vector<Fall> korpus(std::uint32_t seed, int anzahl, bool nullstellen, double abstand) {
+  static constexpr int nenner[] = {1, 1, 2, 3, 4, 5, 10};
   std::mt19937 zufall(seed);
   std::vector<Fall> faelle;
   for (int n = 0; n < anzahl; ++n) {
     const int grad = 2 + static_cast<int>(zufall() % (nullstellen ? 7u : 6u));
-    auto stellen = zufallsStellen(zufall, grad, abstand);
-    const Polynom faktoren = ausFaktoren(zufall() % 2 == 0 ? 1.0 : -1.0, stellen);
+    std::vector<Stelle> stellen;
+    for (int summe = 0; summe < grad;) {
+      const int q = nenner[zufall() % std::size(nenner)];
+      const int k = static_cast<int>(zufall() % static_cast<unsigned>(10 * q + 1)) - 5 * q;
+      if (std::gcd(k, q) != 1 && k != 0) continue;
+      const double x = static_cast<double>(k) / q;
+      if (std::any_of(stellen.begin(), stellen.end(),
+                      [&](const Stelle& s) { return std::abs(s.x() - x) < abstand; }))
+        continue;
+      const int m =
+          1 + static_cast<int>(zufall() % static_cast<unsigned>(std::min(3, grad - summe)));
+      stellen.push_back({k, q, m});
+      summe += m;
+    }
+    Polynom p{zufall() % 2 == 0 ? 1.0 : -1.0};
+    for (const Stelle& s : stellen) {
+      for (int i = 0; i < s.vielfach; ++i)
+        p = p * Polynom{-static_cast<double>(s.k), static_cast<double>(s.q)};
+    }
     const int dezimalen = zufall() % 2 == 0 ? 2 : 8;
-    faelle.push_back({nullstellen ? faktoren : ganzeStammfunktion(faktoren), std::move(stellen),
-                      nullstellen, dezimalen});
+    faelle.push_back(
+        {nullstellen ? p : ganzeStammfunktion(p), std::move(stellen), nullstellen, dezimalen});
   }
   return faelle;
 }
