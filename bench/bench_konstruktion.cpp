@@ -56,15 +56,4 @@ void BM_SplineAusPunktliste(benchmark::State& state) {
 }
 BENCHMARK(BM_SplineAusPunktliste)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
-// For comparison: the dense system through Gauss-Jordan.
-void BM_SplineDichtesSystem(benchmark::State& state) {
-  std::vector<double> X, Y;
-  for (int i = 0; i < state.range(0); ++i) {
-    X.push_back(i * 0.5);
-    Y.push_back(std::sin(i));
-  }
-  for (auto _ : state) benchmark::DoNotOptimize(genSplineKoeffizienten(X, Y));
-}
-BENCHMARK(BM_SplineDichtesSystem)->Arg(20)->Unit(benchmark::kMicrosecond);
-
 }  // namespace

@@ -105,41 +105,4 @@ Loesung loeseGleichungssystem(const Matrix& erwM) {
   return l;
 }
 
-Position posMaxEl(const Matrix& m, int abZNr) {
-  if (abZNr >= m.rows) return {abZNr, 0};
-  Position kandidat{abZNr, 0};
-  double bester = std::abs(m(abZNr, 0));
-  for (int i = abZNr; i < m.rows; ++i) {
-    for (int j = 0; j + 1 < m.columns; ++j) {
-      if (std::abs(m(i, j)) > bester) {
-        kandidat = {i, j};
-        bester = std::abs(m(i, j));
-      }
-    }
-  }
-  return kandidat;
-}
-
-Matrix gaussMatrix(const Matrix& m) {
-  Matrix a = m;
-  for (int k = 0; k < a.rows; ++k) {
-    const Position p = posMaxEl(a, k);
-    a.zeilenTausch(k, p.zeile);
-    a.zeileMalZahl(k, 1.0 / a(k, p.spalte));
-    for (int t = 0; t < a.rows; ++t) {
-      if (t != k) a.zeilenRedux(k, t, a(t, p.spalte));
-    }
-  }
-  return a;
-}
-
-Matrix gaussMatrix2Lsg(const Matrix& m) {
-  const int n = m.rows;
-  Matrix l(1, n);
-  for (int i = 0; i < n; ++i) {
-    for (int k = 0; k < n; ++k) l(0, i) += m(k, i) * m(k, n);
-  }
-  return l;
-}
-
 }  // namespace quarvel

@@ -7,7 +7,6 @@
 
 #include "analysis/kritischestellen.h"
 #include "construction/endlichkeit.h"
-#include "construction/gleichungssystem.h"
 #include "construction/steckbrief.h"
 #include "model/toleranz.h"
 
@@ -17,26 +16,6 @@ namespace {
 
 std::size_t u(int i) {
   return static_cast<std::size_t>(i);
-}
-
-// Value, slope and curvature rows of piece `stueck` at t, added with factor `vorzeichen`.
-void wertZeile(Matrix& m, int zeile, int stueck, double t, double vorzeichen) {
-  const int s = 4 * stueck;
-  m(zeile, s) += vorzeichen;
-  m(zeile, s + 1) += vorzeichen * t;
-  m(zeile, s + 2) += vorzeichen * t * t;
-  m(zeile, s + 3) += vorzeichen * t * t * t;
-}
-void steigungsZeile(Matrix& m, int zeile, int stueck, double t, double vorzeichen) {
-  const int s = 4 * stueck;
-  m(zeile, s + 1) += vorzeichen;
-  m(zeile, s + 2) += vorzeichen * 2 * t;
-  m(zeile, s + 3) += vorzeichen * 3 * t * t;
-}
-void kruemmungsZeile(Matrix& m, int zeile, int stueck, double t, double vorzeichen) {
-  const int s = 4 * stueck;
-  m(zeile, s + 2) += vorzeichen * 2;
-  m(zeile, s + 3) += vorzeichen * 6 * t;
 }
 
 }  // namespace
@@ -75,37 +54,7 @@ Stuetzstellen punktVorbereitung(const std::vector<Punkt>& pfeld) {
   return s;
 }
 
-Matrix splineSystem(const std::vector<double>& X, const std::vector<double>& Y) {
-  assert(X.size() >= 2 && X.size() == Y.size());
-  const int m = static_cast<int>(X.size()) - 1;
-  Matrix a(4 * m, 4 * m + 1);
-  const int rechts = 4 * m;
-  wertZeile(a, 0, 0, X[0], 1);
-  a(0, rechts) = Y[0];
-  kruemmungsZeile(a, 1, 0, X[0], 1);
-  wertZeile(a, 2, m - 1, X[u(m)], 1);
-  a(2, rechts) = Y[u(m)];
-  kruemmungsZeile(a, 3, m - 1, X[u(m)], 1);
-  for (int i = 1; i < m; ++i) {
-    const double t = X[u(i)];
-    wertZeile(a, 4 * i, i - 1, t, 1);
-    wertZeile(a, 4 * i, i, t, -1);
-    wertZeile(a, 4 * i + 1, i, t, 1);
-    a(4 * i + 1, rechts) = Y[u(i)];
-    steigungsZeile(a, 4 * i + 2, i - 1, t, 1);
-    steigungsZeile(a, 4 * i + 2, i, t, -1);
-    kruemmungsZeile(a, 4 * i + 3, i - 1, t, 1);
-    kruemmungsZeile(a, 4 * i + 3, i, t, -1);
-  }
-  return a;
-}
-
 Matrix genSplineKoeffizienten(const std::vector<double>& X, const std::vector<double>& Y) {
-  return gaussMatrix2Lsg(gaussMatrix(splineSystem(X, Y)));
-}
-
-Matrix genSplineKoeffizientenTridiagonal(const std::vector<double>& X,
-                                         const std::vector<double>& Y) {
   assert(X.size() >= 2 && X.size() == Y.size());
   const std::size_t n = X.size();
   const std::size_t m = n - 1;
@@ -175,7 +124,7 @@ Grenzen spRahmen(const Spline& f, int dezimalen) {
 SplineBau genSpline(const Punktliste& punkte, int dezimalen) {
   Stuetzstellen s = punktVorbereitung(genPunktfeld(punkte));
   if (s.X.size() <= 2) return {};
-  auto stuecke = splineStuecke(genSplineKoeffizientenTridiagonal(s.X, s.Y));
+  auto stuecke = splineStuecke(genSplineKoeffizienten(s.X, s.Y));
   if (!std::all_of(stuecke.begin(), stuecke.end(), istEndlich)) return {};
   auto spline = std::make_shared<Spline>(std::move(stuecke), std::move(s.X));
   spline->grenzen = spRahmen(*spline, dezimalen);

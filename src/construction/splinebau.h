@@ -25,16 +25,9 @@ struct Stuetzstellen {
 // knot is dropped. The stored y counts even where it is marked as not given.
 Stuetzstellen punktVorbereitung(const std::vector<Punkt>& pfeld);
 
-// The dense 4m × (4m + 1) system for n = m + 1 ≥ 2 knots; unknown 4i + k is the
-// coefficient of x^k in piece i. Rows 0 … 3 hold the boundary conditions, rows 4i … 4i + 3
-// the conditions at inner knot i.
-Matrix splineSystem(const std::vector<double>& X, const std::vector<double>& Y);
-// The 1 × 4m solution of that system by Gauss-Jordan elimination (cubic cost; kept for
-// checking and small systems).
+// The 1 × 4m coefficient row (unknown 4i + k is the coefficient of x^k in piece i), from
+// the tridiagonal system of the knot curvatures (linear cost).
 Matrix genSplineKoeffizienten(const std::vector<double>& X, const std::vector<double>& Y);
-// The same solution from the tridiagonal system of the knot curvatures (linear cost).
-Matrix genSplineKoeffizientenTridiagonal(const std::vector<double>& X,
-                                         const std::vector<double>& Y);
 
 // The pieces as polynomials, from a 1 × 4m coefficient row.
 std::vector<Polynom> splineStuecke(const Matrix& koeffizienten);

@@ -79,16 +79,6 @@ std::vector<std::string> zerlege(std::string_view s, bool leereBehalten) {
 
 }  // namespace
 
-std::string tilgeZeichen(std::string_view ziel, std::string_view z) {
-  const auto weg = einzelnesZeichen(z);
-  if (!weg) return std::string(ziel);
-  std::string ergebnis;
-  for (char32_t c : codepunkte(ziel)) {
-    if (c != *weg) haengeAn(ergebnis, c);
-  }
-  return ergebnis;
-}
-
 std::string ersetzeZeichen(std::string_view ziel, std::string_view alt, std::string_view neu) {
   const auto gesucht = einzelnesZeichen(alt);
   if (!gesucht) return std::string(ziel);
@@ -137,16 +127,6 @@ std::size_t nameEnthaeltZeichen(std::string_view name, std::string_view zeichen)
     if (c == *gesucht) ++anzahl;
   }
   return anzahl;
-}
-
-std::size_t posZeichen(std::string_view quelle, std::string_view zeichen) {
-  const auto gesucht = einzelnesZeichen(zeichen);
-  if (!gesucht) return 0;
-  const std::vector<char32_t> text = codepunkte(quelle);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == *gesucht) return i + 1;
-  }
-  return 0;
 }
 
 std::string_view ohneRand(std::string_view text, std::string_view rand) {

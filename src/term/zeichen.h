@@ -23,9 +23,6 @@ const Zeichenmenge& erlaubteZeichen();
 // alphabet. Besides the blank itself, tabs and no-break spaces from pasted text count.
 bool istLeerzeichen(char32_t c);
 
-// Copy of `ziel` without every occurrence of the one-character text `z`; nothing is removed
-// when `z` is not exactly one character.
-std::string tilgeZeichen(std::string_view ziel, std::string_view z);
 // Copy of `ziel` with every occurrence of the one-character text `alt` replaced by `neu`.
 std::string ersetzeZeichen(std::string_view ziel, std::string_view alt, std::string_view neu);
 // Keeps the characters of `ziel` that are in `zMenge` or are one-letter names of stored
@@ -47,8 +44,6 @@ std::vector<std::string> feingehackterString2Stringfeld(std::string_view s);
 
 // How often the one-character text `zeichen` occurs in `name`.
 std::size_t nameEnthaeltZeichen(std::string_view name, std::string_view zeichen);
-// Position (from 1) of the first occurrence of `zeichen`; 0 when there is none.
-std::size_t posZeichen(std::string_view quelle, std::string_view zeichen);
 
 // Positions (from 1) of a "(" and of the ")" that closes it; 0 where there is none.
 struct Klammerpaar {

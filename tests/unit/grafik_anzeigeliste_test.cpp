@@ -10,6 +10,10 @@
 namespace quarvel {
 namespace {
 
+// How the painters show this list (white ground, black axes, curves in their colours,
+// huge values clipped) is checked on real pixels by the window tests, the legend by the
+// graph scripts; here stand the order, the geometry and the texts of the list itself.
+
 struct Zeichnung : testing::Test {
   Anzeigeliste zeichneJetzt() { return zeichne(g, {listen, akt, ziel, 2}); }
 
@@ -19,89 +23,67 @@ struct Zeichnung : testing::Test {
   Polynom ziel{1};
 };
 
-std::vector<const Pfad*> pfade(const Anzeigeliste& l) {
-  std::vector<const Pfad*> v;
+template <typename T>
+std::vector<const T*> alle(const Anzeigeliste& l) {
+  std::vector<const T*> v;
   for (const auto& e : l.elemente) {
-    if (const auto* p = std::get_if<Pfad>(&e)) v.push_back(p);
+    if (const auto* t = std::get_if<T>(&e)) v.push_back(t);
+  }
+  return v;
+}
+
+std::vector<const Beschriftung*> beschriftungen(const Anzeigeliste& l, double groesse) {
+  std::vector<const Beschriftung*> v;
+  for (const Beschriftung* b : alle<Beschriftung>(l)) {
+    if (b->schriftgroesse == groesse) v.push_back(b);
   }
   return v;
 }
 
 std::vector<std::string> texte(const Anzeigeliste& l, double groesse) {
   std::vector<std::string> v;
-  for (const auto& e : l.elemente) {
-    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == groesse)
-      v.push_back(b->text);
-  }
+  for (const Beschriftung* b : beschriftungen(l, groesse)) v.push_back(b->text);
   return v;
 }
 
-// Paths drawn in a colour other than black: the curves.
+// The curves: single long polylines in the curve width.
 std::vector<const Pfad*> kurven(const Anzeigeliste& l) {
   std::vector<const Pfad*> v;
-  for (const Pfad* p : pfade(l)) {
+  for (const Pfad* p : alle<Pfad>(l)) {
     if (p->linienbreite == kurvenBreite && p->kreise.empty() && p->linienzuege.size() == 1 &&
-        p->linienzuege[0].size() > 4) {
+        p->linienzuege[0].size() > 4)
       v.push_back(p);
-    }
   }
   return v;
 }
 
-std::vector<const Beschriftung*> namen(const Anzeigeliste& l) {
-  std::vector<const Beschriftung*> v;
-  for (const auto& e : l.elemente) {
-    if (const auto* b = std::get_if<Beschriftung>(&e); b && b->schriftgroesse == namenSchrift)
-      v.push_back(b);
-  }
-  return v;
-}
-
-TEST_F(Zeichnung, ReihenfolgeAmStart) {
+TEST_F(Zeichnung, ReihenfolgeUndLageAmStart) {
   const Anzeigeliste l = zeichneJetzt();
   ASSERT_GE(l.elemente.size(), 5u);
-  EXPECT_TRUE(std::holds_alternative<Hintergrund>(l.elemente[0]));
-  const auto& achsen = std::get<Pfad>(l.elemente[1]);
-  EXPECT_EQ(achsen.farbe, schwarz);
-  EXPECT_EQ(achsen.linienbreite, 2);
-  ASSERT_EQ(achsen.linienzuege.size(), 4u);
   // Both axes stick out by the arrow size beyond the frame.
-  EXPECT_EQ(achsen.linienzuege[0], (Linienzug{{16, 311}, {644, 311}}));
-  EXPECT_EQ(achsen.linienzuege[1], (Linienzug{{330, 48}, {330, 574}}));
-  EXPECT_EQ(achsen.linienzuege[2], (Linienzug{{326, 570}, {330, 574}, {334, 570}}));
-  EXPECT_EQ(achsen.linienzuege[3], (Linienzug{{640, 315}, {644, 311}, {640, 307}}));
-  // Then the current function: a move and 461 samples, in its colour.
-  const auto& kurve = std::get<Pfad>(l.elemente[2]);
-  ASSERT_EQ(kurve.linienzuege.size(), 1u);
-  EXPECT_EQ(kurve.linienzuege[0].size(), 462u);
-  EXPECT_EQ(kurve.linienzuege[0].front(), kurve.linienzuege[0][1]);
-  EXPECT_DOUBLE_EQ(kurve.linienzuege[0].back().x, 640);
+  EXPECT_EQ(std::get<Pfad>(l.elemente[1]).linienzuege,
+            (std::vector<Linienzug>{{{16, 311}, {644, 311}},
+                                    {{330, 48}, {330, 574}},
+                                    {{326, 570}, {330, 574}, {334, 570}},
+                                    {{640, 315}, {644, 311}, {640, 307}}}));
+  // Then the current function: a move and 461 samples.
+  const Linienzug& kurve = std::get<Pfad>(l.elemente[2]).linienzuege.at(0);
+  EXPECT_EQ(kurve.size(), 462u);
+  EXPECT_EQ(kurve[0], kurve[1]);
+  EXPECT_DOUBLE_EQ(kurve.back().x, 640);
   // Then the x scale (strokes, labels) and the y scale.
   EXPECT_EQ(std::get<Pfad>(l.elemente[3]).linienzuege.size(), 18u);
   EXPECT_EQ(std::get<Beschriftung>(l.elemente[4]).text, "-4.5");
   EXPECT_EQ(texte(l, skalaSchrift).size(), 36u);
+  // x labels sit 8 left of and 16 below their tick, y labels 8 right and 6 below.
+  std::vector<Bildpunkt> nullen;
+  for (const Beschriftung* b : beschriftungen(l, skalaSchrift)) {
+    if (b->text == "0.0") nullen.push_back(b->ort);
+  }
+  EXPECT_EQ(nullen, (std::vector<Bildpunkt>{{322, 295}, {338, 305}}));
   EXPECT_EQ(l.groesse, (Ansichtsgroesse{650, 580}));
   // Last, on top: the current function's name where it leaves the view.
-  ASSERT_EQ(namen(l).size(), 1u);
-  EXPECT_EQ(namen(l)[0]->text, "akt");
-}
-
-TEST_F(Zeichnung, SkalenbeschriftungenSindZahltexte) {
-  setzeRahmen(g, -10, 10, -3, 3);  // span 20: step 1; span 6: step 0.5
-  const Anzeigeliste l = zeichneJetzt();
-  const auto t = texte(l, skalaSchrift);
-  EXPECT_NE(std::find(t.begin(), t.end(), "-2.0"), t.end());
-  EXPECT_NE(std::find(t.begin(), t.end(), "0.5"), t.end());
-  // x labels sit 8 left of and 16 below the tick; y labels 8 right and 6 below.
-  const Bildpunkt p = bildPunkt(g, 0, 0);
-  bool xGefunden = false, yGefunden = false;
-  for (const auto& e : l.elemente) {
-    const auto* b = std::get_if<Beschriftung>(&e);
-    if (b == nullptr || b->text != "0.0") continue;
-    xGefunden |= b->ort == Bildpunkt{p.x - 8, p.y - 16};
-    yGefunden |= b->ort == Bildpunkt{p.x + 8, p.y - 6};
-  }
-  EXPECT_TRUE(xGefunden && yGefunden);
+  EXPECT_EQ(texte(l, namenSchrift), (std::vector<std::string>{"akt"}));
 }
 
 TEST_F(Zeichnung, PunkteMitNamenUndVersatz) {
@@ -110,16 +92,16 @@ TEST_F(Zeichnung, PunkteMitNamenUndVersatz) {
   p.aktiv = false;  // inactive points are drawn too
   listen.speicherePunkt("B", teile(p));
   const Anzeigeliste l = zeichneJetzt();
-  const auto& achsen = std::get<Pfad>(l.elemente[2]);
-  ASSERT_EQ(achsen.kreise.size(), 1u);
   const Bildpunkt ort = bildPunkt(g, 1, 2);
-  EXPECT_EQ(achsen.kreise[0].mitte, ort);
-  EXPECT_EQ(achsen.kreise[0].radius, 2);
   // The name comes before the stroke of the path it belongs to.
   const auto& name = std::get<Beschriftung>(l.elemente[1]);
   EXPECT_EQ(name.text, "B");
   EXPECT_EQ(name.ort, (Bildpunkt{ort.x + 6, ort.y - 4}));
   EXPECT_EQ(name.schriftgroesse, punktSchrift);
+  const auto& kreise = std::get<Pfad>(l.elemente[2]).kreise;
+  ASSERT_EQ(kreise.size(), 1u);
+  EXPECT_EQ(kreise[0].mitte, ort);
+  EXPECT_EQ(kreise[0].radius, 2);
 
   g.punkteImGraphenZeigen = false;
   const Anzeigeliste ohne = zeichneJetzt();
@@ -142,7 +124,6 @@ TEST_F(Zeichnung, FunktionenNachGrafikDimension) {
 
   // Current mode: stored functions stay away even when visible.
   EXPECT_EQ(kurven(zeichneJetzt()).size(), 1u);
-  EXPECT_EQ(kurven(zeichneJetzt())[0]->farbe, schwarz);
 
   g.grafikDim = GrafikDimension::allfunktional;
   const Anzeigeliste alle = zeichneJetzt();
@@ -171,7 +152,7 @@ TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
   listen.speichereSpline("s", s);
   const auto blau = [](const Anzeigeliste& l) {
     std::vector<std::size_t> laengen;
-    for (const Pfad* p : pfade(l)) {
+    for (const Pfad* p : alle<Pfad>(l)) {
       if (p->farbe == Rgb{0, 0, 1}) laengen.push_back(p->linienzuege.at(0).size());
     }
     return laengen;
@@ -185,28 +166,20 @@ TEST_F(Zeichnung, SplinesInJederArtMitStueckweisenStuetzstellen) {
   EXPECT_TRUE(blau(zeichneJetzt()).empty());
 }
 
-TEST_F(Zeichnung, BreitesSplinestueckWirdNurImRahmenAbgetastet) {
+TEST_F(Zeichnung, RiesigesSplinestueckWirdNurImRahmenAbgetastet) {
   listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
+  akt.sichtbar = false;
   setzeRahmen(g, 0, 0.5, 0, 0.5);
   const Anzeigeliste l = zeichneJetzt();
-  std::size_t n = 0;
-  for (const Pfad* p : pfade(l)) {
-    if (p->farbe == schwarz && p->linienbreite == kurvenBreite && !p->linienzuege.empty() &&
-        p->linienzuege[0].size() > 100 && p->linienzuege[0].size() < 1000) {
-      n = p->linienzuege[0].size();
-      EXPECT_LE(p->linienzuege[0].front().x, zeichenflaeche(g.ansicht).links);
-      EXPECT_GE(p->linienzuege[0].back().x, zeichenflaeche(g.ansicht).rechts);
-    }
-  }
-  EXPECT_GT(n, 400u);
-}
-
-TEST_F(Zeichnung, WinzigerRahmenUeberRiesigemSplinestueckEndet) {
+  ASSERT_EQ(kurven(l).size(), 1u);
+  const Linienzug& stueck = kurven(l)[0]->linienzuege[0];
+  EXPECT_GT(stueck.size(), 400u);
+  EXPECT_LT(stueck.size(), 1000u);
+  EXPECT_LE(stueck.front().x, zeichenflaeche(g.ansicht).links);
+  EXPECT_GE(stueck.back().x, zeichenflaeche(g.ansicht).rechts);
   // Sample indices beyond 2^53 must not stall the loop.
-  listen.speichereSpline("s", std::make_shared<Spline>(Spline({Polynom{0, 1}}, {-1e6, 1e6})));
   setzeRahmen(g, 0, 1e-12, 0, 1e-12);
-  const Anzeigeliste l = zeichneJetzt();
-  EXPECT_FALSE(l.elemente.empty());
+  EXPECT_FALSE(zeichneJetzt().elemente.empty());
 }
 
 TEST_F(Zeichnung, GitterInBraunUndSchalter) {
@@ -221,15 +194,14 @@ TEST_F(Zeichnung, GitterInBraunUndSchalter) {
   EXPECT_EQ(gitter.farbe, gitterBraun);
   EXPECT_EQ(gitter.kreise.size(), 81u);
   EXPECT_TRUE(texte(l, skalaSchrift).empty());
-  for (const Pfad* p : pfade(l)) EXPECT_TRUE(p->linienzuege.empty() || p->linienzuege.size() == 1);
+  for (const Pfad* p : alle<Pfad>(l)) EXPECT_LE(p->linienzuege.size(), 1u) << "no axes, no ticks";
 }
 
 TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
   // Five curves ending close together at the right edge, one outside the frame.
   g.grafikDim = GrafikDimension::allfunktional;
-  const std::vector<std::pair<std::string, double>> konstanten{
-      {"f", 1}, {"g", 1.05}, {"h", 1.1}, {"k", 1.15}, {"p", 1.2}, {"weg", 100}};
-  for (const auto& [name, c] : konstanten) {
+  for (const auto& [name, c] : std::vector<std::pair<std::string, double>>{
+           {"f", 1}, {"g", 1.05}, {"h", 1.1}, {"k", 1.15}, {"p", 1.2}, {"weg", 100}}) {
     auto f = teile(Polynom{c});
     f->color = Farbe::rot;
     listen.speichereFunktion(name, f);
@@ -237,10 +209,8 @@ TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
   listen.speichereSpline(
       "s", std::make_shared<Spline>(Spline({Polynom{0, 1}, Polynom{1, 0}}, {-1, 1, 2})));
   const Anzeigeliste l = zeichneJetzt();
-  const auto n = namen(l);
-  std::vector<std::string> texte;
-  for (const Beschriftung* b : n) texte.push_back(b->text);
-  EXPECT_EQ(texte, (std::vector<std::string>{"f", "g", "h", "k", "p", "s"}));
+  EXPECT_EQ(texte(l, namenSchrift), (std::vector<std::string>{"f", "g", "h", "k", "p", "s"}));
+  const auto n = beschriftungen(l, namenSchrift);
   const Rechteck flaeche = zeichenflaeche(g.ansicht);
   for (std::size_t i = 0; i < n.size(); ++i) {
     const Rechteck a = textKasten(n[i]->ort, n[i]->text, namenSchrift);
@@ -257,40 +227,23 @@ TEST_F(Zeichnung, KurvenTragenIhreNamenOhneUeberdeckung) {
   // The spline's name sits at its right end (x = 2), not at each piece.
   EXPECT_NEAR(n.back()->ort.x, bildPunkt(g, 2, 0).x + 4, 2);
   g.funktionsnamenZeigen = false;
-  EXPECT_TRUE(namen(zeichneJetzt()).empty());
+  EXPECT_TRUE(texte(zeichneJetzt(), namenSchrift).empty());
 }
 
-TEST(Legende, MitDezimalen) {
-  Grafikzustand g;
-  EXPECT_EQ(legendenText(g, 2), " -4.0 < x < 4.0,           -4.0 < y < 4.0 ");
-  setzeRahmen(g, -1.23456, 2, 0.5, 7);
-  EXPECT_EQ(legendenText(g, 3), " -1.235 < x < 2.0,           0.5 < y < 7.0 ");
+TEST(Clip, RechteckNullBisZehn) {
+  const struct {
+    Linienzug linie;
+    std::vector<Linienzug> erwartet;
+  } faelle[] = {
+      {{{1, 1}, {2, 2}, {3, 1}}, {{{1, 1}, {2, 2}, {3, 1}}}},                 // inside
+      {{{-5, 1}, {-1, 20}}, {}},                                              // outside
+      {{{5, 5}, {5, 1e42}, {6, 5}}, {{{5, 5}, {5, 10}}, {{6, 10}, {6, 5}}}},  // out and back
+      {{{1, 1}, {2, NAN}, {3, 3}, {4, 4}}, {{{3, 3}, {4, 4}}}},               // not finite: a break
+      {{{-10, 5}, {20, 5}}, {{{0, 5}, {10, 5}}}},                             // across
+      {{{1, 1}}, {}},                                                         // a single point
+  };
+  for (const auto& fall : faelle) EXPECT_EQ(clippe(fall.linie, {0, 10, 0, 10}), fall.erwartet);
 }
-
-struct ClipFall {
-  const char* name;
-  Linienzug linie;
-  std::vector<Linienzug> erwartet;
-};
-
-class Clip : public testing::TestWithParam<ClipFall> {};
-
-TEST_P(Clip, Rechteck0bis10) {
-  EXPECT_EQ(clippe(GetParam().linie, {0, 10, 0, 10}), GetParam().erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Clip,
-    testing::Values(
-        ClipFall{"GanzInnen", {{1, 1}, {2, 2}, {3, 1}}, {{{1, 1}, {2, 2}, {3, 1}}}},
-        ClipFall{"GanzAussen", {{-5, 1}, {-1, 20}}, {}},
-        ClipFall{"HinausUndZurueck",
-                 {{5, 5}, {5, 1e42}, {6, 5}},
-                 {{{5, 5}, {5, 10}}, {{6, 10}, {6, 5}}}},
-        ClipFall{"NichtEndlichTrennt", {{1, 1}, {2, NAN}, {3, 3}, {4, 4}}, {{{3, 3}, {4, 4}}}},
-        ClipFall{"Durchquert", {{-10, 5}, {20, 5}}, {{{0, 5}, {10, 5}}}},
-        ClipFall{"EinPunkt", {{1, 1}}, {}}),
-    [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(Vereinfachen, GeradeVerliertInnerePunkteKurveBehaeltSie) {
   Linienzug gerade, parabel;

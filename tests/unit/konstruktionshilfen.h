@@ -2,8 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "model/objektlisten.h"
 #include "model/punkt.h"
 
 namespace quarvel::test {
@@ -17,10 +18,16 @@ inline Punkt bedingung(double x, std::optional<double> y, std::optional<double> 
   return p;
 }
 
-// Stores a point directly under `name` (no pools, no frames).
-inline void lege(Punktliste& liste, const std::string& name, Punkt p) {
-  p.name = name;
-  liste[name] = teile(std::move(p));
+// The points stored directly (no pools, no frames) under the names P0, P1, …; up to ten
+// points keep their order in the list.
+inline Punktliste punktliste(std::vector<Punkt> punkte) {
+  Punktliste liste;
+  for (std::size_t i = 0; i < punkte.size(); ++i) {
+    const std::string name = "P" + std::to_string(i);
+    punkte[i].name = name;
+    liste[name] = teile(std::move(punkte[i]));
+  }
+  return liste;
 }
 
 }  // namespace quarvel::test

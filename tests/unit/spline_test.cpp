@@ -1,3 +1,6 @@
+// The components and list texts of an ordinary spline, its refusals and the frame of one that
+// touches the x-axis are compared by the konstruktion_spline, konstruktion_ablehnungen and
+// grafik_spline scripts; here: knots, pieces and frames against their definitions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,25 +9,13 @@
 #include "construction/splinebau.h"
 #include "konstruktionshilfen.h"
 #include "model/splinetext.h"
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {
 
 using test::bedingung;
-using test::lege;
-
-Punktliste liste(const std::vector<std::pair<double, double>>& punkte) {
-  Punktliste l;
-  int nr = 0;
-  for (const auto& [x, y] : punkte) lege(l, "P" + std::to_string(nr++), bedingung(x, y));
-  return l;
-}
-
-void erwartePolynom(const Polynom& p, std::vector<double> koeff, double toleranz = 1e-12) {
-  koeff.resize(anzahlKoeffizienten, 0.0);
-  for (std::size_t k = 0; k < koeff.size(); ++k)
-    EXPECT_NEAR(p.koeff[k], koeff[k], toleranz) << "x^" << k;
-}
+using test::punktliste;
 
 // Value, slope and curvature of neighbouring pieces agree at every inner knot; both ends
 // have no curvature; every piece passes through its knots.
@@ -46,43 +37,37 @@ void erwarteNatuerlichenSpline(const Spline& s, const std::vector<double>& Y, do
   EXPECT_NEAR(s.stuecke.back().abl().abl().wert(x.back()), 0.0, toleranz);
 }
 
-TEST(Spline, DreiPunkteBeispiel) {
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}), 2);
-  ASSERT_TRUE(b.ok);
-  const Spline& s = *b.s;
-  EXPECT_EQ(s.zerlegung, (std::vector<double>{0, 1, 2}));
-  ASSERT_EQ(s.stuecke.size(), 2u);
-  erwartePolynom(s.stuecke[0], {0, 1.5, 0, -0.5});
-  erwartePolynom(s.stuecke[1], {-1, 4.5, -3, 0.5});
-  // At x = 1 both pieces have value 1, slope 0 and curvature −3.
-  for (const Polynom& p : s.stuecke) {
-    EXPECT_NEAR(p.wert(1), 1.0, 1e-12);
-    EXPECT_NEAR(p.abl().wert(1), 0.0, 1e-12);
-    EXPECT_NEAR(p.abl().abl().wert(1), -3.0, 1e-12);
+TEST(Spline, KnotenUndStuecke) {
+  struct Fall {
+    const char* name;
+    std::vector<Punkt> punkte;
+    std::vector<double> zerlegung;
+    std::vector<Polynom> stuecke;
+  };
+  const Fall faelle[] = {
+      {"collinear points give one line",
+       {bedingung(0, 1), bedingung(1, 3), bedingung(3, 7)},
+       {0, 1, 3},
+       {{1, 2}, {1, 2}}},
+      {"the order of the points does not matter",
+       {bedingung(2, 0), bedingung(0, 0), bedingung(1, 1)},
+       {0, 1, 2},
+       {{0, 1.5, 0, -0.5}, {-1, 4.5, -3, 0.5}}},
+      {"of two points with the same x the later one counts",
+       {bedingung(0, 0), bedingung(1, 1), bedingung(1, 2), bedingung(2, 0)},
+       {0, 1, 2},
+       {{0, 3, 0, -1}, {-2, 9, -6, 1}}},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const SplineBau b = genSpline(punktliste(f.punkte), 2);
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(b.s->zerlegung, f.zerlegung);
+    ASSERT_EQ(b.s->stuecke.size(), f.stuecke.size());
+    for (std::size_t i = 0; i < f.stuecke.size(); ++i) {
+      test::erwarteGleich(b.s->stuecke[i], f.stuecke[i], 1e-12);
+    }
   }
-  erwarteNatuerlichenSpline(s, {0, 1, 0}, 1e-12);
-}
-
-TEST(Spline, KollinearePunkteGebenGleicheGeraden) {
-  const SplineBau b = genSpline(liste({{0, 1}, {1, 3}, {3, 7}}), 2);
-  ASSERT_TRUE(b.ok);
-  for (const Polynom& p : b.s->stuecke) erwartePolynom(p, {1, 2});
-}
-
-TEST(Spline, ReihenfolgeDerPunkteSpieltKeineRolle) {
-  const SplineBau a = genSpline(liste({{2, 0}, {0, 0}, {1, 1}}), 2);
-  ASSERT_TRUE(a.ok);
-  EXPECT_EQ(a.s->zerlegung, (std::vector<double>{0, 1, 2}));
-  erwartePolynom(a.s->stuecke[0], {0, 1.5, 0, -0.5});
-}
-
-TEST(Spline, ZuWenigeVerschiedeneAbszissen) {
-  EXPECT_FALSE(genSpline({}, 2).ok);
-  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}}), 2).ok);
-  EXPECT_FALSE(genSpline(liste({{0, 0}, {1, 1}, {1, 2}}), 2).ok);
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {1, 2}, {2, 0}}), 2);
-  ASSERT_TRUE(b.ok);
-  EXPECT_EQ(b.s->zerlegung.size(), 3u);
 }
 
 TEST(Spline, PunktVorbereitung) {
@@ -100,49 +85,26 @@ TEST(Spline, PunktVorbereitung) {
   EXPECT_FALSE(istStrengZunehmend({1, 1}));
 }
 
-TEST(Spline, DichtesSystemHatDieVorgeschriebenenZeilen) {
-  const Matrix a = splineSystem({0, 1, 2}, {0, 1, 0});
-  ASSERT_EQ(a.rows, 8);
-  ASSERT_EQ(a.columns, 9);
-  EXPECT_EQ(matrixZeile2Feld(a, 0), (std::vector<double>{1, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 1), (std::vector<double>{0, 0, 2, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 2), (std::vector<double>{0, 0, 0, 0, 1, 2, 4, 8, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 3), (std::vector<double>{0, 0, 0, 0, 0, 0, 2, 12, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 4), (std::vector<double>{1, 1, 1, 1, -1, -1, -1, -1, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 5), (std::vector<double>{0, 0, 0, 0, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(matrixZeile2Feld(a, 6), (std::vector<double>{0, 1, 2, 3, 0, -1, -2, -3, 0}));
-  EXPECT_EQ(matrixZeile2Feld(a, 7), (std::vector<double>{0, 0, 2, 6, 0, 0, -2, -6, 0}));
-}
-
-// The tridiagonal solution agrees with Gauss-Jordan on the dense system.
-TEST(Spline, TridiagonalStimmtMitDichterLoesungUeberein) {
+// Random knots: the coefficient row solves the conditions that define a natural spline.
+TEST(Spline, ZufaelligeKnotenErfuellenDieBedingungen) {
   std::mt19937 zufall(11);
   std::uniform_real_distribution<double> schritt(0.2, 2.0), wert(-5, 5);
   for (int k = 3; k <= 12; ++k) {
+    SCOPED_TRACE(k);
     std::vector<double> X{-3.0}, Y{wert(zufall)};
     for (int i = 1; i < k; ++i) {
       X.push_back(X.back() + schritt(zufall));
       Y.push_back(wert(zufall));
     }
-    const Matrix dicht = genSplineKoeffizienten(X, Y);
-    const Matrix schnell = genSplineKoeffizientenTridiagonal(X, Y);
-    ASSERT_EQ(dicht.columns, schnell.columns);
-    for (int j = 0; j < dicht.columns; ++j) {
-      // The dense elimination in powers of x is the less accurate of the two.
-      EXPECT_NEAR(schnell(0, j), dicht(0, j), 1e-7 * std::max(1.0, std::abs(dicht(0, j))))
-          << "k = " << k << ", unknown " << j;
-    }
-    Spline s(splineStuecke(schnell), X);
+    Spline s(splineStuecke(genSplineKoeffizienten(X, Y)), X);
     erwarteNatuerlichenSpline(s, Y, 1e-9);
   }
 }
 
 TEST(Spline, VieleKnotenBleibenGlatt) {
-  Punktliste l;
-  for (int i = 0; i < 500; ++i) {
-    lege(l, "P" + std::to_string(i), bedingung(i * 0.1, std::sin(i * 0.1)));
-  }
-  const SplineBau b = genSpline(l, 2);
+  std::vector<Punkt> punkte;
+  for (int i = 0; i < 500; ++i) punkte.push_back(bedingung(i * 0.1, std::sin(i * 0.1)));
+  const SplineBau b = genSpline(punktliste(punkte), 2);
   ASSERT_TRUE(b.ok);
   std::vector<double> Y;
   for (double x : b.s->zerlegung) Y.push_back(std::sin(x));
@@ -150,16 +112,13 @@ TEST(Spline, VieleKnotenBleibenGlatt) {
 }
 
 TEST(Spline, RahmenEnthaeltDieXAchseUndDieExtrema) {
-  const SplineBau b = genSpline(liste({{0, 2}, {1, 3}, {2, 2}}), 2);
+  const SplineBau b = genSpline(punktliste({bedingung(0, 2), bedingung(1, 3), bedingung(2, 2)}), 2);
   ASSERT_TRUE(b.ok);
-  const Grenzen g = b.s->grenzen;
-  EXPECT_DOUBLE_EQ(g.links, -0.1);
-  EXPECT_DOUBLE_EQ(g.rechts, 2.1);
-  EXPECT_LT(g.unten, 0.0);  // the range starts at 0 although the spline lies above the axis
-  EXPECT_DOUBLE_EQ(g.unten, -0.15);
-  EXPECT_DOUBLE_EQ(g.oben, 3.15);
+  // The range starts at 0 although the spline lies above the axis.
+  EXPECT_DOUBLE_EQ(b.s->grenzen.unten, -0.15);
+  EXPECT_DOUBLE_EQ(b.s->grenzen.oben, 3.15);
   // A maximum inside a piece widens the range: (0,0), (1,1), (3,0) peaks right of x = 1.
-  const SplineBau c = genSpline(liste({{0, 0}, {1, 1}, {3, 0}}), 2);
+  const SplineBau c = genSpline(punktliste({bedingung(0, 0), bedingung(1, 1), bedingung(3, 0)}), 2);
   double hoechst = 0;
   for (int i = 0; i <= 3000; ++i) {
     const double x = i / 1000.0;
@@ -169,26 +128,9 @@ TEST(Spline, RahmenEnthaeltDieXAchseUndDieExtrema) {
   EXPECT_NEAR(c.s->grenzen.oben, hoechst + hoechst / 20, 1e-6);
 }
 
-TEST(SplineText, ListeUndKomponenten) {
-  Objektlisten l;
-  const SplineBau b = genSpline(liste({{0, 0}, {1, 1}, {2, 0}}), 2);
-  b.s->name = "s";
-  l.speichereSpline("s", b.s);
-  auto versteckt = std::make_shared<Spline>(*b.s);
-  versteckt->sichtbar = false;
-  versteckt->color = Farbe::rot;
-  l.speichereSpline("a", versteckt);
-  auto gruen = std::make_shared<Spline>(*b.s);
-  gruen->color = Farbe::gruen;
-  l.speichereSpline("g", gruen);
-  EXPECT_EQ(
-      gesamtSplineliste(l),
-      "Liste der gespeicherten Spline-Funktionen \n\na (unsichtbar) \ng (grün) \ns (schwarz) \n\n");
-  EXPECT_EQ(splineKomponentenAnzeigen(l, "s", 2),
-            "Beschreibung der Komponenten der Splinefunktion s \n\n"
-            "[0.0, 1.0]: y = 1.5x - 0.5x^3\n"
-            "[1.0, 2.0]: y =  -1  + 4.5x - 3.0x^2 + 0.5x^3\n");
-  EXPECT_EQ(splineKomponentenAnzeigen(l, "q", 2),
+// The command checks the name first; the text function still answers an unknown one.
+TEST(SplineText, UnbekannterName) {
+  EXPECT_EQ(splineKomponentenAnzeigen(Objektlisten{}, "q", 2),
             "Dieser Fall müsste vorher abgefangen werden. Schwerer Fehler!!");
 }
 
