@@ -257,7 +257,8 @@ void liesTerm(Zustand& z, const std::string& name, const std::string& t) {
 
 void aktEinlisten(Zustand& z, const PolynomRef& p) {
   std::string name = neuNamenLesen(z);
-  if (nameEnthaeltZeichen(name, "x") > 0) name.clear();
+  // A name with x cannot be read back in a term; a spline's name would stand for two objects.
+  if (nameEnthaeltZeichen(name, "x") > 0 || z.listen.spExistiert(name)) name.clear();
   if (!name.empty() && istKleinbuchstabe(ersterCodepunkt(name))) {
     if (name == "akt") {
       auswahl(z, texte::aktNichtVerfuegbar, "ok", "");

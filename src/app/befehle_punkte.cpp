@@ -148,6 +148,7 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
   }
   if (namen.empty()) {
     hinweisfenster(z, "Nichts gelöscht, da es keine " + derartig + " Punkte gibt.", "ok");
+    neuP(z);
   } else {
     const std::string d =
         namen.size() == 1 ? namen.front() : "alle Punkte der Folge " + namensliste(namen);
@@ -158,9 +159,10 @@ void punktAuswahlLoeschen(Zustand& z, const std::string& derartig) {
       // One report for the whole removal: the protocol grows with the list, not its square.
       bemerkung(z, "Alle " + derartig + " Punkte wurde gelöscht.");
       ausgabe(z, 0, "Aus der Punktliste entfernt: " + d);
+      // A declined question leaves everything as it was, the points' frame included.
+      neuP(z);
     }
   }
-  neuP(z);
 }
 
 // --- activation ---

@@ -5,10 +5,10 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 #include "app/hilfetexte.h"
 #include "app/verlaufsbeschreibung.h"
@@ -24,10 +24,13 @@ class HilfefensterTest : public testing::Test {
  protected:
   Hauptfenster f{1};
   Hilfefenster* hilfe = f.findChild<Hilfefenster*>(QStringLiteral("hilfefenster"));
+  QListWidget* themen = hilfe->findChild<QListWidget*>();
 };
 
-TEST_F(HilfefensterTest, OeffnetMitDemProgrammtextUndDemKnopf) {
-  ASSERT_NE(hilfe, nullptr);
+// Hidden at first with the program text, which the help button brings up. Every topic entry
+// shows its text and marks its topic in the window's list, also when the same topic is asked
+// for again after the window was closed; a click in the list runs the topic as well.
+TEST_F(HilfefensterTest, KnopfMenueUndListeZeigenIhrThema) {
   EXPECT_FALSE(hilfe->isVisible());
   EXPECT_EQ(hilfe->text().toStdString(), info());
   EXPECT_EQ(info().rfind("Zum Programm Quarvel\n\n", 0), 0u);
@@ -36,28 +39,44 @@ TEST_F(HilfefensterTest, OeffnetMitDemProgrammtextUndDemKnopf) {
   EXPECT_EQ(knopf->text(), QStringLiteral("&Hilfe"));
   knopf->click();
   EXPECT_TRUE(hilfe->isVisible());
-  EXPECT_EQ(hilfe->text().toStdString(), info());
-}
 
-TEST_F(HilfefensterTest, JedesThemaAusDemMenueErscheintImFenster) {
+  std::vector<std::pair<QString, QString>> eintraege;  // menu path -> topic in the list
   for (const Hilfethema& thema : hilfethemen()) {
-    QAction* a = eintrag(f, QStringLiteral("Hilfe"), QString::fromUtf8(thema.titel));
-    ASSERT_NE(a, nullptr) << thema.titel;
-    hilfe->close();
-    a->trigger();
-    EXPECT_TRUE(hilfe->isVisible()) << thema.titel;
-    EXPECT_EQ(hilfe->text().toStdString(), thema.text()) << thema.titel;
-    EXPECT_EQ(f.zustand().hilfe, thema.text());
-    ASSERT_NE(hilfe->findChild<QListWidget*>()->currentItem(), nullptr);
-    EXPECT_EQ(hilfe->findChild<QListWidget*>()->currentItem()->text(),
-              QString::fromUtf8(thema.titel));
+    eintraege.emplace_back("Hilfe > " + QString::fromUtf8(thema.titel),
+                           QString::fromUtf8(thema.titel));
   }
-  EXPECT_EQ(eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Funktionen"))->shortcut(),
-            QKeySequence(QKeySequence::HelpContents));
+  for (const char* pfad :
+       {"Hilfe > &Verlaufsbeschreibung der aktuellen Funktion", "Zeige > &Verlaufsbeschreibung"})
+    eintraege.emplace_back(pfad, "Verlaufsbeschreibung");
+  for (const auto& [pfad, thema] : eintraege) {
+    SCOPED_TRACE(pfad.toStdString());
+    QAction* a = eintrag(f, pfad);
+    ASSERT_NE(a, nullptr);
+    for (int mal = 0; mal < 2; ++mal) {
+      hilfe->close();
+      a->trigger();
+      EXPECT_TRUE(hilfe->isVisible());
+    }
+    EXPECT_EQ(hilfe->text().toStdString(), f.zustand().hilfe);
+    ASSERT_NE(themen->currentItem(), nullptr);
+    EXPECT_EQ(themen->currentItem()->text(), thema);
+  }
+  EXPECT_EQ(hilfe->text().toStdString(), verlaufsBeschreibung(f.zustand()));
+  EXPECT_EQ(eintrag(f, "Hilfe > Funktionen")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+
+  QListWidgetItem* erstes = themen->item(0);
+  emit themen->itemClicked(erstes);
+  EXPECT_EQ(hilfe->text().toStdString(), hilfethemen().front().text());
+  EXPECT_EQ(themen->currentItem(), erstes);
+
+  eintrag(f, "Hilfe > Über Quarvel")->trigger();
+  EXPECT_TRUE(hilfe->text().startsWith(QString::fromStdString(info())));
+  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Version " QUARVEL_VERSION)));
+  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Lizenz: " QUARVEL_LIZENZ)));
 }
 
 TEST_F(HilfefensterTest, SucheMarkiertTrefferUndSpringtReihum) {
-  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Splines"))->trigger();
+  eintrag(f, "Hilfe > Splines")->trigger();
   const QString text = hilfe->text();
   const QString wort = QStringLiteral("Spline");
   const qsizetype anzahl = text.count(wort, Qt::CaseInsensitive);
@@ -73,44 +92,11 @@ TEST_F(HilfefensterTest, SucheMarkiertTrefferUndSpringtReihum) {
   ASSERT_TRUE(hilfe->springeZuTreffer());
   EXPECT_EQ(feld->textCursor().selectionStart(), erster);
   // A new topic keeps the search and marks its own matches.
-  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Punkte"))->trigger();
+  eintrag(f, "Hilfe > Punkte")->trigger();
   EXPECT_EQ(feld->extraSelections().size(), hilfe->text().count(wort, Qt::CaseInsensitive));
   hilfe->suchfeld()->setText(QStringLiteral("gibt es nicht im Text"));
   EXPECT_TRUE(feld->extraSelections().isEmpty());
   EXPECT_FALSE(hilfe->springeZuTreffer());
-}
-
-TEST_F(HilfefensterTest, UeberQuarvelNenntVersionUndLizenz) {
-  eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Über Quarvel"))->trigger();
-  EXPECT_TRUE(hilfe->text().startsWith(QString::fromStdString(info())));
-  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Version " QUARVEL_VERSION)));
-  EXPECT_TRUE(hilfe->text().contains(QStringLiteral("Lizenz: " QUARVEL_LIZENZ)));
-}
-
-TEST_F(HilfefensterTest, DasselbeThemaHoltDasGeschlosseneFensterWiederHervor) {
-  QAction* a = eintrag(f, QStringLiteral("Hilfe"), QStringLiteral("Splines"));
-  a->trigger();
-  hilfe->close();
-  a->trigger();
-  EXPECT_TRUE(hilfe->isVisible());
-}
-
-TEST_F(HilfefensterTest, ThemenlisteDesFenstersFuehrtDieBefehleAus) {
-  auto* liste = hilfe->findChild<QListWidget*>();
-  ASSERT_NE(liste, nullptr);
-  const auto gefunden = liste->findItems(QStringLiteral("Verlaufsbeschreibung"), Qt::MatchExactly);
-  ASSERT_EQ(gefunden.size(), 1);
-  emit liste->itemClicked(gefunden.front());
-  EXPECT_EQ(hilfe->text().toStdString(), verlaufsBeschreibung(f.zustand()));
-  EXPECT_EQ(liste->currentItem(), gefunden.front());
-}
-
-TEST_F(HilfefensterTest, VerlaufsbeschreibungAuchAusDemZeigeMenue) {
-  QAction* a = eintrag(f, QStringLiteral("Zeige"), QStringLiteral("&Verlaufsbeschreibung"));
-  ASSERT_NE(a, nullptr);
-  a->trigger();
-  EXPECT_TRUE(hilfe->isVisible());
-  EXPECT_EQ(hilfe->text().toStdString(), verlaufsBeschreibung(f.zustand()));
 }
 
 }  // namespace

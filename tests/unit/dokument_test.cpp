@@ -10,27 +10,19 @@
 #include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/befehle.h"
 #include "app/dateien.h"
 #include "app/grafikanzeige.h"
-#include "graph/anzeigeliste.h"
 #include "testoberflaeche.h"
 
 namespace quarvel {
 namespace {
 
+using test::befehl;
 using test::TestSitzung;
-
-void befehl(Zustand& z, const std::string& name, const std::string& feldName = {},
-            const std::string& eingabe = {}) {
-  if (!feldName.empty()) z.felder.name = feldName;
-  if (!eingabe.empty()) z.felder.eingabe = eingabe;
-  ASSERT_TRUE(fuehreAus(z, name)) << name;
-}
 
 // A random work built by the commands a user would give.
 void zufallsarbeit(Zustand& z, std::mt19937& zufall) {
@@ -85,24 +77,6 @@ void zufallsarbeit(Zustand& z, std::mt19937& zufall) {
   grafikZeichnen(z);
 }
 
-// What a user can see of the work: the reports, the coefficients and the frame.
-std::vector<std::string> ansicht(Zustand& z) {
-  std::vector<std::string> a;
-  for (const char* bericht : {"alleFuAnzeigB", "allePunkteAnzeigeB", "zeigeGelFunktionenB",
-                              "alleSplineKomponentenAnzeigB"}) {
-    fuehreAus(z, bericht);
-    a.push_back(z.felder.ausgabe);
-  }
-  std::ostringstream k;
-  for (const auto& [name, f] : z.listen.fuListe()) k << name << ':' << f->wert(0.7) << ';';
-  k << "akt:" << z.akt->wert(0.7) << " ziel:" << z.grafTarget->wert(0.7);
-  a.push_back(k.str());
-  grafikZeichnen(z);
-  a.push_back(std::to_string(z.grafik.xlinks) + " " + std::to_string(z.grafik.yoben) + " " +
-              legendenText(z.grafik, z.dezimalen));
-  return a;
-}
-
 TEST(Dokument, ZufaelligeArbeitKommtUnveraendertZurueck) {
   for (std::uint32_t seed = 1; seed <= 40; ++seed) {
     SCOPED_TRACE(seed);
@@ -113,51 +87,39 @@ TEST(Dokument, ZufaelligeArbeitKommtUnveraendertZurueck) {
 
     TestSitzung neu;
     ASSERT_EQ(dokumentLesen(neu.z, text), "");
+    // Numbers are written bit for bit, and the pools follow from the stored names.
     EXPECT_EQ(dokumentText(neu.z), text);
-    EXPECT_EQ(neu.z.listen.fuNamen(), alt.z.listen.fuNamen());
-    EXPECT_EQ(neu.z.listen.punktNamen(), alt.z.listen.punktNamen());
-    for (const auto& [name, f] : alt.z.listen.fuListe()) {
-      EXPECT_EQ(neu.z.listen.fuListe().at(name)->koeff, f->koeff) << name;
-    }
-    // Shared objects stay shared: the same further steps give the same work.
+    // Shared objects stay shared: the same further steps give the same work. What the
+    // reports and the graph show is computed from that work.
     for (Zustand* z : {&alt.z, &neu.z}) {
       befehl(*z, "farbeGruen", "g");
       befehl(*z, "liesTermB", "", "x^3");
       befehl(*z, "pktEingabe2B", "", "Z(1,2)");
     }
-    EXPECT_EQ(ansicht(neu.z), ansicht(alt.z));
     EXPECT_EQ(arbeitsstand(neu.z), arbeitsstand(alt.z));
   }
 }
 
-// A small work with a function, three points and a spline, as the base of damaged copies.
-struct Beschaedigt : testing::Test {
+// Damaged copies of a small work (a function, three points and a spline) are refused with
+// their reason, and the open work stays as it was.
+TEST(Dokument, BeschaedigtesWirdAbgelehntUndDieArbeitBleibt) {
   TestSitzung s;
-  std::string gut;
-  void SetUp() override {
-    befehl(s.z, "liesTermB", "f", "x^2-4");
-    for (const char* p : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", p);
-    befehl(s.z, "pktliste2SplineB", "s");
-    gut = dokumentText(s.z);
-  }
-  std::string ersetzt(const std::string& von, const std::string& nach) const {
-    const auto stelle = gut.find(von);
-    EXPECT_NE(stelle, std::string::npos) << von;
+  befehl(s.z, "liesTermB", "f", "x^2-4");
+  for (const char* p : {"A(0,0)", "B(1,1)", "C(2,0)"}) befehl(s.z, "pktEingabe2B", "", p);
+  befehl(s.z, "pktliste2SplineB", "s");
+  const std::string gut = dokumentText(s.z);
+  const auto ersetzt = [&gut](const std::string& von, const std::string& nach) {
     std::string t = gut;
+    const auto stelle = t.find(von);
+    EXPECT_NE(stelle, std::string::npos) << von;
     return stelle == std::string::npos ? t : t.replace(stelle, von.size(), nach);
-  }
-};
-
-TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
-  std::string vielePunkte =
-      "{\"format\":\"quarvel-dokument\",\"version\":1,\"dezimalen\":2,\"brueche\":false,"
-      "\"funktionen\":[],\"splines\":[],\"punkte\":[";
-  for (int i = 0; i <= 10000; ++i) vielePunkte += std::string(i ? "," : "") + "{}";
+  };
+  std::string vielePunkte = "\"punkte\": [";
+  for (int i = 0; i < 10000; ++i) vielePunkte += "{}, ";
+  // A document cut off halfway is refused by the window's test (dokument_gui_test).
   const struct {
     std::string text, grund;
   } faelle[] = {
-      {"hallo", "kein gültiges JSON"},
-      {gut.substr(0, gut.size() / 2), "kein gültiges JSON"},
       {"[1, 2]", "kein Quarvel-Dokument"},
       {ersetzt("quarvel-dokument", "tabelle"), "kein Quarvel-Dokument"},
       {ersetzt("\"version\": 1", "\"version\": 2"), "neueren Quarvel-Version (Formatversion 2)"},
@@ -185,38 +147,33 @@ TEST_F(Beschaedigt, WirdAbgelehntUndDieArbeitBleibt) {
        "„akt.farbe“ nennt keine bekannte Farbe"},
       {ersetzt("\"fensterTyp\": \"grafbedingt\"", "\"fensterTyp\": \"rund\""),
        "unbekannten Wert „rund“"},
-      {vielePunkte + "]}", "mehr als 10000 Punkte"},
+      {ersetzt("\"punkte\": [", vielePunkte), "mehr als 10000 Punkte"},
       {std::string(100, '[') + std::string(100, ']'), "zu tief verschachtelt"},
       {std::string(maxDokumentBytes + 1, ' '), "größer als 20 MB"},
   };
-  const std::string vorher = dokumentText(s.z);
   for (const auto& fall : faelle) {
     const std::string grund = dokumentLesen(s.z, fall.text);
     EXPECT_NE(grund.find(fall.grund), std::string::npos) << grund << "\n  erwartet: " << fall.grund;
-    EXPECT_EQ(dokumentText(s.z), vorher) << fall.grund;
+    EXPECT_EQ(dokumentText(s.z), gut) << fall.grund;
   }
   EXPECT_EQ(dokumentLesen(s.z, gut), "");
 }
 
-TEST_F(Beschaedigt, DateifehlerNennenDieDatei) {
-  const auto ordner = std::filesystem::path(testing::TempDir()) / "quarvel_dokument_test";
+// File errors name the file. A write cut off halfway (here by a file size limit, as by a
+// full disk) leaves the old file whole and no temporary file behind.
+TEST(Dateien, FehlerNennenDieDateiUndAbbruchLaesstDieAlteStehen) {
+  const auto ordner = std::filesystem::path(testing::TempDir()) / "quarvel_schreiben_test";
+  std::filesystem::remove_all(ordner);
   std::filesystem::create_directories(ordner);
-  const std::string datei = (ordner / "fehlt.quarvel").string();
-  EXPECT_EQ(dokumentOeffnen(s.z, datei),
-            "Die Datei „" + datei + "“ kann nicht geöffnet werden. Die Datei existiert nicht.");
+  TestSitzung s;
+  const std::string fehlt = (ordner / "fehlt.quarvel").string();
+  EXPECT_EQ(dokumentOeffnen(s.z, fehlt),
+            "Die Datei „" + fehlt + "“ kann nicht geöffnet werden. Die Datei existiert nicht.");
   const std::string ohneOrdner = (ordner / "gibtsnicht" / "x.quarvel").string();
   EXPECT_EQ(
       dokumentSpeichern(s.z, ohneOrdner),
       "Die Datei „" + ohneOrdner + "“ kann nicht gespeichert werden. Der Ordner existiert nicht.");
-  std::filesystem::remove_all(ordner);
-}
 
-// A write cut off halfway (here by a file size limit, as by a full disk) leaves the old file
-// whole and no temporary file behind.
-TEST(SicheresSchreiben, AbbruchLaesstDieAlteDateiStehen) {
-  const auto ordner = std::filesystem::path(testing::TempDir()) / "quarvel_schreiben_test";
-  std::filesystem::remove_all(ordner);
-  std::filesystem::create_directories(ordner);
   const std::string datei = (ordner / "arbeit.quarvel").string();
   ASSERT_EQ(schreibeDateiSicher(datei, "alter Inhalt"), "");
 
@@ -235,10 +192,6 @@ TEST(SicheresSchreiben, AbbruchLaesstDieAlteDateiStehen) {
   ASSERT_EQ(leseDatei(datei, 1000, inhalt), "");
   EXPECT_EQ(inhalt, "alter Inhalt");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), 1);
-
-  ASSERT_EQ(schreibeDateiSicher(datei, "neu"), "");
-  ASSERT_EQ(leseDatei(datei, 1000, inhalt), "");
-  EXPECT_EQ(inhalt, "neu");
   EXPECT_EQ(leseDatei(datei, 2, inhalt), "Die Datei ist größer als 0 MB.");
   std::filesystem::remove_all(ordner);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 
@@ -13,78 +14,45 @@
 namespace quarvel {
 namespace {
 
-TEST(NamensBewertung, NachObjektart) {
+// The function names a command may take. Names with x, the reserved names, taken function
+// and spline names and the free "y" are judged end to end (konstruktion_umbenennung,
+// konstruktion_spline, funktionen_namensvorrat), and so are all point names (punkte_eingabe).
+TEST(NamensBewertung, Funktionsnamen) {
   struct Fall {
     const char* name;
-    ObjektTyp typ;
-    NamensAttribut leer, belegt;  // in empty lists; with a function "g", "akt" and a point "P"
+    NamensAttribut leer, belegt;  // in empty lists; with the function "akt" and the spline "g"
   };
   using enum NamensAttribut;
   const Fall faelle[] = {
-      {"x1", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"ax", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"F", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"1f", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"", ObjektTyp::f, unerlaubt, unerlaubt},
-      {"nP", ObjektTyp::f, reserviert, reserviert},
-      {"eP", ObjektTyp::f, reserviert, reserviert},
-      {"y", ObjektTyp::f, frei, frei},
-      {"g1", ObjektTyp::f, frei, frei},
-      {"akt", ObjektTyp::f, frei, belegt},
-      {"g", ObjektTyp::f, frei, belegt},
-      {"s", ObjektTyp::f, frei, belegt},
-      {"P", ObjektTyp::p, frei, belegt},
-      {"p", ObjektTyp::p, unerlaubt, unerlaubt},
-      {"", ObjektTyp::p, unerlaubt, unerlaubt},
-      {"Ä", ObjektTyp::p, unerlaubt, unerlaubt},
+      {"F", unerlaubt, unerlaubt}, {"1f", unerlaubt, unerlaubt}, {"eP", reserviert, reserviert},
+      {"g1", frei, frei},          {"akt", frei, belegt},        {"g", frei, belegt},
   };
   Objektlisten l;
-  for (const Fall& f : faelle) EXPECT_EQ(l.namensBewertung(f.name, f.typ), f.leer) << f.name;
+  for (const Fall& f : faelle) EXPECT_EQ(l.namensBewertung(f.name, ObjektTyp::f), f.leer) << f.name;
   l.speichereFunktion("akt", teile(Polynom{1}));
-  l.speichereFunktion("g", teile(Polynom{1}));
-  l.speichereSpline("s", std::make_shared<Spline>());  // splines share the function names
-  l.speicherePunkt("P", teile(Punkt{1, 2, 0, 0}));
-  for (const Fall& f : faelle) EXPECT_EQ(l.namensBewertung(f.name, f.typ), f.belegt) << f.name;
+  l.speichereSpline("g", std::make_shared<Spline>());
+  for (const Fall& f : faelle) {
+    EXPECT_EQ(l.namensBewertung(f.name, ObjektTyp::f), f.belegt) << f.name;
+  }
 }
 
-TEST(Namenspools, StartUndErsterFreierName) {
-  Objektlisten l;
-  EXPECT_EQ(l.fuNamen().size(), 24u);
-  EXPECT_FALSE(l.fuNamen().contains("x") || l.fuNamen().contains("y"));
-  EXPECT_EQ(l.punktNamen().size(), 26u);
-  EXPECT_EQ(l.freierFunktionsname(), "a");
-  EXPECT_EQ(l.freierFunktionsname(), "a") << "asking takes nothing";
-  l.speichereFunktion("a", teile(Polynom{1}));
-  EXPECT_EQ(l.freierFunktionsname(), "b");
-  for (const std::string& name : startFunktionsnamen())
-    l.speichereSpline(name, std::make_shared<Spline>());
-  EXPECT_EQ(l.freierFunktionsname(), "");
-}
-
-TEST(Punktbuchstaben, OhneOUndMitIndexJeRunde) {
-  const std::pair<std::size_t, const char*> faelle[] = {
-      {0, "A"}, {13, "N"}, {14, "P"}, {24, "Z"}, {25, "A1"}, {38, "N1"}, {50, "A2"}};
-  for (const auto& [k, buchstabe] : faelle) EXPECT_EQ(kritPunktBuchstabe(k), buchstabe) << k;
+TEST(Punktbuchstaben, JedeRundeNachZMitHoeheremIndex) {
+  EXPECT_EQ(kritPunktBuchstabe(50), "A2");
 }
 
 // What must hold after every change of the lists, stated independently of the class.
 void pruefeInvariante(const Objektlisten& l, const std::map<std::string, int>& erwartet) {
   std::map<std::string, int> gespeichert;
-  for (const auto& [name, p] : l.fuListe()) {
-    gespeichert[name + "/f"] = 1;
-    EXPECT_EQ(p->name, name);
-    EXPECT_FALSE(l.fuNamen().contains(name)) << name;
-  }
-  for (const auto& [name, s] : l.spListe()) {
-    gespeichert[name + "/s"] = 1;
-    EXPECT_EQ(s->name, name);
-    EXPECT_FALSE(l.fuNamen().contains(name)) << name;
-  }
-  for (const auto& [name, p] : l.pktListe()) {
-    gespeichert[name + "/p"] = 1;
-    EXPECT_EQ(p->name, name);
-    EXPECT_FALSE(l.punktNamen().contains(name)) << name;
-  }
+  const auto objekte = [&](const auto& liste, const std::string& art, const Namenspool& pool) {
+    for (const auto& [name, objekt] : liste) {
+      gespeichert[name + art] = 1;
+      EXPECT_EQ(objekt->name, name);
+      EXPECT_FALSE(pool.contains(name)) << name;
+    }
+  };
+  objekte(l.fuListe(), "/f", l.fuNamen());
+  objekte(l.spListe(), "/s", l.fuNamen());
+  objekte(l.pktListe(), "/p", l.punktNamen());
   EXPECT_EQ(gespeichert, erwartet);
   for (const std::string& name : l.fuNamen()) {
     EXPECT_TRUE(name.size() == 1 && istKleinbuchstabe(name[0]) && name != "x") << name;
@@ -102,56 +70,38 @@ TEST(Objektlisten, ZufaelligeFolgenHaltenListenUndPoolsImEinklang) {
   const std::vector<std::string> pktNamen = {"A", "B", "P", "P1", "Q", ""};
   for (unsigned saat = 1; saat <= 20; ++saat) {
     std::mt19937 zufall(saat);
-    auto waehle = [&](const std::vector<std::string>& namen) {
-      return namen[std::uniform_int_distribution<std::size_t>(0, namen.size() - 1)(zufall)];
-    };
+    const auto zahl = [&](int bis) { return std::uniform_int_distribution<int>(0, bis)(zufall); };
     Objektlisten l;
     std::map<std::string, int> erwartet;  // "name/art" of every stored object
     for (int schritt = 0; schritt < 300; ++schritt) {
-      // An empty name stands for the pool's first free one.
-      std::string f = waehle(fuNamen);
-      if (f.empty()) f = l.freierFunktionsname();
-      std::string p = waehle(pktNamen);
-      if (p.empty()) p = l.freierPunktname();
-      const auto ohneArt = [&](const std::string& art) {
-        std::erase_if(erwartet, [&](const auto& e) { return e.first.ends_with(art); });
-      };
-      switch (std::uniform_int_distribution<int>(0, 9)(zufall)) {
-        case 0:
-          if (f.empty()) break;
-          l.speichereFunktion(f, teile(Polynom{1}));
-          erwartet[f + "/f"] = 1;
+      // One of the lists (functions, splines, points) and a name for it; an empty name stands
+      // for the pool's first free one.
+      const int liste = zahl(2);
+      const std::string art = std::array{"/f", "/s", "/p"}[liste];
+      std::string name = liste == 2 ? pktNamen[zahl(5)] : fuNamen[zahl(6)];
+      if (name.empty()) name = liste == 2 ? l.freierPunktname() : l.freierFunktionsname();
+      switch (zahl(3)) {
+        case 0:  // store
+          if (name.empty()) break;
+          if (liste == 0) l.speichereFunktion(name, teile(Polynom{1}));
+          if (liste == 1) l.speichereSpline(name, std::make_shared<Spline>());
+          if (liste == 2) l.speicherePunkt(name, teile(Punkt{}));
+          erwartet[name + art] = 1;
           break;
-        case 1:
-          if (f.empty()) break;
-          l.speichereSpline(f, std::make_shared<Spline>());
-          erwartet[f + "/s"] = 1;
+        case 1: {  // remove
+          const bool entfernt = liste == 0   ? l.entferneFunktion(name)
+                                : liste == 1 ? l.entferneSpline(name)
+                                             : l.entfernePunkt(name);
+          EXPECT_EQ(entfernt, erwartet.erase(name + art) == 1);
+          // A point name comes back whatever its form ("P1" too).
+          EXPECT_TRUE(liste < 2 || !entfernt || l.punktNamen().contains(name)) << name;
           break;
-        case 2:
-          if (p.empty()) break;
-          l.speicherePunkt(p, teile(Punkt{}));
-          erwartet[p + "/p"] = 1;
-          break;
-        case 3:
-          EXPECT_EQ(l.entferneFunktion(f), erwartet.erase(f + "/f") == 1);
-          break;
-        case 4:
-          EXPECT_EQ(l.entferneSpline(f), erwartet.erase(f + "/s") == 1);
-          break;
-        case 5:
-          EXPECT_EQ(l.entfernePunkt(p), erwartet.erase(p + "/p") == 1);
-          break;
-        case 6:
-          l.leereFunktionen();
-          ohneArt("/f");
-          break;
-        case 7:
-          l.leereSplines();
-          ohneArt("/s");
-          break;
-        case 8:
-          l.leerePunkte();
-          ohneArt("/p");
+        }
+        case 2:  // empty one list
+          if (liste == 0) l.leereFunktionen();
+          if (liste == 1) l.leereSplines();
+          if (liste == 2) l.leerePunkte();
+          std::erase_if(erwartet, [&](const auto& e) { return e.first.ends_with(art); });
           break;
         default:
           if (schritt % 50 != 0) break;
@@ -164,6 +114,7 @@ TEST(Objektlisten, ZufaelligeFolgenHaltenListenUndPoolsImEinklang) {
   }
 }
 
+// Replacing a stored function of the same name is compared end to end (funktionen_einlisten).
 TEST(Listenpflege, EinlistenBereitetDieFunktionVorUndZeichnetNeu) {
   test::TestSitzung s;
   auto p = teile(Polynom{0, -3, 0, 1});
@@ -173,58 +124,26 @@ TEST(Listenpflege, EinlistenBereitetDieFunktionVorUndZeichnetNeu) {
   EXPECT_TRUE(p->sichtbar);
   EXPECT_EQ(p->kritPunkte.size(), 5u);  // roots 0 and ±1.73, extrema at ±1
   EXPECT_GT(s.ui.neuZeichnenAnforderungen, vorher);
-  auto q = teile(Polynom{2});
-  fuEinlisten(s.z, "f", q);
-  EXPECT_EQ(s.z.listen.fuListe().at("f"), q);
 }
 
-TEST(Listenpflege, EntfernteNamenKommenZurueck) {
-  Objektlisten l;
-  const Namenspool fuVorher = l.fuNamen();
-  l.speichereFunktion("g2", teile(Polynom{1}));
-  l.entferneFunktion("g2");
-  l.entferneFunktion("gibtsnicht");
-  EXPECT_EQ(l.fuNamen(), fuVorher) << "longer names never enter the pool";
-  l.speicherePunkt("P1", teile(Punkt{}));
-  l.entfernePunkt("P1");
-  EXPECT_TRUE(l.punktNamen().contains("P1")) << "a point name comes back whatever its form";
-}
-
-TEST(Punkt, Abstand) {
+// Distances below 1e-9 count as none. Whether a name is a stored point is compared end
+// to end (punkte_*); the y-check and the point sets are not.
+TEST(Punkt, AbstandKoordinatenpunktUndPunktmenge) {
   const Punkt o{0, 0, 7, 9};
   EXPECT_EQ(o.dist(Punkt{3, 4, 0, 0}), 5.0);
   EXPECT_EQ(o.dist(Punkt{1e-10, 0, 0, 0}), 0.0);
-}
 
-TEST(Punkt, KoordinatenpunktUndPunktmenge) {
-  Punktliste l;
-  auto p = teile(Punkt{1, 2, 0, 0});
-  p->valid = {false, true, false};
-  l["A"] = p;
-  EXPECT_TRUE(istPunkt(l, "A"));
+  Punktliste l{{"A", teile(Punkt{1, 2, 0, 0})}};
+  l["A"]->valid = {false, true, false};
   EXPECT_FALSE(istkPunkt(l, "A"));
-  p->valid[0] = true;
+  l["A"]->valid[0] = true;
   EXPECT_TRUE(istkPunkt(l, "A"));
-
   Punktmenge m;
   m.einmengen(l, "A");
   m.einmengen(l, "B");
   EXPECT_EQ(m.pFeld(), std::vector<std::string>{"A"});
   m.ausmengen(l, "A");
   EXPECT_TRUE(m.elemente.empty());
-}
-
-TEST(Farben, RohtexteUndKomponenten) {
-  EXPECT_EQ(rohText(Farbe::gruen), "grün");
-  // Brown is a dark orange: both share the hue, only the brightness tells them apart.
-  const Rgb braun = farbwahl(Farbe::braun);
-  const Rgb orange = farbwahl(Farbe::orange);
-  EXPECT_NEAR(braun.rot * 255, 140, 15);
-  EXPECT_NEAR(braun.gruen * 255, 80, 15);
-  EXPECT_NEAR(braun.blau * 255, 20, 15);
-  EXPECT_NEAR(orange.rot * 255, 255, 10);
-  EXPECT_NEAR(orange.gruen * 255, 140, 15);
-  EXPECT_NEAR(orange.blau * 255, 0, 10);
 }
 
 }  // namespace

@@ -12,38 +12,14 @@
 namespace quarvel {
 namespace {
 
-// Start, new start, quitting and the script runner are checked end to end (schale_*); here
-// stand the output modes and the state a script cannot reach.
+// Start, new start, quitting, the output modes and the script runner's printing are
+// checked end to end (schale_*, berechnung_werte, analyse_beschreibung); here stands the
+// state a script cannot reach. (ausgeben2, whose one line no command calls, is left out.)
 
 using test::TestSitzung;
 
-TEST(Ausgabe, ModiErsetzenOderAnhaengen) {
-  TestSitzung s;
-  ausgabe(s.z, 1, "a");
-  ausgabe(s.z, 1, "a");
-  EXPECT_EQ(s.z.felder.ausgabe, "a a ");
-  EXPECT_EQ(s.z.protokoll, "a\na\n");
-
-  ausgabe(s.z, 2, "b");
-  EXPECT_EQ(s.z.felder.ausgabe, "a a b\n");
-  ausgabe(s.z, 0, "c");
-  EXPECT_EQ(s.z.felder.ausgabe, "c\n");
-  ausgabe(s.z, -1, "d");
-  EXPECT_EQ(s.z.felder.ausgabe, "d");
-  ausgabe(s.z, -7, "e");
-  EXPECT_EQ(s.z.protokoll, "a\na\nb\nc\n");
-}
-
-TEST(Ausgabe, BemerkungUndAusgeben2LassenDasProtokollInRuhe) {
-  TestSitzung s;
-  bemerkung(s.z, "Hallo");
-  EXPECT_EQ(s.z.felder.hinweis, "\nHallo");
-  ausgeben2(s.z, 1, "x");
-  EXPECT_EQ(s.z.felder.ausgabe, "\nx");
-  EXPECT_TRUE(s.z.protokoll.empty());
-}
-
-TEST(Protokoll, ZweimaligesUmschaltenStelltDieAusgabeWiederHer) {
+// Showing the protocol saves the output; hiding it, or any new output, brings it back.
+TEST(Protokoll, AnzeigenUndAusblendenStelltDieAusgabeWiederHer) {
   TestSitzung s;
   ausgabe(s.z, 0, "erste");
   ausgabe(s.z, -1, "sichtbar");
@@ -54,18 +30,17 @@ TEST(Protokoll, ZweimaligesUmschaltenStelltDieAusgabeWiederHer) {
   EXPECT_EQ(s.z.felder.ausgabe, "sichtbar");
   EXPECT_EQ(s.z.felder.hinweis, "\n");
   EXPECT_FALSE(s.z.protkollImFenster);
-}
 
-TEST(Protokoll, AusgabeWaehrendDerAnzeigeHoltErstDieAlteAusgabeZurueck) {
-  TestSitzung s;
-  ausgabe(s.z, -1, "alt");
   protoZeigenOderAusblenden(s.z);
   ausgabe(s.z, 1, "neu");
-  EXPECT_EQ(s.z.felder.ausgabe, "altneu ");
+  EXPECT_EQ(s.z.felder.ausgabe, "sichtbarneu ");
   EXPECT_FALSE(s.z.protkollImFenster);
 }
 
-TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
+// A new start empties lists, protocol and fields, keeps the equation of the current function
+// in a fresh object, and forgets the last point gesture: the point button then places a new
+// point at the last mouse position instead of bringing the deleted A back at (1, 2).
+TEST(Neustart, LeertAllesBehaeltDieGleichungUndVergisstDieGeste) {
   TestSitzung s;
   auto alt = s.z.akt;
   alt->color = Farbe::rot;
@@ -74,38 +49,22 @@ TEST(Neustart, LeertListenUndProtokollUndBehaeltDieGleichung) {
   pktEinlisten(s.z, "A", teile(Punkt{1, 2, 0, 0}));
   ausgabe(s.z, 0, "etwas");
   s.z.felder = {"e", "n", "1", "2", "aus", "hin", true, false};
-
-  ASSERT_TRUE(fuehreAus(s.z, "neuB"));
-  ASSERT_EQ(s.ui.fragen.size(), 1u);
-  EXPECT_EQ(s.ui.fragen[0].option, "Ja, Neustart");
-  EXPECT_TRUE(s.z.listen.fuListe().empty());
-  EXPECT_TRUE(s.z.listen.pktListe().empty());
-  EXPECT_TRUE(s.z.protokoll.empty());
-  EXPECT_EQ(s.z.listen.fuNamen(), startFunktionsnamen());
-  EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
-  EXPECT_EQ(s.z.felder.hinweis, "\nAlle Listen wurden gelöscht.");
-  for (const std::string* feld :
-       {&s.z.felder.eingabe, &s.z.felder.name, &s.z.felder.x, &s.z.felder.y, &s.z.felder.ausgabe}) {
-    EXPECT_TRUE(feld->empty());
-  }
-  EXPECT_NE(s.z.akt, alt);
-  EXPECT_EQ(s.z.akt->koeff, alt->koeff);
-  EXPECT_EQ(s.z.akt->color, Farbe::schwarz);
-  EXPECT_TRUE(s.z.akt->name.empty());
-}
-
-TEST(Neustart, VergisstDieLetztePunktgeste) {
-  TestSitzung s;
-  pktEinlisten(s.z, "A", teile(Punkt{1, 2, 0, 0}));
   s.z.grafik.geste.letzteAktion = Rueckgaengig::verschoben;
   s.z.grafik.geste.backPunkt = Punkt{1, 2, 0, 0};
   s.z.grafik.geste.backPunkt.name = "A";
   s.z.grafik.punktButton = "Undo";
-  fuehreAus(s.z, "neuB");
+
+  ASSERT_TRUE(fuehreAus(s.z, "neuB"));
+  EXPECT_TRUE(s.z.listen.fuListe().empty());
+  EXPECT_TRUE(s.z.listen.pktListe().empty());
+  EXPECT_TRUE(s.z.protokoll.empty());
+  EXPECT_EQ(s.z.listen.punktNamen(), startPunktnamen());
+  EXPECT_EQ(s.z.felder.eingabe + s.z.felder.y + s.z.felder.ausgabe, "");
+  EXPECT_NE(s.z.akt, alt);  // its coefficients are compared by schale_neustart_beenden
+  EXPECT_EQ(s.z.akt->color, Farbe::schwarz);
+  EXPECT_TRUE(s.z.akt->name.empty());
   EXPECT_EQ(s.z.grafik.punktButton, "neu");
   EXPECT_EQ(s.z.grafik.geste.letzteAktion, Rueckgaengig::nichts);
-  // The button now places a new point at the last mouse position instead of bringing the
-  // deleted A back at (1, 2).
   fuehreAus(s.z, "punktSetzen");
   ASSERT_TRUE(s.z.listen.pktExistiert("A"));
   EXPECT_EQ(s.z.listen.pktListe().at("A")->x(), s.z.grafik.tempX);
@@ -114,13 +73,13 @@ TEST(Neustart, VergisstDieLetztePunktgeste) {
 TEST(Optionen, FelderLoeschen) {
   TestSitzung s;
   s.z.felder = {"e", "n", "1", "2", "aus", "hin", false, true};
+  s.z.grafik.fensterTyp = FensterW::rechteckig;
   fuehreAus(s.z, "punktFLoeschen");
   EXPECT_TRUE(s.z.felder.x.empty() && s.z.felder.y.empty());
   EXPECT_EQ(s.z.grafik.fensterTyp, FensterW::grafbedingt);
   fuehreAus(s.z, "fuNameFLoeschen");
   fuehreAus(s.z, "koeffsLoeschenB");
-  fuehreAus(s.z, "clearAusgabeF");
-  EXPECT_EQ(s.z.felder.name + s.z.felder.eingabe + s.z.felder.ausgabe, "");
+  EXPECT_EQ(s.z.felder.name + s.z.felder.eingabe, "");
   EXPECT_EQ(s.z.felder.hinweis, "hin");
 }
 
@@ -132,12 +91,11 @@ TEST(Namensfeld, NurBuchstabenUndZiffern) {
   EXPECT_EQ(neuNamenLesen(s.z), "f0");
 }
 
+// Quotes, line ends, umlauts and numbers (exponents too) appear in the transcripts; the rest
+// of the escapes, -0 and NaN do not.
 TEST(Json, NurAnfuehrungszeichenBackslashUndSteuerzeichen) {
   EXPECT_EQ(jsonText("a\"b\\c\nd\te\rf\x01g ü"), "\"a\\\"b\\\\c\\nd\\te\\rf\\u0001g ü\"");
-  EXPECT_EQ(jsonZahl(2.0), "2");
-  EXPECT_EQ(jsonZahl(-0.5), "-0.5");
   EXPECT_EQ(jsonZahl(-0.0), "0");
-  EXPECT_EQ(jsonZahl(1e-5), "1e-05");
   EXPECT_EQ(jsonZahl(std::numeric_limits<double>::quiet_NaN()), "null");
 }
 
