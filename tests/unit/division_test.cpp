@@ -21,17 +21,6 @@ Polynom linear(double a) {
   return Polynom{-a, 1};
 }  // x - a
 
-TEST(PolyDiv, HornerQuotientMalLinearfaktorPlusWertGibtPolynom) {
-  for (const Polynom& p : {Polynom{3, -1, 0.5, 4, -2, 1.25, 0, 7}, Polynom{5, 3}}) {
-    for (const double a : {-2.5, 0.0, 1.0, 3.75}) {
-      const Polynom q = polyDiv(p, a);
-      EXPECT_EQ(q.grad2(), p.grad2() - 1);
-      // The dropped remainder is p(a).
-      erwarteGleich(linear(a) * q + Polynom{p.wert(a)}, p);
-    }
-  }
-}
-
 TEST(PolyDiv2, DividendGleichDivisorMalQuotientPlusRest) {
   const Polynom p1{1, -3, 0.5, 2, 0, -1.5, 4, 0, 1, 0, 0, 2, -1, 3, 0.25};
   for (const Polynom& p2 :

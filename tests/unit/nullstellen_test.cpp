@@ -83,13 +83,6 @@ TEST(Nullstellen, SchnappenHaengtVonDenDezimalenAb) {
   EXPECT_NEAR(nullstMenge(p, 1)[1], 0.25, 1e-12);
 }
 
-TEST(Nullstellen, HalbierungFindetDieNullstelleImIntervall) {
-  const Polynom p{0, -1, 0, 1};
-  EXPECT_NEAR(findeNullst(p, -0.5, 0.6), 0.0, 1e-7);
-  EXPECT_EQ(findeNullst(p, 1.0, 3.0), 1.0) << "a root at the left end is returned as it is";
-  EXPECT_EQ(findeNullst(p, 0.5, 1.0), 1.0);
-}
-
 TEST(Nullstellen, WertIstNullInnerhalbDesRundungsfehlers) {
   const Polynom p{-75, 55, -13, 1};  // (x - 3)(x - 5)²
   // Just below the double root the plain value is far above 1e-15.

@@ -33,8 +33,6 @@ TEST(Polynom, RechnungenKoeffizientenweise) {
       {"x^8 · x^8 is too large", grad(8) * grad(8), Polynom{}},
       {"x · 0", Polynom{0, 1} * Polynom{}, Polynom{}},
       {"0 normiert", Polynom{}.normiert(), Polynom{}},
-      {"reduxGerade", Polynom{1, 0, 1, 0, 1}.reduxGerade(), Polynom{1, 1, 1}},
-      {"x^14 reduxGerade", grad(14).reduxGerade(), grad(7)},
   };
   for (const Fall& f : faelle) EXPECT_EQ(f.ist.koeff, f.soll.koeff) << f.was;
 }
@@ -45,9 +43,6 @@ TEST(Polynom, GradWertUndEigenschaften) {
   EXPECT_TRUE((Polynom{2, 4, -2}).normiert().istNormiert());
   EXPECT_FALSE((Polynom{2, 4, -2}).istNormiert());
   EXPECT_FALSE(Polynom{}.istNormiert());
-  EXPECT_TRUE(Polynom{}.istGerade());
-  EXPECT_TRUE((Polynom{1, 0, 1, 0, 1}).istGerade());
-  EXPECT_FALSE((Polynom{0, 1, 1}).istGerade());
   EXPECT_FALSE(produktZuGross(grad(7), grad(7)));
   EXPECT_FALSE(produktZuGross(Polynom{0, 1}, Polynom{}));
   // The root bound counts from degree 3 on.
@@ -75,7 +70,7 @@ TEST(Polynom, ErgebnisseTragenFrischeAnzeigefelder) {
   p.name = "f";
   p.grenzen = {1, 2, 3, 4};
   p.kritPunkte = {{1, 2}};
-  for (const Polynom& r : {p + p, p - p, 2.0 * p, p * p, p.abl(), p.normiert(), p.reduxGerade()}) {
+  for (const Polynom& r : {p + p, p - p, 2.0 * p, p * p, p.abl(), p.normiert()}) {
     EXPECT_TRUE(r.sichtbar);
     EXPECT_EQ(r.color, Farbe::schwarz);
     EXPECT_TRUE(r.name.empty());
