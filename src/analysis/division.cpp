@@ -11,19 +11,6 @@
 
 namespace quarvel {
 
-Polynom polyDiv(const Polynom& p, double a) {
-  const int n = p.grad2();
-  assert(n >= 1 && "only a polynomial of degree >= 1 has a linear factor");
-  Koeffizienten q{};
-  q[static_cast<std::size_t>(n - 1)] = p.koeff[static_cast<std::size_t>(n)];
-  // From the top: q[n-i] = a * q[n-i+1] + p[n-i+1].
-  for (int i = 2; i <= n; ++i) {
-    const auto k = static_cast<std::size_t>(n - i);
-    q[k] = a * q[k + 1] + p.koeff[k + 1];
-  }
-  return Polynom(q);
-}
-
 namespace {
 
 // Coefficients with the sums of the absolute values of the terms each was computed from:

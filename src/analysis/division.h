@@ -6,10 +6,6 @@
 
 namespace quarvel {
 
-// Quotient of p by (x - a) with Horner's scheme; the remainder is dropped.
-// p must have degree >= 1.
-Polynom polyDiv(const Polynom& p, double a);
-
 struct Division {
   Polynom quotient;
   Polynom rest;

@@ -81,25 +81,6 @@ bool vorzeichenwechsel(double u, double v) {
   return (u < 0 && v > 0) || (u > 0 && v < 0);
 }
 
-double findeNullstMit(const Auswerter& fu, double von, double bis) {
-  const double wertVon = fu(von);
-  if (fu.istNullBei(von, wertVon)) return von;
-  if (fu.istNullBei(bis, fu(bis))) return bis;
-  double a = von;
-  double b = bis;
-  // The sign is compared with the value at `von`, the left end passed in.
-  for (int k = 0; !istFastNull(b - a) && k < maxHalbierungen; ++k) {
-    const double m = (a + b) / 2;
-    if (vorzeichenwechsel(fu(m), wertVon)) {
-      b = m;
-    } else {
-      a = m;
-    }
-  }
-  const double r = (a + b) / 2;
-  return istNull(r) ? 0.0 : r;
-}
-
 // The discriminant of x² + P·x + Q is zero up to the rounding error of computing it: a
 // double root of ordinary size would otherwise split into two roots about 1e-7 apart.
 bool diskriminanteIstNull(double d, double pHalbeQuadrat, double q) {
@@ -154,7 +135,7 @@ struct Klammer {
   bool fertig() const { return istFastNull(b - a) || halbierungen >= maxHalbierungen; }
 };
 
-// Bisects every bracket as findeNullst does, all of them side by side.
+// Bisects every bracket, all of them side by side.
 void halbiereGemeinsam(const Auswerter& fu, std::vector<Klammer>& klammern) {
   constexpr std::size_t maxKlammern = anzahlKoeffizienten + 1;  // n + 1 brackets at most
   std::array<double, maxKlammern> mitte{};
@@ -292,10 +273,6 @@ std::vector<double> n2Menge(const Polynom& p) {
   const double v = (-p.koeff[1] * 0.5) / p.koeff[2];
   if (wertIstNull(p, v)) return {v};
   return {};
-}
-
-double findeNullst(const Polynom& fu, double von, double bis) {
-  return findeNullstMit(Auswerter(fu), von, bis);
 }
 
 bool wertIstNull(const Polynom& p, double x) {

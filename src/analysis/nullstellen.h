@@ -37,9 +37,6 @@ Polynom aufEinsSkaliert(const Polynom& p);
 // value is zero within the rounding error of evaluating it, else nothing.
 std::vector<double> n2Menge(const Polynom& p);
 
-// One root of fu in [von, bis], whose end values have opposite signs (bisection).
-double findeNullst(const Polynom& fu, double von, double bis);
-
 // An approximate root with the open interval it was found in; its snap must stay inside.
 struct Nullstellenkandidat {
   double x = 0;

@@ -36,11 +36,6 @@ void bemerkung(Zustand& z, const std::string& text) {
   z.felder.hinweis = lf + text;
 }
 
-void ausgeben2(Zustand& z, int typ, const std::string& was) {
-  if (typ == 0) z.felder.ausgabe.clear();
-  z.felder.ausgabe = lf + was;
-}
-
 std::string auswahl(Zustand& z, const std::string& meldung, const std::string& option,
                     const std::string& option2, Unveraendert unveraendert) {
   return z.ui.auswahl(meldung, option, option2, unveraendert);

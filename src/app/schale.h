@@ -17,8 +17,6 @@ namespace quarvel {
 void ausgabe(Zustand& z, int modus, const std::string& text);
 // The hint line shows a line break followed by `text`.
 void bemerkung(Zustand& z, const std::string& text);
-// The output field shows a line break and `was`, without touching the protocol.
-void ausgeben2(Zustand& z, int typ, const std::string& was);
 // A question; `unveraendert` names the button that changes nothing (for most questions
 // the second, "Abbruch" or "Lieber doch nicht").
 std::string auswahl(Zustand& z, const std::string& meldung, const std::string& option,

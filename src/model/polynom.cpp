@@ -64,19 +64,6 @@ double Polynom::nullstGrenze() const {
   return 1.0 + summe / std::abs(koeff[g]);
 }
 
-bool Polynom::istGerade() const {
-  for (int i = 1; i < anzahlKoeffizienten; i += 2) {
-    if (koeff[i] != 0.0) return false;
-  }
-  return true;
-}
-
-Polynom Polynom::reduxGerade() const {
-  Koeffizienten k{};
-  for (int i = 0; 2 * i < anzahlKoeffizienten; ++i) k[i] = koeff[2 * i];
-  return Polynom(k);
-}
-
 Polynom operator+(const Polynom& p, const Polynom& q) {
   Koeffizienten k{};
   for (int i = 0; i < anzahlKoeffizienten; ++i) k[i] = p.koeff[i] + q.koeff[i];

@@ -73,9 +73,6 @@ class Polynom {
   Polynom normiert() const;
   // Bound on the absolute value of every real root (1.0 up to degree 2).
   double nullstGrenze() const;
-  bool istGerade() const;
-  // For a polynomial in x^2: the polynomial in the substituted variable.
-  Polynom reduxGerade() const;
   // Only the coefficients, with fresh display fields.
   Polynom nurKoeffizienten() const { return Polynom(koeff); }
 

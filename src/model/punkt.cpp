@@ -15,21 +15,8 @@ double Punkt::dist(const Punkt& p) const {
   return std::abs(d) < 1e-9 ? 0.0 : d;
 }
 
-void Punktmenge::einmengen(const Punktliste& punkte, const std::string& pname) {
-  if (istPunkt(punkte, pname)) elemente.insert(pname);
-}
-
-void Punktmenge::ausmengen(const Punktliste& punkte, const std::string& pname) {
-  if (istPunkt(punkte, pname)) elemente.erase(pname);
-}
-
 bool istPunkt(const Punktliste& punkte, const std::string& name) {
   return punkte.contains(name);
-}
-
-bool istkPunkt(const Punktliste& punkte, const std::string& name) {
-  const auto it = punkte.find(name);
-  return it != punkte.end() && it->second->valy();
 }
 
 namespace {

@@ -3,7 +3,6 @@
 #include <array>
 #include <map>
 #include <memory>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -53,26 +52,7 @@ inline PunktRef teile(Punkt p) {
   return std::make_shared<Punkt>(std::move(p));
 }
 
-// A named set of point names.
-class Punktmenge {
- public:
-  Punktmenge() = default;
-  explicit Punktmenge(std::set<std::string> namen) : elemente(std::move(namen)) {}
-
-  std::set<std::string> elemente;
-  std::string name;
-
-  // Inserts or removes a name, but only one of a stored point.
-  void einmengen(const Punktliste& punkte, const std::string& pname);
-  void ausmengen(const Punktliste& punkte, const std::string& pname);
-  std::vector<std::string> pFeld() const { return {elemente.begin(), elemente.end()}; }
-};
-
-using PunktmengeRef = std::shared_ptr<Punktmenge>;
-
 bool istPunkt(const Punktliste& punkte, const std::string& name);
-// A stored point whose y is given.
-bool istkPunkt(const Punktliste& punkte, const std::string& name);
 
 // Switch a stored point on or off; the result is the report for the output field.
 std::string punktAktivieren(const Punktliste& punkte, const std::string& name);

@@ -9,6 +9,7 @@
 #include "analysis/kurvendiskussion.h"
 #include "analysis/vorzeichentabelle.h"
 #include "model/schultext.h"
+#include "testpolynome.h"
 
 namespace quarvel {
 namespace {
@@ -16,15 +17,15 @@ namespace {
 // A polynomial c·(x − r₁)…(x − rₖ) from 2 to 6 roots drawn from the halves in [−3, 3], so
 // double and triple roots, saddles and flat extrema occur; now and then multiplied by
 // x² + 1 to have a factor without real roots.
-Polynom ausNullstellen(std::mt19937& zufall) {
+Polynom zufallsPolynom(std::mt19937& zufall) {
   std::uniform_int_distribution<int> anzahl(2, 6);
   std::uniform_int_distribution<int> halbe(-6, 6);
   const double faktoren[] = {1.0, -1.0, 2.0, -0.5, 3.0};
-  std::uniform_int_distribution<int> faktor(0, 4);
-  Polynom p{faktoren[faktor(zufall)]};
-  for (int i = anzahl(zufall); i > 0; --i) p = p * Polynom{-halbe(zufall) / 2.0, 1.0};
-  if (zufall() % 4 == 0) p = p * Polynom{1.0, 0.0, 1.0};
-  return p;
+  const double c = faktoren[std::uniform_int_distribution<int>(0, 4)(zufall)];
+  std::vector<double> nullstellen(static_cast<std::size_t>(anzahl(zufall)));
+  for (double& r : nullstellen) r = halbe(zufall) / 2.0;
+  const Polynom p = test::ausNullstellen(c, nullstellen);
+  return zufall() % 4 == 0 ? p * Polynom{1.0, 0.0, 1.0} : p;
 }
 
 // The kinds of every critical point as the curve description lists them, e.g.
@@ -52,7 +53,7 @@ Vorzeichen vorzeichenVon(double v) {
 TEST(Begruendung, StimmtMitKurvenbeschreibungUndAuswertungUeberein) {
   std::mt19937 zufall(16);
   for (int fall = 0; fall < 300; ++fall) {
-    const Polynom p = ausNullstellen(zufall);
+    const Polynom p = zufallsPolynom(zufall);
     SCOPED_TRACE(schulPolynom(p, Zahlformat{}));
     std::vector<std::string> arten;
     for (const auto& position : begruendePositionen(p, "f", Zahlformat{})) {

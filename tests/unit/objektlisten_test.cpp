@@ -126,24 +126,11 @@ TEST(Listenpflege, EinlistenBereitetDieFunktionVorUndZeichnetNeu) {
   EXPECT_GT(s.ui.neuZeichnenAnforderungen, vorher);
 }
 
-// Distances below 1e-9 count as none. Whether a name is a stored point is compared end
-// to end (punkte_*); the y-check and the point sets are not.
-TEST(Punkt, AbstandKoordinatenpunktUndPunktmenge) {
+// Distances below 1e-9 count as none.
+TEST(Punkt, Abstand) {
   const Punkt o{0, 0, 7, 9};
   EXPECT_EQ(o.dist(Punkt{3, 4, 0, 0}), 5.0);
   EXPECT_EQ(o.dist(Punkt{1e-10, 0, 0, 0}), 0.0);
-
-  Punktliste l{{"A", teile(Punkt{1, 2, 0, 0})}};
-  l["A"]->valid = {false, true, false};
-  EXPECT_FALSE(istkPunkt(l, "A"));
-  l["A"]->valid[0] = true;
-  EXPECT_TRUE(istkPunkt(l, "A"));
-  Punktmenge m;
-  m.einmengen(l, "A");
-  m.einmengen(l, "B");
-  EXPECT_EQ(m.pFeld(), std::vector<std::string>{"A"});
-  m.ausmengen(l, "A");
-  EXPECT_TRUE(m.elemente.empty());
 }
 
 }  // namespace

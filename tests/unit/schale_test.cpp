@@ -14,7 +14,7 @@ namespace {
 
 // Start, new start, quitting, the output modes and the script runner's printing are
 // checked end to end (schale_*, berechnung_werte, analyse_beschreibung); here stands the
-// state a script cannot reach. (ausgeben2, whose one line no command calls, is left out.)
+// state a script cannot reach.
 
 using test::TestSitzung;
 
