@@ -12,8 +12,8 @@ namespace quarvel {
 namespace {
 
 // The texts of these commands, the start-up function's results and the messages for missing or
-// used-up names are checked end to end (tests/e2e/skripte/berechnung_*), among them that "akt"
-// is no name for a mirrored or shifted function and that a name of one's own needs no free
+// used-up names are checked end to end (berechnung_*, funktionen_namensvorrat), among them that
+// "akt" is no name for a mirrored or shifted function and that a name of one's own needs no free
 // pool name (these commands ask the one helper for their name; the antiderivative takes no
 // pool name at all). Here stands what a script cannot see: the stored objects and a few field
 // contents no script reaches. That a stored name leaves its pool is the lists' own business

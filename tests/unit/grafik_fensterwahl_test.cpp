@@ -12,7 +12,7 @@ namespace {
 using test::TestSitzung;
 
 // The frames the choices give, their messages and the refused event words are checked end
-// to end (grafik_fenster, grafik_funktionen, grafik_ohneausdehnung, grafik_fehler,
+// to end (grafik_fenster, grafik_funktionen, grafik_fehler,
 // grafik_groesse); here stand the ticks of the buttons and the cases no script shows.
 
 struct Fensterwahlbefehle : testing::Test {

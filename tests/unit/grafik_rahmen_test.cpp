@@ -15,7 +15,7 @@ namespace {
 
 // The start frame, the mouse positions on it, the frames the choices and the wheel give
 // and the legend are checked end to end (grafik_maus, grafik_rad, grafik_fenster,
-// grafik_funktionen, grafik_ohneausdehnung, grafik_groesse); here stand the mapping at
+// grafik_funktionen, grafik_groesse); here stand the mapping at
 // other sizes, the scales, the grid and the frames a script cannot set up.
 
 TEST(Abbildung, RahmenOhneHoeheErreichtDieAbbildungNie) {

@@ -1,6 +1,6 @@
 // The components and list texts of an ordinary spline, its refusals and the frame of one that
-// touches the x-axis are compared by the konstruktion_spline, konstruktion_ablehnungen and
-// grafik_spline scripts; here: knots, pieces and frames against their definitions.
+// touches the x-axis are compared by the konstruktion_spline and konstruktion_ablehnungen
+// scripts; here: knots, pieces and frames against their definitions.
 #include <gtest/gtest.h>
 
 #include <cmath>
