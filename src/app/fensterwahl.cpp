@@ -1,6 +1,7 @@
 #include "app/fensterwahl.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "app/schale.h"
 #include "model/toleranz.h"
@@ -10,20 +11,18 @@ namespace quarvel {
 bool punktDeckelSetzen(Zustand& z) {
   Fensterwahl& knoepfe = z.grafik.wahl;
   const Punktliste& punkte = z.listen.pktListe();
-  bool brauchbar = punkte.size() >= 2;
-  Grenzen r;
-  if (brauchbar) {
-    const Punkt& erster = *punkte.begin()->second;
-    r = {erster.x(), erster.x(), erster.y(), erster.y()};
-    for (const auto& [_, p] : punkte) {
-      if (!p->aktiv) continue;
-      r.links = std::min(r.links, p->x());
-      r.rechts = std::max(r.rechts, p->x());
-      r.unten = std::min(r.unten, p->y());
-      r.oben = std::max(r.oben, p->y());
-    }
-    brauchbar = !istNull(r.rechts - r.links) && !istNull(r.oben - r.unten);
+  // The bounds start at the first active point: an inactive one must not widen them.
+  std::optional<Grenzen> r;
+  for (const auto& [_, p] : punkte) {
+    if (!p->aktiv) continue;
+    if (!r) r = Grenzen{p->x(), p->x(), p->y(), p->y()};
+    r->links = std::min(r->links, p->x());
+    r->rechts = std::max(r->rechts, p->x());
+    r->unten = std::min(r->unten, p->y());
+    r->oben = std::max(r->oben, p->y());
   }
+  const bool brauchbar =
+      punkte.size() >= 2 && r && !istNull(r->rechts - r->links) && !istNull(r->oben - r->unten);
   if (!brauchbar) {
     // The window stays as it is: a refused choice must not leave the view waiting for a
     // frame that was never set.
@@ -35,7 +34,7 @@ bool punktDeckelSetzen(Zustand& z) {
   knoepfe.nachPunktenGB = true;
   knoepfe.rechteckGB = false;
   knoepfe.nachFunktion = false;
-  z.grafik.pRahmen = r;
+  z.grafik.pRahmen = *r;
   z.grafik.fensterTyp = FensterW::nachpunkten;
   return true;
 }

@@ -76,6 +76,9 @@ TEST_F(Fensterwahlbefehle, PunkteAufEinerLinieGebenKeinRechteck) {
   EXPECT_TRUE(wahl.nachPunktenGB);
   EXPECT_FALSE(wahl.nachFunktion);
   EXPECT_EQ(rahmen(), (Grenzen{1, 3, 1, 4})) << "shown at once";
+  s.z.listen.pktListe().at("A")->aktiv = false;
+  befehl("nachPunktenWahlB");
+  EXPECT_EQ(rahmen(), (Grenzen{1, 3, 2, 4})) << "an inactive point does not count";
 }
 
 TEST_F(Fensterwahlbefehle, SchalterUndBeschriftungspfeile) {
